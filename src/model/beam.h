@@ -1,0 +1,100 @@
+#pragma once
+// The beam as the engineer entered it: spans, sections, moduli, releases, loads and supports.
+// Lengths, positions and loads are kept in the units of the active system; E and I are kept
+// in the stored units of that system (see units.h).
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/units.h"
+
+namespace spanlyx {
+
+// Limits of the beam: spans by entry and by file, load slots per kind and span, joints of the
+// stiffness model.
+inline constexpr int kMaxSpans = 40;
+inline constexpr int kMaxLoadsPerKind = 90;
+inline constexpr int kMaxJoints = 50;
+
+// End releases of a span, with the codes that files and the stiffness model use.
+enum class Release { None = 0, Left = 1, Right = 2, Both = 3 };
+std::string_view release_text(Release release);  // "No Hinge", "Hinge On Left", ...
+
+// A value that was typed or read keeps its exact text, so that a file writes it back the way it
+// came in; a computed value has no text and is written in the general number form.
+struct HeldNumber {
+    double value = 0;
+    std::string text;  // empty when the value was computed
+
+    static HeldNumber computed(double v) { return {v, {}}; }
+    static HeldNumber typed(std::string t);  // value: the leading number of the text
+
+    friend bool operator==(const HeldNumber&, const HeldNumber&) = default;
+};
+
+struct UniformLoad {
+    double x1 = 0;  // start, from the left end of the span
+    double w1 = 0;  // intensity at x1, positive downward
+    double x2 = 0;  // end
+    double w2 = 0;  // intensity at x2
+    friend bool operator==(const UniformLoad&, const UniformLoad&) = default;
+};
+
+struct PointLoad {
+    double x = 0;
+    HeldNumber load;  // positive downward
+    friend bool operator==(const PointLoad&, const PointLoad&) = default;
+};
+
+struct MomentLoad {
+    double x = 0;
+    double value = 0;  // positive counterclockwise
+    friend bool operator==(const MomentLoad&, const MomentLoad&) = default;
+};
+
+enum class LoadKind { Uniform = 0, Point = 1, Moment = 2 };
+
+struct Span {
+    HeldNumber length;
+    double width = 0;    // b
+    double depth = 0;    // d
+    double inertia = 0;  // I, stored unit; b*d^3/12 when I comes from the section
+    HeldNumber modulus;  // E, stored unit
+    Release release = Release::None;
+    std::vector<UniformLoad> uniforms;
+    std::vector<PointLoad> points;
+    std::vector<MomentLoad> moments;
+    // The count texts as typed or read (" 2 ", "2"); empty when the count is written as an integer.
+    std::array<std::string, 3> count_text;
+
+    friend bool operator==(const Span&, const Span&) = default;
+};
+
+struct Joint {
+    int restraint_y = 0;  // vertical translation: 1 fixed, 0 free
+    int restraint_z = 0;  // rotation: 1 fixed, 0 free
+    friend bool operator==(const Joint&, const Joint&) = default;
+};
+
+struct Beam {
+    UnitSystem units = UnitSystem::E;
+    bool inertia_entered = true;     // I typed per span; false: I = b*d^3/12
+    bool use_first_span_ei = false;  // every span carries the E and I of span 1
+    std::vector<Span> spans;
+    std::vector<Joint> joints;  // spans.size() + 1 once the joints are entered or read
+    std::array<std::string, 4> comments;
+    // Texts of the number-of-spans and total-length fields as the window held them; a file
+    // carries them. Empty when the beam was built by program: then the numbers are written.
+    std::string spans_text;
+    std::string total_length_text;
+
+    int span_count() const { return static_cast<int>(spans.size()); }
+    int joint_count() const { return static_cast<int>(joints.size()); }
+    double total_length() const;
+    bool has_loads() const;
+
+    friend bool operator==(const Beam&, const Beam&) = default;
+};
+
+}  // namespace spanlyx
