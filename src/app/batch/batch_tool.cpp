@@ -1,7 +1,155 @@
 #include "batch/batch_tool.h"
 
-namespace spanlyx {
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+#include <string>
+#include <vector>
 
-int run_batch_tool(int, char**) { return kExitUsage; }
+#include "analysis/calculate.h"
+#include "batch/batch_json.h"
+#include "batch/batch_options.h"
+#include "batch/scratch_folder.h"
+#include "model/message.h"
+#include "model/number_text.h"
+#include "report/report_pieces.h"
+#include "storage/beam_file.h"
+#include "storage/data_folder.h"
+#include "storage/file_io.h"
+#include "storage/settings_file.h"
+
+namespace spanlyx {
+namespace {
+
+constexpr int kExitCannotWrite = 74;
+
+void tell(std::string_view text) { std::cerr << text << '\n'; }
+
+// Decimals and options: from --settings, else the user's sx.ini when it exists, else the values
+// a new settings file starts with. The user's files are only read, never created or changed.
+std::optional<Settings> load_settings(const BatchOptions& options) {
+    std::filesystem::path path = options.settings_path;
+    if (path.empty()) {
+        const std::filesystem::path user = default_data_folder() / "sx.ini";
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(user, ec)) path = user;
+    }
+    if (path.empty()) return parse_settings(default_settings_text()).settings;
+    std::string text;
+    if (const auto error = read_whole_file(path, text)) {
+        tell(*error);
+        return std::nullopt;
+    }
+    SettingsReadOutcome read = parse_settings(text);
+    if (read.corruption) {
+        tell(read.corruption->text);
+        return std::nullopt;
+    }
+    return read.settings;
+}
+
+// The time of the title block; SOURCE_DATE_EPOCH makes outputs reproducible.
+std::tm report_time() {
+    std::tm when{};
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        if (const auto seconds = parse_number(epoch); seconds && *seconds >= 0) {
+            const auto t = static_cast<std::time_t>(*seconds);
+            gmtime_r(&t, &when);
+            return when;
+        }
+    }
+    const std::time_t now = std::time(nullptr);
+    localtime_r(&now, &when);
+    return when;
+}
+
+bool emit(const BatchOptions& options, const std::string& text) {
+    if (options.output_path.empty()) {
+        std::cout << text;
+        std::cout.flush();
+        return static_cast<bool>(std::cout);
+    }
+    if (const auto error = write_file_atomically(options.output_path, text)) {
+        tell(*error);
+        return false;
+    }
+    return true;
+}
+
+int status_exit_code(CalculateStatus status) {
+    switch (status) {
+        case CalculateStatus::Analysed: return kExitAnalysed;
+        case CalculateStatus::Unstable: return kExitUnstable;
+        case CalculateStatus::NoLoads:
+        case CalculateStatus::LoadRejected:
+        case CalculateStatus::SectionRejected: return kExitRefused;
+    }
+    return kExitRefused;
+}
+
+}  // namespace
+
+int run_batch_tool(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const BatchOptionsOutcome parsed = parse_batch_options(arguments);
+    if (!parsed.error.empty()) {
+        std::cerr << "spanlyx-report: " << parsed.error << "\n\n" << batch_usage_text();
+        return kExitUsage;
+    }
+    const BatchOptions& options = parsed.options;
+    if (options.help) {
+        std::cout << batch_usage_text();
+        return kExitAnalysed;
+    }
+    if (options.version) {
+        std::cout << "spanlyx-report " << kProgramVersion << '\n';
+        return kExitAnalysed;
+    }
+
+    const std::optional<Settings> settings = load_settings(options);
+    if (!settings) return kExitRefused;
+
+    const BeamReadResult read = read_beam_file(options.beam_path);
+    if (!read.beam) {
+        tell(read.message);
+        return kExitRefused;
+    }
+    const Beam& beam = *read.beam;
+
+    const CalculateOutcome outcome = calculate(beam);
+    if (outcome.status == CalculateStatus::NoLoads) {
+        tell("The beam carries no loads: there is nothing to analyse.");
+    }
+    for (const Message& message : outcome.messages) tell(message.text);
+    if (outcome.status != CalculateStatus::Analysed) {
+        if (options.json) emit(options, analysis_json(beam, outcome).dump(2) + "\n");
+        return status_exit_code(outcome.status);
+    }
+
+    // The report pieces go to a private folder, as the window keeps them in its data folder.
+    ScratchFolder scratch;
+    if (!scratch.ok()) {
+        tell(scratch.error());
+        return kExitCannotWrite;
+    }
+    const DataFolder folder{scratch.path(), login_name()};
+    ReportContext context;
+    std::error_code ec;
+    context.input_file_path = std::filesystem::absolute(options.beam_path, ec).string();
+    context.when = report_time();
+    context.patterns = settings->patterns();
+    const ReportPieces pieces = write_report_pieces(beam, *outcome.model, *outcome.results, context);
+    for (const auto& [file, text] : {std::pair{TempFile::Detailed, &pieces.detailed},
+                                     std::pair{TempFile::Brief, &pieces.brief}}) {
+        if (const auto error = write_file_atomically(folder.temp_file(file), *text)) {
+            tell(*error);
+            return kExitCannotWrite;
+        }
+    }
+
+    const std::string text = options.json ? analysis_json(beam, outcome).dump(2) + "\n"
+                                          : (options.detailed ? pieces.detailed : pieces.brief);
+    return emit(options, text) ? kExitAnalysed : kExitCannotWrite;
+}
 
 }  // namespace spanlyx

@@ -1,0 +1,93 @@
+#include "batch/batch_json.h"
+
+#include <string>
+
+#include "model/units.h"
+
+namespace spanlyx {
+namespace {
+
+struct UnitNames {
+    const char* length;
+    const char* displacement;
+    const char* force;
+    const char* moment;
+};
+
+UnitNames unit_names(UnitSystem system) {
+    switch (system) {
+        case UnitSystem::E: return {"ft", "in", "lb", "ft-lb"};
+        case UnitSystem::E2: return {"in", "in", "lb", "in-lb"};
+        case UnitSystem::M:
+        case UnitSystem::M2: return {"m", "m", "N", "N-m"};
+        case UnitSystem::M3: return {"m", "m", "kg", "kg-m"};
+        case UnitSystem::M4: return {"mm", "mm", "N", "N-mm"};
+    }
+    return {"", "", "", ""};
+}
+
+const char* status_text(CalculateStatus status) {
+    switch (status) {
+        case CalculateStatus::NoLoads: return "no loads";
+        case CalculateStatus::LoadRejected: return "load rejected";
+        case CalculateStatus::SectionRejected: return "section rejected";
+        case CalculateStatus::Unstable: return "unstable";
+        case CalculateStatus::Analysed: return "analysed";
+    }
+    return "";
+}
+
+}  // namespace
+
+nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome) {
+    using nlohmann::json;
+    const UnitNames names = unit_names(beam.units);
+    json doc;
+    doc["status"] = status_text(outcome.status);
+    doc["units"] = {{"system", std::string(unit_tag(beam.units))},
+                    {"length", names.length},
+                    {"displacement", names.displacement},
+                    {"force", names.force},
+                    {"moment", names.moment},
+                    {"rotation", "rad"}};
+    json messages = json::array();
+    for (const Message& m : outcome.messages) messages.push_back(m.text);
+    doc["messages"] = messages;
+    if (!outcome.model || !outcome.results || !outcome.results->stable) return doc;
+
+    const StiffnessModel& model = *outcome.model;
+    const AnalysisResults& results = *outcome.results;
+    // Vertical displacements as the report prints them: inches in system E.
+    const double displacement_factor = lengths_in_feet(beam.units) ? 12.0 : 1.0;
+    json joints = json::array();
+    for (int j = 0; j < model.joint_count(); ++j) {
+        const auto k = static_cast<std::size_t>(j);
+        joints.push_back({{"joint", j + 1},
+                          {"x", model.joint_coord[k][0]},
+                          {"displacement", results.joint_disp_y[k] * displacement_factor},
+                          {"rotation", results.joint_rotation[k]},
+                          {"reaction_shear", results.reaction_shear[k]},
+                          {"reaction_moment", results.reaction_moment[k]}});
+    }
+    doc["joints"] = joints;
+    json members = json::array();
+    for (int m = 0; m < model.member_count(); ++m) {
+        const auto k = static_cast<std::size_t>(m);
+        const auto& q = results.member_force_local[k];
+        const auto& fem = model.span_fem[k];
+        members.push_back({{"member", m + 1},
+                           {"start_joint", model.members[k].start_joint},
+                           {"end_joint", model.members[k].end_joint},
+                           {"start", {{"axial", q[0]}, {"shear", q[1]}, {"moment", q[2]}}},
+                           {"end", {{"axial", q[3]}, {"shear", q[4]}, {"moment", q[5]}}},
+                           {"fixed_end",
+                            {{"start_shear", fem.start_shear},
+                             {"start_moment", fem.start_moment},
+                             {"end_shear", fem.end_shear},
+                             {"end_moment", fem.end_moment}}}});
+    }
+    doc["members"] = members;
+    return doc;
+}
+
+}  // namespace spanlyx

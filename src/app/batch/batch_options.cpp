@@ -1,0 +1,103 @@
+#include "batch/batch_options.h"
+
+#include "model/number_text.h"
+
+namespace spanlyx {
+
+std::string batch_usage_text() {
+    return "Usage: spanlyx-report [options] BEAM.cb\n"
+           "Analyses a continuous beam saved by Spanlyx and writes its results file.\n"
+           "\n"
+           "Options:\n"
+           "  --detailed         detailed matrix output instead of the brief one\n"
+           "  -o FILE            write to FILE instead of standard output\n"
+           "  --settings FILE    decimals and options from this sx.ini; default: the user's\n"
+           "                     sx.ini in the data folder when it exists, else the defaults\n"
+           "  --json             one JSON document instead of the text report\n"
+           "  --interval STEP    values at every STEP along each span (rounded to hundredths)\n"
+           "  --at X             values at X from the left end of every span at least X long\n"
+           "                     (rounded to hundredths)\n"
+           "  --zero-residual    zero out the integration residual of the moment at a free\n"
+           "                     far end\n"
+           "  --samples FILE.csv every sampled point as CSV (beam_x, span, span_x, shear,\n"
+           "                     moment, deflection) in the units of the report\n"
+           "  --help             this text\n"
+           "  --version          the program version\n"
+           "\n"
+           "Exit status: 0 analysed; 1 the beam was refused (no loads, a load rule, a zero\n"
+           "section or modulus, an unreadable or malformed file, a corrupted settings file);\n"
+           "2 the structure is unstable; 64 a usage error; 74 the output could not be written.\n"
+           "The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
+}
+
+namespace {
+
+std::optional<double> positive_number(const std::string& text) {
+    const std::optional<double> value = parse_number(text);
+    if (!value || *value <= 0) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& arguments) {
+    BatchOptionsOutcome out;
+    BatchOptions& o = out.options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool has_value = i + 1 < arguments.size();
+        auto value_of = [&](const char* what) -> std::optional<std::string> {
+            if (!has_value) {
+                out.error = a + " needs " + what;
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--detailed") {
+            o.detailed = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--zero-residual") {
+            o.zero_residual = true;
+        } else if (a == "-o" || a == "--output") {
+            const auto v = value_of("a file name");
+            if (!v) return out;
+            o.output_path = *v;
+        } else if (a == "--settings") {
+            const auto v = value_of("a settings file");
+            if (!v) return out;
+            o.settings_path = *v;
+        } else if (a == "--samples") {
+            const auto v = value_of("a CSV file name");
+            if (!v) return out;
+            o.samples_csv_path = *v;
+        } else if (a == "--interval" || a == "--at") {
+            const auto v = value_of("a positive number");
+            if (!v) return out;
+            const auto number = positive_number(*v);
+            // Sampled points lie on whole hundredths: the step and the distance are rounded to them.
+            const double rounded = number ? round_to_decimals(*number, 2) : 0.0;
+            if (!number || rounded <= 0) {
+                out.error = a + " needs a positive number of at least 0.01, not \"" + *v + "\"";
+                return out;
+            }
+            (a == "--interval" ? o.interval : o.at) = rounded;
+        } else if (!a.empty() && a[0] == '-' && a != "-") {
+            out.error = "unknown option " + a;
+            return out;
+        } else if (o.beam_path.empty()) {
+            o.beam_path = a;
+        } else {
+            out.error = "only one beam file can be analysed at a time";
+            return out;
+        }
+    }
+    if (!o.help && !o.version && o.beam_path.empty()) out.error = "no beam file given";
+    return out;
+}
+
+}  // namespace spanlyx
