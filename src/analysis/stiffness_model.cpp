@@ -5,7 +5,8 @@ namespace spanlyx {
 int StiffnessModel::restraint_count() const {
     int count = 0;
     for (const SupportRecord& record : supports) {
-        for (int code : record.restraint) count += code == 1 ? 1 : 0;
+        for (int code : record.restraint)
+            count += code == 1 ? 1 : 0;
     }
     return count;
 }
@@ -14,7 +15,8 @@ int StiffnessModel::restrained_joint_count() const {
     int count = 0;
     for (const SupportRecord& record : supports) {
         bool any = false;
-        for (int code : record.restraint) any = any || code == 1;
+        for (int code : record.restraint)
+            any = any || code == 1;
         count += any ? 1 : 0;
     }
     return count;

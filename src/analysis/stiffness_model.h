@@ -13,8 +13,8 @@ namespace spanlyx {
 inline constexpr int kCoordsPerJoint = 3;  // ncjt
 
 struct SupportRecord {
-    int joint = 0;                      // 1-based joint number
-    std::array<int, 3> restraint{};     // X, Y, Z: 1 restrained, 0 free
+    int joint = 0;                   // 1-based joint number
+    std::array<int, 3> restraint{};  // X, Y, Z: 1 restrained, 0 free
 };
 
 struct MemberRecord {
@@ -35,7 +35,7 @@ struct MemberLoad {
 };
 
 struct JointLoad {
-    int joint = 0;                  // 1-based
+    int joint = 0;                   // 1-based
     std::array<double, 3> values{};  // X force, Y force (up positive), moment (ccw positive)
 };
 
@@ -72,8 +72,8 @@ struct StiffnessModel {
 
     int joint_count() const { return static_cast<int>(joint_coord.size()); }
     int member_count() const { return static_cast<int>(members.size()); }
-    int restraint_count() const;           // NR: restrained coordinates
-    int restrained_joint_count() const;    // NRJ: joints with at least one restrained coordinate
+    int restraint_count() const;         // NR: restrained coordinates
+    int restrained_joint_count() const;  // NRJ: joints with at least one restrained coordinate
     int ndof() const { return joint_count() * kCoordsPerJoint - restraint_count(); }
 };
 

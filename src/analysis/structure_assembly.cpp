@@ -1,0 +1,78 @@
+#include "analysis/structure_assembly.h"
+
+#include <cassert>
+
+namespace spanlyx {
+
+std::array<int, 6> CoordinateNumbering::member_coordinates(const MemberRecord& member) const {
+    std::array<int, 6> coords{};
+    for (int k = 0; k < kCoordsPerJoint; ++k) {
+        const int start = (member.start_joint - 1) * kCoordsPerJoint + k;
+        const int end = (member.end_joint - 1) * kCoordsPerJoint + k;
+        coords[static_cast<std::size_t>(k)] = numbers.at(static_cast<std::size_t>(start));
+        coords[static_cast<std::size_t>(k + kCoordsPerJoint)] =
+            numbers.at(static_cast<std::size_t>(end));
+    }
+    return coords;
+}
+
+CoordinateNumbering number_coordinates(const StiffnessModel& model) {
+    CoordinateNumbering numbering;
+    numbering.ndof = model.ndof();
+    numbering.numbers.assign(static_cast<std::size_t>(model.joint_count() * kCoordsPerJoint), 0);
+
+    int next_free = 0;
+    int next_restrained = numbering.ndof;
+    for (int joint = 1; joint <= model.joint_count(); ++joint) {
+        const SupportRecord* record = nullptr;
+        for (const SupportRecord& candidate : model.supports) {
+            if (candidate.joint == joint)
+                record = &candidate;
+        }
+        for (int k = 0; k < kCoordsPerJoint; ++k) {
+            const bool restrained =
+                record != nullptr && record->restraint[static_cast<std::size_t>(k)] == 1;
+            const auto index = static_cast<std::size_t>((joint - 1) * kCoordsPerJoint + k);
+            numbering.numbers[index] = restrained ? next_restrained++ : next_free++;
+        }
+    }
+    assert(next_free == numbering.ndof);
+    return numbering;
+}
+
+void stores(const MemberCoordinates& coords, const Matrix6& gk, LinearSystem& system) {
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (coords[i] >= system.n)
+            continue;
+        for (std::size_t j = 0; j < 6; ++j) {
+            if (coords[j] < system.n)
+                system.at(coords[i], coords[j]) += gk[i][j];
+        }
+    }
+}
+
+void storepf(const MemberCoordinates& coords, const Vector6& ffg, LinearSystem& system) {
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (coords[i] < system.n)
+            system.rhs(coords[i]) -= ffg[i];
+    }
+}
+
+Vector6 mdispg(const MemberCoordinates& coords, int ndof, const std::vector<double>& d) {
+    Vector6 v{};
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (coords[i] < ndof)
+            v[i] = d.at(static_cast<std::size_t>(coords[i]));
+    }
+    return v;
+}
+
+void storer(const MemberCoordinates& coords, int ndof, const Vector6& f,
+            std::vector<double>& reactions) {
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (coords[i] >= ndof)
+            reactions.at(static_cast<std::size_t>(coords[i] - ndof)) += f[i];
+    }
+}
+
+}  // namespace spanlyx
