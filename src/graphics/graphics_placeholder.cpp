@@ -1,0 +1,2 @@
+// The drawings library; its sources arrive with the input sketch.
+namespace spanlyx {}

@@ -1,0 +1,2 @@
+// The entry workflow library; its sources arrive with the entry rules.
+namespace spanlyx {}
