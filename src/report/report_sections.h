@@ -1,0 +1,55 @@
+#pragma once
+// The section writers that make up the two report pieces, in the order Calculate writes them.
+// Each piece is a TextWriter; a section that goes to both pieces takes the pair.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "analysis/analysis_results.h"
+#include "analysis/stiffness_model.h"
+#include "model/beam.h"
+#include "model/print_line.h"
+#include "model/settings.h"
+#include "report/report_pieces.h"
+
+namespace spanlyx {
+
+struct PieceWriters {
+    TextWriter detailed;  // "_CONT01.TMP"
+    TextWriter brief;     // "_CONT02.TMP"
+};
+
+// "    ****..." with the given number of asterisks after four blanks.
+std::string asterisk_line(std::size_t asterisks);
+
+// The file name as the title block shows it: the whole path while it is shorter than 71
+// characters, otherwise only the part after its last "/".
+std::string report_file_name(std::string_view path);
+
+// Title block of both pieces: banner, version, piece title, file name, date and comments.
+void write_header(PieceWriters& pieces, const Beam& beam, const ReportContext& context);
+
+// Fixed-end actions of every member with both ends fixed (detailed piece only).
+void write_fem_section(TextWriter& detailed, const StiffnessModel& model);
+
+// write_input: structural parameters, span information and releases, supports, joint
+// coordinates.
+void write_input(PieceWriters& pieces, const Beam& beam, const StiffnessModel& model);
+
+// The loads of every span, the same lines in both pieces.
+void write_loading_information(PieceWriters& pieces, const Beam& beam);
+
+// Local end forces of every member (detailed piece only).
+void write_member_end_forces(TextWriter& detailed, const StiffnessModel& model,
+                             const AnalysisResults& results, const NumberPatterns& patterns);
+
+// Vertical displacement and rotation of every joint (both pieces).
+void write_joint_displacements(PieceWriters& pieces, const StiffnessModel& model,
+                               const AnalysisResults& results);
+
+// Shear and moment reaction of every support record (both pieces).
+void write_support_reactions(PieceWriters& pieces, const StiffnessModel& model,
+                             const AnalysisResults& results, const NumberPatterns& patterns);
+
+}  // namespace spanlyx
