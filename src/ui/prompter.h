@@ -1,0 +1,18 @@
+#pragma once
+// Modal messages go through this service: message boxes in the program, a recording fake with
+// scripted answers in tests.
+
+#include "model/message.h"
+
+namespace spanlyx {
+
+enum class PromptButtons { Ok, YesNo };
+enum class PromptAnswer { Ok, Yes, No };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual PromptAnswer show(const Message& message, PromptButtons buttons = PromptButtons::Ok) = 0;
+};
+
+}  // namespace spanlyx
