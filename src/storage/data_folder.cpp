@@ -6,13 +6,20 @@ namespace spanlyx {
 
 std::string_view temp_suffix(TempFile file) {
     switch (file) {
-        case TempFile::Detailed: return "_CONT01.TMP";
-        case TempFile::Brief: return "_CONT02.TMP";
-        case TempFile::Extremes: return "_CONT03.TMP";
-        case TempFile::Extra: return "_CONT08.TMP";
-        case TempFile::Samples: return "_cont10.tmp";
-        case TempFile::Results: return "_CONTOUT.TMP";
-        case TempFile::Snapshot: return "_contfile.tmp";
+        case TempFile::Detailed:
+            return "_CONT01.TMP";
+        case TempFile::Brief:
+            return "_CONT02.TMP";
+        case TempFile::Extremes:
+            return "_CONT03.TMP";
+        case TempFile::Extra:
+            return "_CONT08.TMP";
+        case TempFile::Samples:
+            return "_cont10.tmp";
+        case TempFile::Results:
+            return "_CONTOUT.TMP";
+        case TempFile::Snapshot:
+            return "_contfile.tmp";
     }
     return "";
 }
@@ -30,7 +37,8 @@ std::string env(const char* name) {
 
 std::filesystem::path default_data_folder() {
     const std::string xdg = env("XDG_DATA_HOME");
-    if (!xdg.empty()) return std::filesystem::path(xdg) / "Spanlyx";
+    if (!xdg.empty())
+        return std::filesystem::path(xdg) / "Spanlyx";
     const std::string home = env("HOME");
     return std::filesystem::path(home.empty() ? "." : home) / ".local" / "share" / "Spanlyx";
 }
@@ -38,7 +46,8 @@ std::filesystem::path default_data_folder() {
 std::string login_name() {
     for (const char* name : {"UserName", "USER", "LOGNAME"}) {
         std::string value = env(name);
-        if (!value.empty()) return value;
+        if (!value.empty())
+            return value;
     }
     return {};
 }

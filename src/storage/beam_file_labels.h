@@ -1,0 +1,62 @@
+#pragma once
+// The fixed label lines of the .cb beam file. The writer writes them exactly (trailing blanks
+// included); the reader compares only the "member depth" and "member release" labels and
+// otherwise names them when a file ends early.
+
+#include <string_view>
+
+#include "model/units.h"
+
+namespace spanlyx::beam_file {
+
+inline constexpr std::string_view kTitle = "Spanlyx Program";
+inline constexpr std::string_view kCommentCount = "# OF COMMENT LINES (0-4)";
+inline constexpr std::string_view kEndComments = "END COMMENTS";
+inline constexpr std::string_view kUnitTag = "Metric E,M,M2,M3 Or M4";
+inline constexpr std::string_view kSpanCount = "number of spans";
+inline constexpr std::string_view kTotalLength = "total length ";
+inline constexpr std::string_view kStartMembers = "START MEMBER INFO";
+inline constexpr std::string_view kMemberNumber = "MEMBER NUMBER";
+inline constexpr std::string_view kMemberLength = "member length ";
+inline constexpr std::string_view kMemberDepth = "member depth ";
+inline constexpr std::string_view kMemberWidth = "member width ";
+inline constexpr std::string_view kMemberInertia = "member I";
+inline constexpr std::string_view kMemberModulus = "member E  ";
+inline constexpr std::string_view kMemberRelease = "member release";
+inline constexpr std::string_view kUniformCount = "******** Number of uniform loads";
+inline constexpr std::string_view kPointCount = "******** Number of point loads";
+inline constexpr std::string_view kMomentCount = "******** Number of Applied Moments";
+inline constexpr std::string_view kUniformW1 = "uniform load #1";
+inline constexpr std::string_view kUniformW2 = "uniform load #2";
+inline constexpr std::string_view kPointValue = "Load ";
+inline constexpr std::string_view kMomentValue = "moment ";
+inline constexpr std::string_view kJointCount = "Number of Joints";
+inline constexpr std::string_view kJointNumber = "Joint Number";
+inline constexpr std::string_view kRestraintY = "Joint Restraint  Y";
+inline constexpr std::string_view kRestraintZ = "Joint Restraint  Z";
+
+// The reader recognises a section-dimension span by these first characters.
+inline constexpr std::string_view kMemberDepthPrefix = "member depth";
+
+// Distance labels: the imperial ones follow the length unit, every metric system says "(m)".
+inline std::string_view first_distance_label(bool inches, bool metric) {
+    if (metric)
+        return "dist 1 from the left end of member (m)";
+    return inches ? "dist 1 from the left end of member (in)"
+                  : "dist 1 from the left end of member (ft)";
+}
+inline std::string_view second_distance_label(bool inches, bool metric) {
+    if (metric)
+        return "dist 2 from the left end of member (m)";
+    return inches ? "dist 2 from the left end of member (in)"
+                  : "dist 2 from the left end of member (ft)";
+}
+inline std::string_view load_distance_label(bool inches, bool metric) {
+    if (metric)
+        return "dist from left end of member (m) ";
+    return inches ? "dist from left end of member (in) " : "dist from left end of member (ft) ";
+}
+// The snapshot's point-load and moment distance label carries no unit.
+inline constexpr std::string_view kSnapshotLoadDistance = "dist from left end of member ";
+
+}  // namespace spanlyx::beam_file

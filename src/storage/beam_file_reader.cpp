@@ -1,0 +1,352 @@
+// Reads a .cb beam file. The reader follows the order of the lines, not their labels; every
+// value line is checked, and a file that cannot describe a sound beam is refused with the
+// number of the line at fault and what was expected there.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/number_text.h"
+#include "storage/beam_file.h"
+#include "storage/beam_file_labels.h"
+#include "storage/file_io.h"
+
+namespace spanlyx {
+namespace {
+
+namespace label = beam_file;
+
+constexpr std::string_view kUnitTagRefusal =
+    "The Data file Does not Contain a Metric or English Tag Aborting open";
+constexpr long long kMaxComments = 4;
+// No engineering value comes near this; larger ones would overflow once E and I are scaled or
+// cubed and could not be written back as numbers.
+constexpr double kLargestMagnitude = 1e30;
+// A found text longer than this is shortened in the refusal.
+constexpr std::size_t kShownLength = 40;
+
+std::string in_quotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// The offending value without its padding, shortened when long.
+std::string shown(std::string_view line) {
+    line = trim(line);
+    if (line.size() <= kShownLength)
+        return in_quotes(line);
+    return in_quotes(std::string(line.substr(0, kShownLength)) + "...");
+}
+
+std::string of_span(int span) {
+    return " of span " + std::to_string(span);
+}
+std::string on_span(int span) {
+    return " on span " + std::to_string(span);
+}
+
+class BeamFileParser {
+  public:
+    explicit BeamFileParser(std::string_view text) : lines_(split_lines(text)) {}
+
+    BeamReadResult run() {
+        Beam beam;
+        if (!header(beam))
+            return std::move(result_);
+        for (int m = 1; m <= span_count_; ++m) {
+            if (!span_block(beam, m))
+                return std::move(result_);
+        }
+        if (!total_length_given_)
+            beam.total_length_text = format_fixed(beam.total_length(), 2);
+        if (!joints(beam))
+            return std::move(result_);
+        result_.beam = std::move(beam);
+        return std::move(result_);
+    }
+
+  private:
+    // Refuses with the 1-based number of the line just taken.
+    bool refuse(std::string message) {
+        result_.line = static_cast<int>(next_);
+        result_.message = std::move(message);
+        return false;
+    }
+    bool refuse_value(const std::string& what, std::string_view found, std::string_view why = {}) {
+        return refuse("Line " + std::to_string(next_) + ": expected " + what + ", found " +
+                      shown(found) + std::string(why));
+    }
+
+    // Takes the next line; at the end of the file refuses, naming what was expected there.
+    std::optional<std::string_view> take(const std::string& what) {
+        if (next_ >= lines_.size()) {
+            ++next_;
+            refuse("Line " + std::to_string(next_) + ": expected " + what +
+                   ", found the end of the file");
+            return std::nullopt;
+        }
+        return lines_[next_++];
+    }
+    bool skip_label(std::string_view text) {
+        return take("the label " + in_quotes(text)).has_value();
+    }
+
+    std::optional<double> number(const std::string& what) {
+        const std::optional<std::string_view> line = take(what + " (a number)");
+        if (!line)
+            return std::nullopt;
+        const std::optional<double> value = parse_number(*line);
+        if (!value) {
+            refuse_value(what + " (a number)", *line);
+            return std::nullopt;
+        }
+        if (std::fabs(*value) >= kLargestMagnitude) {
+            refuse_value(what + " (a number)", *line, " (too large)");
+            return std::nullopt;
+        }
+        return value;
+    }
+    // A number line kept with its text, as a typed field keeps it.
+    std::optional<HeldNumber> held(const std::string& what) {
+        if (!number(what))
+            return std::nullopt;
+        return HeldNumber::typed(std::string(lines_[next_ - 1]));
+    }
+
+    std::optional<long long> whole(const std::string& what, long long low, long long high) {
+        const std::optional<std::string_view> line = take(what);
+        if (!line)
+            return std::nullopt;
+        const std::optional<double> value = parse_number(*line);
+        if (!value || *value != std::floor(*value) || *value < static_cast<double>(low) ||
+            *value > static_cast<double>(high)) {
+            refuse_value(what, *line);
+            return std::nullopt;
+        }
+        return static_cast<long long>(*value);
+    }
+
+    bool header(Beam& beam) {
+        if (!skip_label(label::kTitle) || !skip_label(label::kCommentCount))
+            return false;
+        const auto comments = whole("the number of comment lines (0 to 4)", 0, kMaxComments);
+        if (!comments)
+            return false;
+        for (long long c = 0; c < *comments; ++c) {
+            const auto comment = take("comment " + std::to_string(c + 1));
+            if (!comment)
+                return false;
+            beam.comments[static_cast<std::size_t>(c)] = std::string(*comment);
+        }
+        if (!skip_label(label::kEndComments) || !skip_label(label::kUnitTag))
+            return false;
+
+        const auto tag = take("the unit tag");
+        if (!tag)
+            return false;
+        const std::optional<UnitSystem> units = parse_unit_tag(*tag);
+        if (!units) {
+            result_.unit_tag_refused = true;
+            return refuse(std::string(kUnitTagRefusal));
+        }
+        beam.units = *units;
+
+        if (!skip_label(label::kSpanCount))
+            return false;
+        const auto spans =
+            whole("the number of spans (1 to " + std::to_string(kMaxSpans) + ")", 1, kMaxSpans);
+        if (!spans)
+            return false;
+        span_count_ = static_cast<int>(*spans);
+        beam.spans_text = std::string(lines_[next_ - 1]);
+
+        if (!skip_label(label::kTotalLength))
+            return false;
+        const auto total = take("the total length (a number, or nothing)");
+        if (!total)
+            return false;
+        if (!trim(*total).empty()) {
+            const std::optional<double> value = parse_number(*total);
+            if (!value || std::fabs(*value) >= kLargestMagnitude) {
+                return refuse_value("the total length (a number, or nothing)", *total);
+            }
+            beam.total_length_text = format_fixed(*value, 2);
+            total_length_given_ = true;
+        }
+        return skip_label(label::kStartMembers);
+    }
+
+    bool section(Beam& beam, Span& span, int m) {
+        const auto mode = take("the label " + in_quotes(label::kMemberDepth) + " or " +
+                               in_quotes(label::kMemberInertia) + of_span(m));
+        if (!mode)
+            return false;
+        if (mode->substr(0, label::kMemberDepthPrefix.size()) == label::kMemberDepthPrefix) {
+            const auto depth = number("the depth" + of_span(m));
+            if (!depth || !skip_label(label::kMemberWidth))
+                return false;
+            const auto width = number("the width" + of_span(m));
+            if (!width)
+                return false;
+            span.depth = *depth;
+            span.width = *width;
+            span.inertia = span.width * span.depth * span.depth * span.depth / 12.0;
+            // The window switches its I-entry mode span by span: the last span read decides.
+            beam.inertia_entered = false;
+        } else {
+            const auto inertia = number("the moment of inertia" + of_span(m));
+            if (!inertia)
+                return false;
+            span.inertia = inertia_to_stored(beam.units, *inertia);
+            beam.inertia_entered = true;
+        }
+        if (!skip_label(label::kMemberModulus))
+            return false;
+        auto modulus = held("the modulus E" + of_span(m));
+        if (!modulus)
+            return false;
+        modulus->value = modulus_to_stored(beam.units, modulus->value);
+        span.modulus = std::move(*modulus);
+
+        // Files written before releases existed go straight on to the uniform-load header.
+        const auto release_or_header = take("the label " + in_quotes(label::kUniformCount));
+        if (!release_or_header)
+            return false;
+        if (*release_or_header == label::kMemberRelease) {
+            const auto code = whole("the release code" + of_span(m) + " (0 to 3)", 0, 3);
+            if (!code)
+                return false;
+            span.release = static_cast<Release>(*code);
+            return skip_label(label::kUniformCount);
+        }
+        return true;
+    }
+
+    std::optional<std::size_t> load_count(Span& span, LoadKind kind, const std::string& loads,
+                                          int m) {
+        const auto count = whole("the number of " + loads + on_span(m) + " (0 to " +
+                                     std::to_string(kMaxLoadsPerKind) + ")",
+                                 0, kMaxLoadsPerKind);
+        if (!count)
+            return std::nullopt;
+        span.count_text[static_cast<std::size_t>(kind)] = std::string(lines_[next_ - 1]);
+        return static_cast<std::size_t>(*count);
+    }
+
+    // Reads a label line and the number after it.
+    std::optional<double> labelled(const std::string& what) {
+        if (!take("the label before " + what))
+            return std::nullopt;
+        return number(what);
+    }
+
+    bool loads(Span& span, int m) {
+        const auto uniforms = load_count(span, LoadKind::Uniform, "uniform loads", m);
+        if (!uniforms)
+            return false;
+        for (std::size_t k = 1; k <= *uniforms; ++k) {
+            const std::string which = " of uniform load " + std::to_string(k) + on_span(m);
+            UniformLoad load;
+            const auto x1 = labelled("X1" + which);
+            const auto w1 = x1 ? labelled("W1" + which) : std::nullopt;
+            const auto x2 = w1 ? labelled("X2" + which) : std::nullopt;
+            const auto w2 = x2 ? labelled("W2" + which) : std::nullopt;
+            if (!w2)
+                return false;
+            span.uniforms.push_back({*x1, *w1, *x2, *w2});
+        }
+        if (!skip_label(label::kPointCount))
+            return false;
+        const auto points = load_count(span, LoadKind::Point, "point loads", m);
+        if (!points)
+            return false;
+        for (std::size_t k = 1; k <= *points; ++k) {
+            const std::string which = " of point load " + std::to_string(k) + on_span(m);
+            const auto x = labelled("the position" + which);
+            if (!x || !take("the label " + in_quotes(label::kPointValue)))
+                return false;
+            auto value = held("the value" + which);
+            if (!value)
+                return false;
+            span.points.push_back({*x, std::move(*value)});
+        }
+        if (!skip_label(label::kMomentCount))
+            return false;
+        const auto moments = load_count(span, LoadKind::Moment, "applied moments", m);
+        if (!moments)
+            return false;
+        for (std::size_t k = 1; k <= *moments; ++k) {
+            const std::string which = " of applied moment " + std::to_string(k) + on_span(m);
+            const auto x = labelled("the position" + which);
+            const auto value = x ? labelled("the value" + which) : std::nullopt;
+            if (!value)
+                return false;
+            span.moments.push_back({*x, *value});
+        }
+        return true;
+    }
+
+    bool span_block(Beam& beam, int m) {
+        Span span;
+        if (!skip_label(label::kMemberNumber) || !take("the member number" + of_span(m)) ||
+            !skip_label(label::kMemberLength)) {
+            return false;
+        }
+        auto length = held("the length" + of_span(m));
+        if (!length)
+            return false;
+        span.length = std::move(*length);
+        if (!section(beam, span, m) || !loads(span, m))
+            return false;
+        beam.spans.push_back(std::move(span));
+        return true;
+    }
+
+    bool joints(Beam& beam) {
+        if (!skip_label(label::kJointCount))
+            return false;
+        const long long expected = span_count_ + 1;
+        const auto count =
+            whole("the number of joints (" + std::to_string(expected) + ")", expected, expected);
+        if (!count)
+            return false;
+        for (long long j = 1; j <= expected; ++j) {
+            const std::string of_joint = " of joint " + std::to_string(j);
+            if (!skip_label(label::kJointNumber) || !take("the joint number" + of_joint) ||
+                !skip_label(label::kRestraintY)) {
+                return false;
+            }
+            const auto y = whole("the vertical restraint" + of_joint + " (0 or 1)", 0, 1);
+            if (!y || !skip_label(label::kRestraintZ))
+                return false;
+            const auto z = whole("the rotational restraint" + of_joint + " (0 or 1)", 0, 1);
+            if (!z)
+                return false;
+            beam.joints.push_back({static_cast<int>(*y), static_cast<int>(*z)});
+        }
+        return true;
+    }
+
+    std::vector<std::string_view> lines_;
+    std::size_t next_ = 0;  // index of the next line; after a take, the 1-based number of it
+    int span_count_ = 0;
+    bool total_length_given_ = false;
+    BeamReadResult result_;
+};
+
+}  // namespace
+
+BeamReadResult parse_beam_file(std::string_view text) {
+    return BeamFileParser(text).run();
+}
+
+BeamReadResult read_beam_file(const std::filesystem::path& path) {
+    std::string bytes;
+    if (std::optional<std::string> error = read_whole_file(path, bytes)) {
+        BeamReadResult refused;
+        refused.message = std::move(*error);
+        return refused;
+    }
+    return parse_beam_file(bytes);
+}
+
+}  // namespace spanlyx

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "beam_file_test_support.h"
+#include "storage/beam_file.h"
+
+namespace spanlyx {
+namespace {
+
+using test::crlf_lines;
+using Lines = std::vector<std::string>;
+
+Span span_of(HeldNumber length, double inertia, HeldNumber modulus) {
+    Span span;
+    span.length = std::move(length);
+    span.inertia = inertia;
+    span.modulus = std::move(modulus);
+    return span;
+}
+
+// Two spans in system E: typed and computed values, each load kind, a release.
+Beam two_span_beam() {
+    Beam beam;
+    beam.units = UnitSystem::E;
+    beam.comments = {"Job 12", "", "", ""};
+    Span first = span_of(HeldNumber::typed("10"), 100, HeldNumber::typed("29000000"));
+    first.release = Release::Left;
+    first.uniforms.push_back({0, 100, 10, 100});
+    Span second = span_of(HeldNumber::computed(12.5), 0.5, HeldNumber::computed(3e7));
+    second.points.push_back({6.25, HeldNumber::typed("-1500")});
+    second.count_text[static_cast<std::size_t>(LoadKind::Point)] = "1";
+    second.moments.push_back({12.5, -2000});
+    beam.spans = {first, second};
+    beam.joints = {{1, 0}, {1, 1}, {0, 0}};
+    return beam;
+}
+
+TEST(BeamFileWriter, WritesEveryLineOfTheLayout) {
+    const Lines expected = {
+        "Spanlyx Program", "# OF COMMENT LINES (0-4)", " 1 ", "Job 12", "END COMMENTS",
+        "Metric E,M,M2,M3 Or M4", "E", "number of spans", " 2 ", "total length ", " 22.5 ",
+        "START MEMBER INFO",
+        // span 1
+        "MEMBER NUMBER", " 1 ", "member length ", "10", "member I", " 100 ", "member E  ",
+        "29000000", "member release", " 1 ", "******** Number of uniform loads", " 1 ",
+        "dist 1 from the left end of member (ft)", " 0 ", "uniform load #1", " 100 ",
+        "dist 2 from the left end of member (ft)", " 10 ", "uniform load #2", " 100 ",
+        "******** Number of point loads", " 0 ", "******** Number of Applied Moments", " 0 ",
+        // span 2
+        "MEMBER NUMBER", " 2 ", "member length ", " 12.5 ", "member I", " .5 ", "member E  ",
+        " 30000000 ", "member release", " 0 ", "******** Number of uniform loads", " 0 ",
+        "******** Number of point loads", "1", "dist from left end of member (ft) ", " 6.25 ",
+        "Load ", "-1500", "******** Number of Applied Moments", " 1 ",
+        "dist from left end of member (ft) ", " 12.5 ", "moment ", "-2000 ",
+        // joints
+        "Number of Joints", " 3 ", "Joint Number", " 1 ", "Joint Restraint  Y", " 1 ",
+        "Joint Restraint  Z", " 0 ", "Joint Number", " 2 ", "Joint Restraint  Y", " 1 ",
+        "Joint Restraint  Z", " 1 ", "Joint Number", " 3 ", "Joint Restraint  Y", " 0 ",
+        "Joint Restraint  Z", " 0 "};
+    EXPECT_EQ(crlf_lines(format_beam_file(two_span_beam())), expected);
+}
+
+TEST(BeamFileWriter, CommentsCountsAndFieldTexts) {
+    Beam beam = two_span_beam();
+    beam.comments = {"", "", "", ""};
+    Lines lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[2], " 0 ");
+    EXPECT_EQ(lines[3], "END COMMENTS");
+
+    // Only filled comments are written, in order, behind their count.
+    beam.comments = {"first", "", "third", ""};
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[2], " 2 ");
+    EXPECT_EQ(lines[3], "first");
+    EXPECT_EQ(lines[4], "third");
+    EXPECT_EQ(lines[5], "END COMMENTS");
+
+    // The field texts travel as held; a count text that no longer counts the loads does not.
+    beam = two_span_beam();
+    beam.spans_text = "2";
+    beam.total_length_text = "22.50";
+    beam.spans[0].count_text = {"0", "0", "0"};  // says 0 uniform loads while one is held
+    beam.spans[1].count_text = {"0", " 3 ", "1"};
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[8], "2");
+    EXPECT_EQ(lines[10], "22.50");
+    EXPECT_EQ(lines[23], " 1 ");
+    EXPECT_EQ(lines[47], "0");
+    EXPECT_EQ(lines[49], " 1 ");
+    EXPECT_EQ(lines[55], "1");
+
+    // Field texts that would not read back as numbers give way to the values.
+    beam.spans_text = "7";
+    beam.spans[0].length = {10, "ten"};
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[8], " 2 ");
+    EXPECT_EQ(lines[15], " 10 ");
+}
+
+TEST(BeamFileWriter, UnitTagsLabelsAndEntryUnits) {
+    Beam beam = two_span_beam();
+    beam.units = UnitSystem::E2;
+    Lines lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[6], "E2");
+    EXPECT_EQ(lines[24], "dist 1 from the left end of member (in)");
+    EXPECT_EQ(lines[28], "dist 2 from the left end of member (in)");
+    EXPECT_EQ(lines[50], "dist from left end of member (in) ");
+
+    // Metric I and E go back to entry units: 0.000125 m^4 is 12.5 x10^-5 m^4, 2E11 N/m^2 is
+    // 200 GN/m^2; every metric system labels distances "(m)".
+    beam.units = UnitSystem::M;
+    beam.spans[0].inertia = 0.000125;
+    beam.spans[0].modulus = HeldNumber::computed(2e11);
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[6], "M");
+    EXPECT_EQ(lines[16], "member I");
+    EXPECT_EQ(lines[17], " 12.5 ");
+    EXPECT_EQ(lines[19], " 200 ");
+    EXPECT_EQ(lines[24], "dist 1 from the left end of member (m)");
+
+    // M3: 0.00008 m^4 is 8000 cm^4; 2.1E10 kg/m^2 is 2.1E6 kg/cm^2. M4 keeps E as typed.
+    beam.units = UnitSystem::M3;
+    beam.spans[0].inertia = 0.00008;
+    beam.spans[0].modulus = HeldNumber::computed(2.1e10);
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[17], " 8000 ");
+    EXPECT_EQ(lines[19], " 2100000 ");
+    beam.units = UnitSystem::M4;
+    beam.spans[0].modulus = HeldNumber::typed("200000");
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[6], "M4");
+    EXPECT_EQ(lines[19], "200000");
+    EXPECT_EQ(lines[50], "dist from left end of member (m) ");
+
+    // I from the section: depth and width lines replace the I line.
+    beam = two_span_beam();
+    beam.inertia_entered = false;
+    beam.spans[0].depth = 24;
+    beam.spans[0].width = 12;
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ((Lines(lines.begin() + 16, lines.begin() + 22)),
+              (Lines{"member depth ", " 24 ", "member width ", " 12 ", "member E  ", "29000000"}));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "member I"), 0);
+}
+
+TEST(BeamFileWriter, SnapshotOmitsTagAndReleasesAndKeepsStoredUnits) {
+    Beam beam = two_span_beam();
+    beam.units = UnitSystem::M;
+    beam.spans[0].inertia = 0.000125;
+    beam.spans[0].modulus = HeldNumber::computed(2e11);
+    beam.spans[0].points.push_back({5, HeldNumber::typed("40")});
+    const Lines lines = crlf_lines(format_beam_snapshot(beam));
+    EXPECT_EQ((Lines(lines.begin() + 4, lines.begin() + 8)),
+              (Lines{"END COMMENTS", "number of spans", " 2 ", "total length "}));
+    EXPECT_EQ((Lines(lines.begin() + 9, lines.begin() + 29)),
+              (Lines{"START MEMBER INFO",
+                     "MEMBER NUMBER",
+                     " 1 ",
+                     "member length ",
+                     "10",
+                     "member I",
+                     " .000125 ",
+                     "member E  ",
+                     " 200000000000 ",
+                     "******** Number of uniform loads",
+                     " 1 ",
+                     "dist 1 from the left end of member (ft)",
+                     " 0 ",
+                     "uniform load #1",
+                     " 100 ",
+                     "dist 2 from the left end of member (m)",
+                     " 10 ",
+                     "uniform load #2",
+                     " 100 ",
+                     "******** Number of point loads"}));
+    EXPECT_EQ(lines[30], "dist from left end of member ");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "member release"), 0);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Metric E,M,M2,M3 Or M4"), 0);
+
+    beam.units = UnitSystem::E2;
+    EXPECT_EQ(crlf_lines(format_beam_snapshot(beam))[20],
+              "dist 1 from the left end of member (in)");
+}
+
+}  // namespace
+}  // namespace spanlyx
