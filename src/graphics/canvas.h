@@ -23,7 +23,7 @@ struct TextExtent {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // The user coordinate system: x runs from left to left + width, y from top to top + height

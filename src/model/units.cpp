@@ -64,6 +64,15 @@ constexpr std::array<UnitMenuItem, 6> kMenu = {{
     {"mnumetric4", "Metric (mm),  I: mm^4 && E N/mm^2"},
 }};
 
+constexpr std::array<SketchUnitWords, 6> kSketchWords = {{
+    {"#", "#/lf", " ft-#"},
+    {"#", "#/in", " in-#"},
+    {"N", "N/m", " m-N"},
+    {"N", "N/m", " m-N"},
+    {"kg", "kg/m", " m-kg"},
+    {"N", "N/mm", " mm-N"},
+}};
+
 const SystemRow& row(UnitSystem system) { return kRows[index_of(system)]; }
 
 }  // namespace
@@ -108,5 +117,8 @@ int allowed_decimals(UnitSystem system) { return row(system).decimals; }
 
 const EntryCaptions& entry_captions(UnitSystem system) { return kCaptions[index_of(system)]; }
 const UnitMenuItem& unit_menu_item(UnitSystem system) { return kMenu[index_of(system)]; }
+const SketchUnitWords& sketch_unit_words(UnitSystem system) {
+    return kSketchWords[index_of(system)];
+}
 
 }  // namespace spanlyx

@@ -59,6 +59,15 @@ struct EntryCaptions {
 };
 const EntryCaptions& entry_captions(UnitSystem system);
 
+// Unit words of the load labels of the input sketch: force, distributed load and applied moment.
+// The moment word carries its leading blank, the other two follow the value directly.
+struct SketchUnitWords {
+    std::string_view force;        // "#", "N", "kg"
+    std::string_view distributed;  // "#/lf", "#/in", "N/m", "kg/m", "N/mm"
+    std::string_view moment;       // " ft-#", " in-#", " m-N", " m-kg", " mm-N"
+};
+const SketchUnitWords& sketch_unit_words(UnitSystem system);
+
 // Units menu: item object name and caption (a doubled ampersand shows as one).
 struct UnitMenuItem {
     std::string_view object_name;

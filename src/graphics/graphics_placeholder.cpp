@@ -1,2 +1,0 @@
-// The drawings library; its sources arrive with the input sketch.
-namespace spanlyx {}

@@ -1,0 +1,98 @@
+#include "graphics/input_sketch.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "graphics/sketch_parts.h"
+#include "model/number_text.h"
+
+namespace spanlyx {
+namespace {
+
+// The user scale of the sketch: the beam fills x = 0..10 on y = 0.
+constexpr double kScaleLeft = -0.5;
+constexpr double kScaleTop = 5;
+constexpr double kScaleWidth = 11;
+constexpr double kScaleHeight = -6;
+constexpr double kDrawnBeamLength = 10;
+
+// Top edge of the span-length labels: just below the support glyphs, which reach down to -0.4.
+constexpr double kSpanLabelTop = -0.45;
+constexpr double kHingeRadius = 0.075;
+
+void draw_span_label(Canvas& canvas, double start, double drawn_length, double length) {
+    const std::string label = format_fixed(length, 2);
+    const double width = canvas.text_extent(label).width;
+    canvas.text(start + drawn_length / 2 - width / 2, kSpanLabelTop, label);
+}
+
+void draw_hinges(Canvas& canvas, Release release, double start, double end) {
+    if (release == Release::Left || release == Release::Both)
+        canvas.circle(start, 0, kHingeRadius);
+    if (release == Release::Right || release == Release::Both)
+        canvas.circle(end, 0, kHingeRadius);
+}
+
+sketch::JointPlace joint_place(std::size_t joint, std::size_t span_count) {
+    if (joint == 0)
+        return sketch::JointPlace::LeftEnd;
+    if (joint == span_count)
+        return sketch::JointPlace::RightEnd;
+    return sketch::JointPlace::Interior;
+}
+
+}  // namespace
+
+void draw_span(Canvas& canvas, const Beam& beam, std::string_view load_pattern) {
+    const double total = beam.total_length();
+    if (beam.spans.empty() || !(total > 0))
+        return;
+    const double xscale = kDrawnBeamLength / total;
+
+    canvas.clear();
+    canvas.set_scale(kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight);
+    canvas.set_font_size(kSketchFontSize);
+
+    // Drawn start of every span and, last, the right end of the beam.
+    std::vector<double> joint_x{0};
+    for (const Span& span : beam.spans) {
+        joint_x.push_back(joint_x.back() + span.length.value * xscale);
+    }
+
+    canvas.set_pen(kBlack, kSketchBeamPenWidth);
+    for (std::size_t i = 0; i < beam.spans.size(); ++i) {
+        canvas.line(joint_x[i], 0, joint_x[i + 1], 0);
+    }
+
+    const sketch::LoadFrame frame{canvas, load_pattern, sketch_unit_words(beam.units), xscale};
+    for (std::size_t i = 0; i < beam.spans.size(); ++i) {
+        const Span& span = beam.spans[i];
+        canvas.set_pen(kBlack, kSketchPenWidth);
+        draw_span_label(canvas, joint_x[i], joint_x[i + 1] - joint_x[i], span.length.value);
+        canvas.set_pen(kRed, kSketchPenWidth);
+        const sketch::SpanPlace place{joint_x[i], span.length.value, i + 1 == beam.spans.size()};
+        sketch::draw_point_loads(frame, place, span.points);
+        sketch::draw_distributed_loads(frame, place, span.uniforms);
+        sketch::draw_moments(frame, place, span.moments);
+    }
+
+    canvas.set_pen(kBlack, kSketchPenWidth);
+    // While the beam is being entered its joints may not all exist yet.
+    const std::size_t joints = std::min(beam.joints.size(), joint_x.size());
+    for (std::size_t j = 0; j < joints; ++j) {
+        sketch::draw_support(canvas, beam.joints[j], joint_x[j], joint_place(j, beam.spans.size()));
+    }
+    for (std::size_t i = 0; i < beam.spans.size(); ++i) {
+        draw_hinges(canvas, beam.spans[i].release, joint_x[i], joint_x[i + 1]);
+    }
+}
+
+SketchRefresh sketch_refresh(const Beam& beam, double total_length) {
+    if (!(total_length > 0))
+        return SketchRefresh::Unchanged;
+    return hundredths(beam.total_length()) == hundredths(total_length) ? SketchRefresh::Live
+                                                                       : SketchRefresh::NotLive;
+}
+
+}  // namespace spanlyx

@@ -1,0 +1,64 @@
+#pragma once
+// The pieces of the input sketch, each drawn by its own file; used only by input_sketch.cpp.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "graphics/canvas.h"
+#include "model/beam.h"
+#include "model/units.h"
+
+namespace spanlyx::sketch {
+
+// Everything the load pieces need besides the loads themselves.
+struct LoadFrame {
+    Canvas& canvas;
+    std::string_view load_pattern;
+    const SketchUnitWords& words;
+    double xscale = 0;  // drawing units per model length unit
+};
+
+// Where one span lies on the drawing.
+struct SpanPlace {
+    double start = 0;   // drawn x of the left end
+    double length = 0;  // model length
+    bool last = false;  // the last span of the beam
+};
+
+// Size of the arrow heads: half width and height.
+inline constexpr double kHeadHalfWidth = 0.1;
+inline constexpr double kHeadHeight = 0.2;
+// Bottom edges of the load labels: neighbouring loads stand on two rows.
+inline constexpr double kEvenLabelBottom = 1.5;
+inline constexpr double kOddLabelBottom = 2.0;
+// Top of the vertical lines of point loads and moments.
+inline constexpr double kLoadLineTop = 1.5;
+
+// True when a load at x (model units) sits at the right end of the beam.
+bool at_beam_end(const SpanPlace& span, double x);
+
+// Arrow head pointing down onto the beam at x.
+void head_at_beam(Canvas& canvas, double x);
+// Arrow head pointing up, its tip at (x, tip).
+void head_at_top(Canvas& canvas, double x, double tip);
+
+// Text whose bottom edge is at `bottom`; the canvas places texts by their top-left corner and
+// y grows upwards.
+void text_with_bottom(Canvas& canvas, double left, double bottom, std::string_view text);
+
+// Bottom edge of the label of load number k (from 1).
+double label_bottom(int load_number);
+
+void draw_point_loads(const LoadFrame& frame, const SpanPlace& span,
+                      const std::vector<PointLoad>& loads);
+void draw_distributed_loads(const LoadFrame& frame, const SpanPlace& span,
+                            const std::vector<UniformLoad>& loads);
+void draw_moments(const LoadFrame& frame, const SpanPlace& span,
+                  const std::vector<MomentLoad>& loads);
+
+enum class JointPlace { LeftEnd, Interior, RightEnd };
+// The black support glyph of a joint at drawn x, by its restraints.
+void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place);
+
+}  // namespace spanlyx::sketch

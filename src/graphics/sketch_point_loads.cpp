@@ -1,0 +1,46 @@
+// Concentrated loads of the input sketch: a vertical arrow with its value and force unit.
+
+#include <cmath>
+
+#include "graphics/sketch_parts.h"
+#include "model/number_text.h"
+
+namespace spanlyx::sketch {
+namespace {
+
+// The label is placed by the width of a shorter stand-in text: the value in whole numbers or
+// two decimals, two blanks and "#", whatever the pattern and unit. At the right end of the beam
+// the label is pushed further left so that it stays inside the picture.
+double label_left(Canvas& canvas, double x, double load, bool beam_end) {
+    const bool whole = std::trunc(load) == load;
+    const std::string stand_in = format_pattern(load, whole ? "0" : "0.00") + "  #";
+    const double width = canvas.text_extent(stand_in).width;
+    return beam_end ? x - width / 1.2 : x - width / 2;
+}
+
+}  // namespace
+
+void draw_point_loads(const LoadFrame& frame, const SpanPlace& span,
+                      const std::vector<PointLoad>& loads) {
+    Canvas& canvas = frame.canvas;
+    for (std::size_t k = 0; k < loads.size(); ++k) {
+        const double load = loads[k].load.value;
+        if (load == 0)
+            continue;
+        const double x = span.start + loads[k].x * frame.xscale;
+        canvas.line(x, kLoadLineTop, x, 0);
+        // Downward loads point at the beam, upward ones away from it.
+        if (load > 0) {
+            head_at_beam(canvas, x);
+        } else {
+            head_at_top(canvas, x, kLoadLineTop);
+        }
+        const std::string label =
+            format_pattern(load, frame.load_pattern) + std::string(frame.words.force);
+        const int number = static_cast<int>(k) + 1;
+        text_with_bottom(canvas, label_left(canvas, x, load, at_beam_end(span, loads[k].x)),
+                         label_bottom(number), label);
+    }
+}
+
+}  // namespace spanlyx::sketch

@@ -1,0 +1,30 @@
+// Arrow heads and label placement shared by the load pieces of the input sketch.
+
+#include "graphics/sketch_parts.h"
+#include "model/number_text.h"
+
+namespace spanlyx::sketch {
+
+bool at_beam_end(const SpanPlace& span, double x) {
+    return span.last && hundredths(x) == hundredths(span.length);
+}
+
+void head_at_beam(Canvas& canvas, double x) {
+    canvas.line(x - kHeadHalfWidth, kHeadHeight, x, 0);
+    canvas.line(x + kHeadHalfWidth, kHeadHeight, x, 0);
+}
+
+void head_at_top(Canvas& canvas, double x, double tip) {
+    canvas.line(x - kHeadHalfWidth, tip - kHeadHeight, x, tip);
+    canvas.line(x + kHeadHalfWidth, tip - kHeadHeight, x, tip);
+}
+
+void text_with_bottom(Canvas& canvas, double left, double bottom, std::string_view text) {
+    canvas.text(left, bottom + canvas.text_extent(text).height, text);
+}
+
+double label_bottom(int load_number) {
+    return load_number % 2 == 0 ? kEvenLabelBottom : kOddLabelBottom;
+}
+
+}  // namespace spanlyx::sketch

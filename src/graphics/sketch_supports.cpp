@@ -1,0 +1,86 @@
+// Support glyphs of the input sketch, chosen by the restraints of the joint.
+
+#include <array>
+
+#include "graphics/sketch_parts.h"
+
+namespace spanlyx::sketch {
+namespace {
+
+constexpr double kWallHalfHeight = 0.4;
+// Heights where the three hatch strokes leave the wall; each stroke climbs 0.3 over 0.4 outward
+// (0.15 over 0.2 on each side of an interior clamp).
+constexpr std::array<double, 3> kHatchStarts = {-0.4, 0.0, 0.4};
+constexpr double kHatchRun = 0.4;
+constexpr double kHatchRise = 0.3;
+constexpr double kInteriorHatchRun = 0.2;
+constexpr double kInteriorHatchRise = 0.15;
+
+constexpr double kPinHalfBase = 0.3;
+constexpr double kPinDepth = 0.4;
+
+constexpr double kGuideSetBack = 0.15;
+constexpr double kRollerRadius = kGuideSetBack / 2;
+constexpr std::array<double, 3> kRollerHeights = {0.0, 0.5, -0.5};
+
+void wall(Canvas& canvas, double x) {
+    canvas.line(x, -kWallHalfHeight, x, kWallHalfHeight);
+}
+
+// Hatch strokes leaving a vertical at x towards `outward` (-1 left, +1 right).
+void hatch(Canvas& canvas, double x, double outward, double run, double rise) {
+    for (double y : kHatchStarts)
+        canvas.line(x, y, x + outward * run, y + rise);
+}
+
+// The outward side of an end glyph; an interior glyph takes the form of the left end.
+double outward_of(JointPlace place) {
+    return place == JointPlace::RightEnd ? 1.0 : -1.0;
+}
+
+void clamp(Canvas& canvas, double x, JointPlace place) {
+    wall(canvas, x);
+    if (place == JointPlace::Interior) {
+        hatch(canvas, x, -1.0, kInteriorHatchRun, kInteriorHatchRise);
+        hatch(canvas, x, 1.0, kInteriorHatchRun, kInteriorHatchRise);
+    } else {
+        hatch(canvas, x, outward_of(place), kHatchRun, kHatchRise);
+    }
+}
+
+void pin(Canvas& canvas, double x) {
+    canvas.line(x, 0, x - kPinHalfBase, -kPinDepth);
+    canvas.line(x, 0, x + kPinHalfBase, -kPinDepth);
+    canvas.line(x - kPinHalfBase, -kPinDepth, x + kPinHalfBase, -kPinDepth);
+}
+
+// A guided end: the wall line at the joint is the plate on the beam end; the ground, with its
+// hatch strokes, is set back by 0.15, and three rollers of that diameter run between the two.
+// The ground line spans the rollers so that the outer ones rest on it.
+void guided(Canvas& canvas, double x, JointPlace place) {
+    const double outward = outward_of(place);
+    const double ground = x + outward * kGuideSetBack;
+    const double reach = kRollerHeights[1] + kRollerRadius;
+    wall(canvas, x);
+    canvas.line(ground, -reach, ground, reach);
+    hatch(canvas, ground, outward, kHatchRun, kHatchRise);
+    for (double y : kRollerHeights)
+        canvas.circle(x + outward * kRollerRadius, y, kRollerRadius);
+}
+
+}  // namespace
+
+void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place) {
+    const bool holds_y = joint.restraint_y != 0;
+    const bool holds_z = joint.restraint_z != 0;
+    if (holds_y && holds_z) {
+        clamp(canvas, x, place);
+    } else if (holds_y) {
+        pin(canvas, x);
+    } else if (holds_z) {
+        guided(canvas, x, place);
+    }
+    // A joint free in both draws nothing.
+}
+
+}  // namespace spanlyx::sketch
