@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -10,9 +11,12 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition)
-        std::abort();
+// Names the broken property on standard error before stopping, so a finding explains itself.
+void require(bool condition, const char* property) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "broken property: %s\n", property);
+    std::abort();
 }
 
 bool same_shape(const spanlyx::Beam& a, const spanlyx::Beam& b) {
@@ -36,15 +40,15 @@ bool same_shape(const spanlyx::Beam& a, const spanlyx::Beam& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const spanlyx::BeamReadResult read = spanlyx::parse_beam_file(text);
-    require(read.beam.has_value() == read.message.empty());
+    require(read.beam.has_value() == read.message.empty(), "a message exactly when refused");
     if (!read.beam) {
-        require(read.line >= 1);
+        require(read.line >= 1, "a refusal names its line");
         return 0;
     }
     const spanlyx::BeamReadResult again =
         spanlyx::parse_beam_file(spanlyx::format_beam_file(*read.beam));
-    require(again.beam.has_value());
-    require(same_shape(*read.beam, *again.beam));
-    require(!spanlyx::format_beam_snapshot(*read.beam).empty());
+    require(again.beam.has_value(), "an accepted beam reads back after writing");
+    require(same_shape(*read.beam, *again.beam), "the beam read back is the same");
+    require(!spanlyx::format_beam_snapshot(*read.beam).empty(), "the snapshot is written");
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -10,9 +11,12 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition)
-        std::abort();
+// Names the broken property on standard error before stopping, so a finding explains itself.
+void require(bool condition, const char* property) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "broken property: %s\n", property);
+    std::abort();
 }
 
 bool same(const spanlyx::Settings& a, const spanlyx::Settings& b) {
@@ -32,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const spanlyx::SettingsReadOutcome again =
         spanlyx::parse_settings(spanlyx::format_settings(read.settings));
-    require(!again.corruption);
-    require(same(read.settings, again.settings));
+    require(!again.corruption, "accepted settings read back after writing");
+    require(same(read.settings, again.settings), "the settings read back are the same");
     return 0;
 }

@@ -20,8 +20,12 @@ constexpr std::string_view kUnitTagRefusal =
     "The Data file Does not Contain a Metric or English Tag Aborting open";
 constexpr long long kMaxComments = 4;
 // No engineering value comes near this; larger ones would overflow once E and I are scaled or
-// cubed and could not be written back as numbers.
+// cubed and could not be written back as numbers. The bounds are inclusive, so a value that the
+// number form rounds up to a bound still reads back.
 constexpr double kLargestMagnitude = 1e30;
+// An I line has more room: a span whose I came from b*d^3/12 (each up to the bound above) is
+// written back as an I line, in entry units, when the last span of its file typed I directly.
+constexpr double kLargestInertia = 1e300;
 // A found text longer than this is shortened in the refusal.
 constexpr std::size_t kShownLength = 40;
 
@@ -90,7 +94,7 @@ class BeamFileParser {
         return take("the label " + in_quotes(text)).has_value();
     }
 
-    std::optional<double> number(const std::string& what) {
+    std::optional<double> number(const std::string& what, double largest = kLargestMagnitude) {
         const std::optional<std::string_view> line = take(what + " (a number)");
         if (!line)
             return std::nullopt;
@@ -99,7 +103,7 @@ class BeamFileParser {
             refuse_value(what + " (a number)", *line);
             return std::nullopt;
         }
-        if (std::fabs(*value) >= kLargestMagnitude) {
+        if (std::fabs(*value) > largest) {
             refuse_value(what + " (a number)", *line, " (too large)");
             return std::nullopt;
         }
@@ -166,7 +170,7 @@ class BeamFileParser {
             return false;
         if (!trim(*total).empty()) {
             const std::optional<double> value = parse_number(*total);
-            if (!value || std::fabs(*value) >= kLargestMagnitude) {
+            if (!value || std::fabs(*value) > kLargestMagnitude) {
                 return refuse_value("the total length (a number, or nothing)", *total);
             }
             beam.total_length_text = format_fixed(*value, 2);
@@ -193,7 +197,7 @@ class BeamFileParser {
             // The window switches its I-entry mode span by span: the last span read decides.
             beam.inertia_entered = false;
         } else {
-            const auto inertia = number("the moment of inertia" + of_span(m));
+            const auto inertia = number("the moment of inertia" + of_span(m), kLargestInertia);
             if (!inertia)
                 return false;
             span.inertia = inertia_to_stored(beam.units, *inertia);
@@ -245,7 +249,6 @@ class BeamFileParser {
             return false;
         for (std::size_t k = 1; k <= *uniforms; ++k) {
             const std::string which = " of uniform load " + std::to_string(k) + on_span(m);
-            UniformLoad load;
             const auto x1 = labelled("X1" + which);
             const auto w1 = x1 ? labelled("W1" + which) : std::nullopt;
             const auto x2 = w1 ? labelled("X2" + which) : std::nullopt;

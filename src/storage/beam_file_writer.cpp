@@ -36,11 +36,12 @@ std::string count_text(const Span& span, LoadKind kind, std::size_t count) {
     return padded_integer(static_cast<long long>(count));
 }
 
-// Comment boxes are single lines: a line break inside one would shift every later line.
+// Comment boxes are single lines: a line feed inside one would shift every later line. A lone
+// carriage return does not end a line and is kept.
 std::string single_line(std::string_view text) {
     std::string line(text);
     for (char& c : line) {
-        if (c == '\r' || c == '\n')
+        if (c == '\n')
             c = ' ';
     }
     return line;

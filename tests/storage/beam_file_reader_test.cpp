@@ -185,6 +185,15 @@ TEST(BeamFileReader, TheLastSpanReadDecidesTheInertiaMode) {
     ASSERT_TRUE(typed_last.beam) << typed_last.message;
     EXPECT_TRUE(typed_last.beam->inertia_entered);
     EXPECT_EQ(typed_last.beam->spans[0].inertia, 2.0);
+
+    // Saved again, the section span becomes an I line that still reads back, even where
+    // b*d^3/12 is far beyond any value typed.
+    Beam huge = *typed_last.beam;
+    huge.units = UnitSystem::M2;
+    huge.spans[0].inertia = 1e30 * 1e30 * 1e30 * 1e30 / 12;
+    const auto saved = parse_beam_file(format_beam_file(huge));
+    ASSERT_TRUE(saved.beam) << saved.message;
+    EXPECT_DOUBLE_EQ(saved.beam->spans[0].inertia, huge.spans[0].inertia);
 }
 
 struct Refusal {

@@ -76,6 +76,12 @@ TEST(BeamFileWriter, CommentsCountsAndFieldTexts) {
     EXPECT_EQ(lines[4], "third");
     EXPECT_EQ(lines[5], "END COMMENTS");
 
+    // A line feed inside a comment would split it; a lone carriage return ends no line.
+    beam.comments = {"a\rb", "c\nd", "", ""};
+    lines = crlf_lines(format_beam_file(beam));
+    EXPECT_EQ(lines[3], "a\rb");
+    EXPECT_EQ(lines[4], "c d");
+
     // The field texts travel as held; a count text that no longer counts the loads does not.
     beam = two_span_beam();
     beam.spans_text = "2";
