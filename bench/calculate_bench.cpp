@@ -34,7 +34,8 @@ void BM_CalculateFortySpans(benchmark::State& state) {
     for (auto _ : state) {
         CalculateOutcome outcome = calculate(beam);
         benchmark::DoNotOptimize(outcome);
-        if (outcome.status != CalculateStatus::Analysed) state.SkipWithError("not analysed");
+        if (outcome.status != CalculateStatus::Analysed)
+            state.SkipWithError("not analysed");
     }
 }
 BENCHMARK(BM_CalculateFortySpans)->Unit(benchmark::kMicrosecond);

@@ -1,3 +1,5 @@
 #include "batch/batch_tool.h"
 
-int main(int argc, char** argv) { return spanlyx::run_batch_tool(argc, argv); }
+int main(int argc, char** argv) {
+    return spanlyx::run_batch_tool(argc, argv);
+}

@@ -9,7 +9,8 @@ std::optional<QString> QtFileDialogs::open_path(QWidget* parent, const QString& 
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
@@ -21,7 +22,8 @@ std::optional<QString> QtFileDialogs::save_path(QWidget* parent, const QString& 
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(default_suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return dialog.selectedFiles().first();
 }
 

@@ -9,7 +9,7 @@ class QWidget;
 namespace spanlyx {
 
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> open_path(QWidget* parent, const QString& caption,
@@ -21,11 +21,11 @@ public:
 };
 
 class QtFileDialogs final : public FileDialogs {
-public:
+  public:
     std::optional<QString> open_path(QWidget* parent, const QString& caption,
                                      const QString& filter) override;
-    std::optional<QString> save_path(QWidget* parent, const QString& caption,
-                                     const QString& filter, const QString& default_suffix) override;
+    std::optional<QString> save_path(QWidget* parent, const QString& caption, const QString& filter,
+                                     const QString& default_suffix) override;
 };
 
 }  // namespace spanlyx

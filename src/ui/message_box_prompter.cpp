@@ -8,10 +8,14 @@ namespace {
 
 QMessageBox::Icon qt_icon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::None: return QMessageBox::NoIcon;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -19,13 +23,14 @@ QMessageBox::Icon qt_icon(MessageIcon icon) {
 }  // namespace
 
 PromptAnswer MessageBoxPrompter::show(const Message& message, PromptButtons buttons) {
-    QMessageBox box(qt_icon(message.icon), QString::fromStdString(message.title),
-                    QString::fromStdString(message.text),
-                    buttons == PromptButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                    : QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(
+        qt_icon(message.icon), QString::fromStdString(message.title),
+        QString::fromStdString(message.text),
+        buttons == PromptButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent_);
     const int answer = box.exec();
-    if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
+    if (buttons == PromptButtons::Ok)
+        return PromptAnswer::Ok;
     return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
 }
 

@@ -8,12 +8,12 @@ namespace spanlyx {
 
 // Shows each message in a modal QMessageBox over the given parent.
 class MessageBoxPrompter final : public Prompter {
-public:
+  public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
     PromptAnswer show(const Message& message, PromptButtons buttons) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -23,7 +23,9 @@ void PainterCanvas::set_scale(double left, double top, double width, double heig
     height_ = height == 0 ? 1 : height;
 }
 
-void PainterCanvas::clear() { painter_.fillRect(target_, background_); }
+void PainterCanvas::clear() {
+    painter_.fillRect(target_, background_);
+}
 
 void PainterCanvas::set_pen(Rgb colour, double width_pixels) {
     QPen pen(QColor(colour.red, colour.green, colour.blue));
@@ -68,7 +70,8 @@ void PainterCanvas::arc(double cx, double cy, double radius, double start, doubl
         const double angle = start + (end - start) * i / kSegments;
         const QPointF point(centre.x() + x_sign * r * std::cos(angle),
                             centre.y() + y_sign * r * std::sin(angle));
-        if (i > 0) painter_.drawLine(previous, point);
+        if (i > 0)
+            painter_.drawLine(previous, point);
         previous = point;
     }
 }

@@ -12,7 +12,7 @@
 namespace spanlyx {
 
 class PainterCanvas final : public Canvas {
-public:
+  public:
     PainterCanvas(QPainter& painter, const QRectF& target);
 
     void set_scale(double left, double top, double width, double height) override;
@@ -27,7 +27,7 @@ public:
 
     void set_background(const QColor& colour) { background_ = colour; }
 
-private:
+  private:
     QPointF map(double x, double y) const;
     double radius_pixels(double radius) const;
 

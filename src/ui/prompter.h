@@ -10,9 +10,10 @@ enum class PromptButtons { Ok, YesNo };
 enum class PromptAnswer { Ok, Yes, No };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
-    virtual PromptAnswer show(const Message& message, PromptButtons buttons = PromptButtons::Ok) = 0;
+    virtual PromptAnswer show(const Message& message,
+                              PromptButtons buttons = PromptButtons::Ok) = 0;
 };
 
 }  // namespace spanlyx

@@ -31,7 +31,8 @@ ResultsViewer::ResultsViewer(const std::string& file_bytes, const QString& title
     find_box_->setPlaceholderText(tr("Find"));
     find_box_->setClearButtonEnabled(true);
     toolbar->addWidget(find_box_);
-    QAction* find = toolbar->addAction(tr("Find Next"), this, [this] { find_next(find_box_->text()); });
+    QAction* find =
+        toolbar->addAction(tr("Find Next"), this, [this] { find_next(find_box_->text()); });
     find->setShortcut(QKeySequence::FindNext);
     connect(find_box_, &QLineEdit::returnPressed, this, [this] { find_next(find_box_->text()); });
     toolbar->addSeparator();
@@ -61,11 +62,15 @@ ResultsViewer::ResultsViewer(const std::string& file_bytes, const QString& title
     resize(760, 640);
 }
 
-QString ResultsViewer::text() const { return view_->toPlainText(); }
+QString ResultsViewer::text() const {
+    return view_->toPlainText();
+}
 
 bool ResultsViewer::find_next(const QString& needle) {
-    if (needle.isEmpty()) return false;
-    if (view_->find(needle)) return true;
+    if (needle.isEmpty())
+        return false;
+    if (view_->find(needle))
+        return true;
     QTextCursor cursor = view_->textCursor();
     cursor.movePosition(QTextCursor::Start);
     view_->setTextCursor(cursor);
@@ -77,11 +82,15 @@ std::string ResultsViewer::save_to(const QString& path) const {
     return error ? *error : std::string();
 }
 
-void ResultsViewer::print_to(QPrinter& printer) const { view_->print(&printer); }
+void ResultsViewer::print_to(QPrinter& printer) const {
+    view_->print(&printer);
+}
 
 void ResultsViewer::save_as() {
-    const auto path = dialogs_.save_path(this, tr("Save Results As"), tr("Text Files (*.txt)"), "txt");
-    if (!path) return;
+    const auto path =
+        dialogs_.save_path(this, tr("Save Results As"), tr("Text Files (*.txt)"), "txt");
+    if (!path)
+        return;
     const std::string error = save_to(*path);
     if (!error.empty()) {
         prompter_.show({error, std::string(kResponseTitle), MessageIcon::Critical});
@@ -92,13 +101,16 @@ void ResultsViewer::print() {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: print to a PDF file the engineer names.
-        const auto path = dialogs_.save_path(this, tr("Print to PDF"), tr("PDF Files (*.pdf)"), "pdf");
-        if (!path) return;
+        const auto path =
+            dialogs_.save_path(this, tr("Print to PDF"), tr("PDF Files (*.pdf)"), "pdf");
+        if (!path)
+            return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*path);
     } else {
         QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted) return;
+        if (dialog.exec() != QDialog::Accepted)
+            return;
     }
     print_to(printer);
 }

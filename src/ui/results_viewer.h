@@ -16,7 +16,7 @@ class Prompter;
 
 class ResultsViewer final : public QWidget {
     Q_OBJECT
-public:
+  public:
     ResultsViewer(const std::string& file_bytes, const QString& title, Prompter& prompter,
                   FileDialogs& dialogs, QWidget* parent = nullptr);
 
@@ -27,7 +27,7 @@ public:
     std::string save_to(const QString& path) const;
     void print_to(QPrinter& printer) const;
 
-private:
+  private:
     void save_as();
     void print();
 

@@ -6,9 +6,9 @@ namespace spanlyx {
 namespace {
 
 TEST(BatchOptions, ReadsEveryOptionAndTheBeam) {
-    const auto parsed = parse_batch_options({"--detailed", "-o", "out.txt", "--settings", "my.ini",
-                                             "--interval", "2.5", "--at", "3",
-                                             "--zero-residual", "--samples", "s.csv", "b.cb"});
+    const auto parsed =
+        parse_batch_options({"--detailed", "-o", "out.txt", "--settings", "my.ini", "--interval",
+                             "2.5", "--at", "3", "--zero-residual", "--samples", "s.csv", "b.cb"});
     ASSERT_EQ(parsed.error, "");
     const BatchOptions& o = parsed.options;
     EXPECT_TRUE(o.detailed);

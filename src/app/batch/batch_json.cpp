@@ -16,23 +16,33 @@ struct UnitNames {
 
 UnitNames unit_names(UnitSystem system) {
     switch (system) {
-        case UnitSystem::E: return {"ft", "in", "lb", "ft-lb"};
-        case UnitSystem::E2: return {"in", "in", "lb", "in-lb"};
+        case UnitSystem::E:
+            return {"ft", "in", "lb", "ft-lb"};
+        case UnitSystem::E2:
+            return {"in", "in", "lb", "in-lb"};
         case UnitSystem::M:
-        case UnitSystem::M2: return {"m", "m", "N", "N-m"};
-        case UnitSystem::M3: return {"m", "m", "kg", "kg-m"};
-        case UnitSystem::M4: return {"mm", "mm", "N", "N-mm"};
+        case UnitSystem::M2:
+            return {"m", "m", "N", "N-m"};
+        case UnitSystem::M3:
+            return {"m", "m", "kg", "kg-m"};
+        case UnitSystem::M4:
+            return {"mm", "mm", "N", "N-mm"};
     }
     return {"", "", "", ""};
 }
 
 const char* status_text(CalculateStatus status) {
     switch (status) {
-        case CalculateStatus::NoLoads: return "no loads";
-        case CalculateStatus::LoadRejected: return "load rejected";
-        case CalculateStatus::SectionRejected: return "section rejected";
-        case CalculateStatus::Unstable: return "unstable";
-        case CalculateStatus::Analysed: return "analysed";
+        case CalculateStatus::NoLoads:
+            return "no loads";
+        case CalculateStatus::LoadRejected:
+            return "load rejected";
+        case CalculateStatus::SectionRejected:
+            return "section rejected";
+        case CalculateStatus::Unstable:
+            return "unstable";
+        case CalculateStatus::Analysed:
+            return "analysed";
     }
     return "";
 }
@@ -51,9 +61,11 @@ nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome) 
                     {"moment", names.moment},
                     {"rotation", "rad"}};
     json messages = json::array();
-    for (const Message& m : outcome.messages) messages.push_back(m.text);
+    for (const Message& m : outcome.messages)
+        messages.push_back(m.text);
     doc["messages"] = messages;
-    if (!outcome.model || !outcome.results || !outcome.results->stable) return doc;
+    if (!outcome.model || !outcome.results || !outcome.results->stable)
+        return doc;
 
     const StiffnessModel& model = *outcome.model;
     const AnalysisResults& results = *outcome.results;

@@ -34,7 +34,8 @@ namespace {
 
 std::optional<double> positive_number(const std::string& text) {
     const std::optional<double> value = parse_number(text);
-    if (!value || *value <= 0) return std::nullopt;
+    if (!value || *value <= 0)
+        return std::nullopt;
     return value;
 }
 
@@ -65,21 +66,26 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             o.zero_residual = true;
         } else if (a == "-o" || a == "--output") {
             const auto v = value_of("a file name");
-            if (!v) return out;
+            if (!v)
+                return out;
             o.output_path = *v;
         } else if (a == "--settings") {
             const auto v = value_of("a settings file");
-            if (!v) return out;
+            if (!v)
+                return out;
             o.settings_path = *v;
         } else if (a == "--samples") {
             const auto v = value_of("a CSV file name");
-            if (!v) return out;
+            if (!v)
+                return out;
             o.samples_csv_path = *v;
         } else if (a == "--interval" || a == "--at") {
             const auto v = value_of("a positive number");
-            if (!v) return out;
+            if (!v)
+                return out;
             const auto number = positive_number(*v);
-            // Sampled points lie on whole hundredths: the step and the distance are rounded to them.
+            // Sampled points lie on whole hundredths: the step and the distance are rounded to
+            // them.
             const double rounded = number ? round_to_decimals(*number, 2) : 0.0;
             if (!number || rounded <= 0) {
                 out.error = a + " needs a positive number of at least 0.01, not \"" + *v + "\"";
@@ -96,7 +102,8 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             return out;
         }
     }
-    if (!o.help && !o.version && o.beam_path.empty()) out.error = "no beam file given";
+    if (!o.help && !o.version && o.beam_path.empty())
+        out.error = "no beam file given";
     return out;
 }
 

@@ -23,7 +23,9 @@ namespace {
 
 constexpr int kExitCannotWrite = 74;
 
-void tell(std::string_view text) { std::cerr << text << '\n'; }
+void tell(std::string_view text) {
+    std::cerr << text << '\n';
+}
 
 // Decimals and options: from --settings, else the user's sx.ini when it exists, else the values
 // a new settings file starts with. The user's files are only read, never created or changed.
@@ -32,9 +34,11 @@ std::optional<Settings> load_settings(const BatchOptions& options) {
     if (path.empty()) {
         const std::filesystem::path user = default_data_folder() / "sx.ini";
         std::error_code ec;
-        if (std::filesystem::is_regular_file(user, ec)) path = user;
+        if (std::filesystem::is_regular_file(user, ec))
+            path = user;
     }
-    if (path.empty()) return parse_settings(default_settings_text()).settings;
+    if (path.empty())
+        return parse_settings(default_settings_text()).settings;
     std::string text;
     if (const auto error = read_whole_file(path, text)) {
         tell(*error);
@@ -78,11 +82,14 @@ bool emit(const BatchOptions& options, const std::string& text) {
 
 int status_exit_code(CalculateStatus status) {
     switch (status) {
-        case CalculateStatus::Analysed: return kExitAnalysed;
-        case CalculateStatus::Unstable: return kExitUnstable;
+        case CalculateStatus::Analysed:
+            return kExitAnalysed;
+        case CalculateStatus::Unstable:
+            return kExitUnstable;
         case CalculateStatus::NoLoads:
         case CalculateStatus::LoadRejected:
-        case CalculateStatus::SectionRejected: return kExitRefused;
+        case CalculateStatus::SectionRejected:
+            return kExitRefused;
     }
     return kExitRefused;
 }
@@ -107,7 +114,8 @@ int run_batch_tool(int argc, char** argv) {
     }
 
     const std::optional<Settings> settings = load_settings(options);
-    if (!settings) return kExitRefused;
+    if (!settings)
+        return kExitRefused;
 
     const BeamReadResult read = read_beam_file(options.beam_path);
     if (!read.beam) {
@@ -120,9 +128,11 @@ int run_batch_tool(int argc, char** argv) {
     if (outcome.status == CalculateStatus::NoLoads) {
         tell("The beam carries no loads: there is nothing to analyse.");
     }
-    for (const Message& message : outcome.messages) tell(message.text);
+    for (const Message& message : outcome.messages)
+        tell(message.text);
     if (outcome.status != CalculateStatus::Analysed) {
-        if (options.json) emit(options, analysis_json(beam, outcome).dump(2) + "\n");
+        if (options.json)
+            emit(options, analysis_json(beam, outcome).dump(2) + "\n");
         return status_exit_code(outcome.status);
     }
 
@@ -138,7 +148,8 @@ int run_batch_tool(int argc, char** argv) {
     context.input_file_path = std::filesystem::absolute(options.beam_path, ec).string();
     context.when = report_time();
     context.patterns = settings->patterns();
-    const ReportPieces pieces = write_report_pieces(beam, *outcome.model, *outcome.results, context);
+    const ReportPieces pieces =
+        write_report_pieces(beam, *outcome.model, *outcome.results, context);
     for (const auto& [file, text] : {std::pair{TempFile::Detailed, &pieces.detailed},
                                      std::pair{TempFile::Brief, &pieces.brief}}) {
         if (const auto error = write_file_atomically(folder.temp_file(file), *text)) {

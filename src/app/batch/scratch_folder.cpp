@@ -20,14 +20,16 @@ ScratchFolder::ScratchFolder() {
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     if (mkdtemp(buffer.data()) == nullptr) {
-        error_ = "cannot create a temporary folder in " + base.string() + ": " + std::strerror(errno);
+        error_ =
+            "cannot create a temporary folder in " + base.string() + ": " + std::strerror(errno);
         return;
     }
     path_ = buffer.data();
 }
 
 ScratchFolder::~ScratchFolder() {
-    if (path_.empty()) return;
+    if (path_.empty())
+        return;
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
 }

@@ -7,7 +7,7 @@
 namespace spanlyx {
 
 class ScratchFolder {
-public:
+  public:
     ScratchFolder();
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     const std::string& error() const { return error_; }
 
-private:
+  private:
     std::filesystem::path path_;
     std::string error_;
 };

@@ -1,0 +1,177 @@
+// spanlyx-report run as a program on beams whose results are known by hand.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "model/beam.h"
+#include "storage/beam_file.h"
+
+namespace spanlyx {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class BatchRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("spanlyx-batch-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Outcome run(const std::string& arguments, const std::string& environment = "") {
+        const fs::path err = dir_ / "stderr.txt";
+        // XDG_DATA_HOME points into the test folder so no user settings are read.
+        const std::string command = "XDG_DATA_HOME='" + dir_.string() + "' SOURCE_DATE_EPOCH=0 " +
+                                    environment + " '" SPANLYX_REPORT_BINARY "' " + arguments +
+                                    " 2>'" + err.string() + "'";
+        Outcome result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            result.out.append(buffer, n);
+        const int raw = ::pclose(pipe);
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.err = slurp(err);
+        return result;
+    }
+
+    static std::string slurp(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::string write(const std::string& name, const std::string& bytes) {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return "'" + path.string() + "'";
+    }
+
+    std::string write_beam(const std::string& name, const Beam& beam) {
+        return write(name, format_beam_file(beam));
+    }
+
+    fs::path dir_;
+};
+
+Span span_of(double length, double inertia, double modulus) {
+    Span span;
+    span.length = HeldNumber::computed(length);
+    span.inertia = inertia;
+    span.modulus = HeldNumber::computed(modulus);
+    return span;
+}
+
+TEST_F(BatchRun, TwoEqualSpansGiveTheTextbookReactions) {
+    const Outcome run = this->run("--json '" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto doc = nlohmann::json::parse(run.out);
+    EXPECT_EQ(doc["status"], "analysed");
+    EXPECT_EQ(doc["units"]["system"], "E");
+    // w = 1000 lb/ft, L = 20 ft: 3wL/8, 10wL/8, 3wL/8.
+    EXPECT_NEAR(doc["joints"][0]["reaction_shear"].get<double>(), 7500, 1e-6);
+    EXPECT_NEAR(doc["joints"][1]["reaction_shear"].get<double>(), 25000, 1e-6);
+    EXPECT_NEAR(doc["joints"][2]["reaction_shear"].get<double>(), 7500, 1e-6);
+    // Rotation at an end: wL^3/48EI with EI = 29e6 psi x 500 in^4 / 144 in lb-ft^2.
+    const double ei = 29e6 * 500 / 144;
+    EXPECT_NEAR(doc["joints"][0]["rotation"].get<double>(), -1000.0 * 8000 / (48 * ei), 1e-9);
+    // Member 1 ends over the support with the hogging moment wL^2/8, clockwise on its end.
+    EXPECT_NEAR(doc["members"][0]["end"]["moment"].get<double>(), -50000, 1e-6);
+}
+
+TEST_F(BatchRun, TextReportsAndTheirTitleBlock) {
+    const std::string beam = "'" SPANLYX_SOURCE_DIR "/examples/propped-cantilever-point.cb'";
+    const Outcome brief = run(beam);
+    ASSERT_EQ(brief.status, 0) << brief.err;
+    EXPECT_NE(brief.out.find("    BRIEF MATRIX OUTPUT FOR Spanlyx\r\n"), std::string::npos);
+    EXPECT_NE(brief.out.find("January 1, 1970"), std::string::npos);
+    EXPECT_NE(brief.out.find("12:00:00 AM"), std::string::npos);
+    EXPECT_EQ(brief.out.find("STRUCTURAL PARAMETERS"), std::string::npos);
+    const Outcome detailed = run("--detailed " + beam);
+    EXPECT_NE(detailed.out.find("    DETAILED MATRIX OUTPUT FOR Spanlyx\r\n"), std::string::npos);
+    EXPECT_NE(detailed.out.find("STRUCTURAL PARAMETERS"), std::string::npos);
+
+    const Outcome to_file = run("-o '" + (dir_ / "out.txt").string() + "' " + beam);
+    EXPECT_EQ(to_file.status, 0);
+    EXPECT_EQ(to_file.out, "");
+    EXPECT_EQ(slurp(dir_ / "out.txt"), brief.out);
+}
+
+TEST_F(BatchRun, RefusalsGoToStandardErrorWithTheirExitStatus) {
+    EXPECT_EQ(run("").status, 64);
+    EXPECT_EQ(run("--bogus x.cb").status, 64);
+    EXPECT_EQ(run("--version").out, "spanlyx-report (8.8)\n");
+
+    const Outcome missing = run("'" + (dir_ / "none.cb").string() + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("none.cb"), std::string::npos);
+
+    const Outcome tag = run(write("tag.cb",
+                                  "Spanlyx Program\r\n# OF COMMENT LINES (0-4)\r\n 0 \r\n"
+                                  "END COMMENTS\r\nMetric E,M,M2,M3 Or M4\r\ne\r\n"));
+    EXPECT_EQ(tag.status, 1);
+    EXPECT_EQ(tag.err, "The Data file Does not Contain a Metric or English Tag Aborting open\n");
+
+    Beam unloaded;
+    unloaded.spans.push_back(span_of(10, 100, 29e6));
+    unloaded.joints = {Joint{1, 0}, Joint{1, 0}};
+    EXPECT_EQ(run(write_beam("unloaded.cb", unloaded)).status, 1);
+
+    Beam zero_modulus = unloaded;
+    zero_modulus.spans[0].modulus = HeldNumber::computed(0);
+    zero_modulus.spans[0].points.push_back({5, HeldNumber::computed(100)});
+    const Outcome section = run(write_beam("zero-e.cb", zero_modulus));
+    EXPECT_EQ(section.status, 1);
+    EXPECT_EQ(section.err, "There is a Span E = 0. Please Check\n");
+
+    const std::string corrupt = write("sx.ini", "Spanlyx ini file\r\nunits\r\nX\r\n");
+    const Outcome settings =
+        run("--settings " + corrupt + " '" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'");
+    EXPECT_EQ(settings.status, 1);
+    EXPECT_EQ(settings.err,
+              "The sx.ini File is corrupted , Trying to Read 3rd line for E, M, M2,M3 or M4\n");
+}
+
+TEST_F(BatchRun, MechanismsAreReportedUnstable) {
+    // A span of 0.37 held only in translation at its left end turns freely about that joint.
+    Beam beam;
+    beam.spans.push_back(span_of(0.37, 100, 29e6));
+    beam.spans[0].points.push_back({0.2, HeldNumber::computed(100)});
+    beam.joints = {Joint{1, 0}, Joint{0, 0}};
+    const Outcome run = this->run(write_beam("mechanism.cb", beam));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Stiffness Matrix not Positive Definite!!.\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(BatchRun, SettingsDecimalsShapeTheReport) {
+    const std::string beam = "'" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'";
+    const std::string ini = write(
+        "three.ini",
+        "Spanlyx ini file\r\nunits\r\nE\r\nletterhead\r\nN\r\nspeed\r\nN\r\ndecimals\r\nLoads\r\n"
+        "2\r\nShear\r\n3\r\nMoment\r\n1\r\nDeflection\r\n4\r\n");
+    const Outcome run = this->run("--settings " + ini + " " + beam);
+    ASSERT_EQ(run.status, 0) << run.err;
+    // Reactions print with the shear pattern of three decimals.
+    EXPECT_NE(run.out.find("25000.000"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace spanlyx
