@@ -6,10 +6,14 @@ namespace spanlyx {
 
 std::string_view release_text(Release release) {
     switch (release) {
-        case Release::None: return "No Hinge";
-        case Release::Left: return "Hinge On Left";
-        case Release::Right: return "Hinge On Right";
-        case Release::Both: return "Hinge On Lt & Rt";
+        case Release::None:
+            return "No Hinge";
+        case Release::Left:
+            return "Hinge On Left";
+        case Release::Right:
+            return "Hinge On Right";
+        case Release::Both:
+            return "Hinge On Lt & Rt";
     }
     return "";
 }
@@ -23,13 +27,15 @@ HeldNumber HeldNumber::typed(std::string t) {
 
 double Beam::total_length() const {
     double total = 0;
-    for (const Span& span : spans) total += span.length.value;
+    for (const Span& span : spans)
+        total += span.length.value;
     return total;
 }
 
 bool Beam::has_loads() const {
     for (const Span& span : spans) {
-        if (!span.uniforms.empty() || !span.points.empty() || !span.moments.empty()) return true;
+        if (!span.uniforms.empty() || !span.points.empty() || !span.moments.empty())
+            return true;
     }
     return false;
 }

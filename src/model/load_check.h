@@ -9,7 +9,7 @@
 namespace spanlyx {
 
 struct LoadCheckFailure {
-    Message message;  // titled with the program title
+    Message message;   // titled with the program title
     FocusField focus;  // the count field of the failing load kind
 };
 

@@ -1,7 +1,7 @@
 #include "model/number_text.h"
 
-#include <cassert>
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -28,10 +28,12 @@ DecimalDigits significant_digits(double magnitude, int digits) {
     std::string_view text(buffer);
     const auto e_at = text.find('e');
     for (std::size_t i = 0; i < e_at; ++i) {
-        if (text[i] != '.') out.digits.push_back(text[i]);
+        if (text[i] != '.')
+            out.digits.push_back(text[i]);
     }
     out.exponent = std::atoi(buffer + e_at + 1);
-    while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
+    while (out.digits.size() > 1 && out.digits.back() == '0')
+        out.digits.pop_back();
     return out;
 }
 
@@ -39,27 +41,31 @@ DecimalDigits significant_digits(double magnitude, int digits) {
 
 std::string decimals_pattern(int decimals) {
     assert(decimals >= 0 && decimals <= 15);
-    if (decimals <= 0) return "0";
+    if (decimals <= 0)
+        return "0";
     return "0." + std::string(static_cast<std::size_t>(decimals), '0');
 }
 
 int pattern_decimals(std::string_view pattern) {
     assert(!pattern.empty() && pattern[0] == '0');
     const auto point = pattern.find('.');
-    if (point == std::string_view::npos) return 0;
+    if (point == std::string_view::npos)
+        return 0;
     return static_cast<int>(pattern.size() - point - 1);
 }
 
 std::string format_fixed(double value, int decimals) {
     assert(decimals >= 0 && decimals <= 15);
-    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
     const bool negative = value < 0;
     const double magnitude = std::fabs(value);
     // Integer digits of the result, most significant first, then `decimals` fraction digits.
     std::string digits;
     int int_digits = 0;
     if (magnitude != 0) {
-        // 15 significant digits first, as the general form shows the value, then half away from zero.
+        // 15 significant digits first, as the general form shows the value, then half away from
+        // zero.
         const DecimalDigits d = significant_digits(magnitude, kGeneralDigits);
         // Place the decimal digits on a fixed grid: position p holds 10^(exponent - p).
         const int first_power = d.exponent;
@@ -70,7 +76,8 @@ std::string format_fixed(double value, int decimals) {
         for (std::size_t i = 0; i < d.digits.size(); ++i) {
             const int power = first_power - static_cast<int>(i);
             const int pos = top - power;
-            if (pos >= 0 && pos < total) digits[static_cast<std::size_t>(pos)] = d.digits[i];
+            if (pos >= 0 && pos < total)
+                digits[static_cast<std::size_t>(pos)] = d.digits[i];
         }
         // Half away from zero: look at the first digit after the kept ones.
         const int next_power = -decimals - 1;
@@ -99,10 +106,12 @@ std::string format_fixed(double value, int decimals) {
     }
     // Strip leading zeros of the integer part, keeping one.
     std::size_t lead = 0;
-    while (lead + 1 < static_cast<std::size_t>(int_digits) && digits[lead] == '0') ++lead;
+    while (lead + 1 < static_cast<std::size_t>(int_digits) && digits[lead] == '0')
+        ++lead;
     std::string out;
     const bool all_zero = digits.find_first_not_of('0') == std::string::npos;
-    if (negative && !all_zero) out.push_back('-');
+    if (negative && !all_zero)
+        out.push_back('-');
     out.append(digits, lead, static_cast<std::size_t>(int_digits) - lead);
     if (decimals > 0) {
         out.push_back('.');
@@ -116,8 +125,10 @@ std::string format_pattern(double value, std::string_view pattern) {
 }
 
 std::string general_number(double value) {
-    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
-    if (value == 0) return "0";
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+    if (value == 0)
+        return "0";
     const bool negative = value < 0;
     const DecimalDigits d = significant_digits(std::fabs(value), kGeneralDigits);
     std::string out = negative ? "-" : "";
@@ -153,14 +164,16 @@ std::string general_number(double value) {
 
 std::string padded_number(double value) {
     std::string text = general_number(value);
-    if (text[0] != '-') text.insert(text.begin(), ' ');
+    if (text[0] != '-')
+        text.insert(text.begin(), ' ');
     text.push_back(' ');
     return text;
 }
 
 std::string padded_integer(long long value) {
     std::string text = std::to_string(value);
-    if (value >= 0) text.insert(text.begin(), ' ');
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
     text.push_back(' ');
     return text;
 }
@@ -170,7 +183,8 @@ long long hundredths(double value) {
     const bool negative = text[0] == '-';
     long long n = 0;
     for (char c : text) {
-        if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
+        if (c >= '0' && c <= '9')
+            n = n * 10 + (c - '0');
     }
     return negative ? -n : n;
 }
@@ -182,16 +196,19 @@ double round_to_decimals(double value, int decimals) {
 
 std::string_view trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
 namespace {
-// Length of the longest prefix of `text` that is a number: [sign] digits [. digits] [E [sign] digits].
+// Length of the longest prefix of `text` that is a number: [sign] digits [. digits] [E [sign]
+// digits].
 std::size_t number_prefix(std::string_view text) {
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
     std::size_t mantissa_digits = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
         ++i;
@@ -204,16 +221,19 @@ std::size_t number_prefix(std::string_view text) {
             ++mantissa_digits;
         }
     }
-    if (mantissa_digits == 0) return 0;
+    if (mantissa_digits == 0)
+        return 0;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
         std::size_t exp_digits = 0;
         while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
             ++j;
             ++exp_digits;
         }
-        if (exp_digits > 0) i = j;
+        if (exp_digits > 0)
+            i = j;
     }
     return i;
 }
@@ -227,18 +247,22 @@ double to_double(std::string_view number) {
 
 std::optional<double> parse_number(std::string_view text) {
     const std::string_view body = trim(text);
-    if (body.empty()) return std::nullopt;
+    if (body.empty())
+        return std::nullopt;
     const std::size_t length = number_prefix(body);
-    if (length == 0 || length != body.size()) return std::nullopt;
+    if (length == 0 || length != body.size())
+        return std::nullopt;
     const double v = to_double(body);
-    if (!std::isfinite(v)) return std::nullopt;
+    if (!std::isfinite(v))
+        return std::nullopt;
     return v;
 }
 
 double leading_value(std::string_view text) {
     const std::string_view body = trim(text);
     const std::size_t length = number_prefix(body);
-    if (length == 0) return 0;
+    if (length == 0)
+        return 0;
     const double v = to_double(body.substr(0, length));
     return std::isfinite(v) ? v : 0;
 }

@@ -18,8 +18,12 @@ PrintLine& PrintLine::join(std::string_view item) {
     return *this;
 }
 
-PrintLine& PrintLine::zone_number(double value) { return zone(padded_number(value)); }
-PrintLine& PrintLine::join_number(double value) { return join(padded_number(value)); }
+PrintLine& PrintLine::zone_number(double value) {
+    return zone(padded_number(value));
+}
+PrintLine& PrintLine::join_number(double value) {
+    return join(padded_number(value));
+}
 
 void TextWriter::line(std::string_view text) {
     text_.append(text);

@@ -10,7 +10,7 @@ namespace spanlyx {
 inline constexpr std::size_t kPrintZoneWidth = 14;
 
 class PrintLine {
-public:
+  public:
     PrintLine() = default;
     explicit PrintLine(std::string_view first) : text_(first) {}
 
@@ -25,13 +25,13 @@ public:
 
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // Collects lines with CRLF ends: every text file the program writes is built this way.
 class TextWriter {
-public:
+  public:
     void line(std::string_view text);
     void line(const PrintLine& line) { this->line(line.text()); }
     void empty_line() { line(""); }
@@ -39,7 +39,7 @@ public:
     const std::string& text() const { return text_; }
     std::string take() { return std::move(text_); }
 
-private:
+  private:
     std::string text_;
 };
 

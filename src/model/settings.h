@@ -8,7 +8,7 @@
 
 namespace spanlyx {
 
-inline constexpr int kMaxForceDecimals = 5;       // loads, shear, moment, axial
+inline constexpr int kMaxForceDecimals = 5;  // loads, shear, moment, axial
 inline constexpr int kMaxDeflectionDecimals = 6;
 
 // Number patterns of every report, label and diagram value.
@@ -28,7 +28,7 @@ struct Settings {
     int shear_decimals = 1;
     int moment_decimals = 1;
     int deflection_decimals = 3;
-    int axial_decimals = 1;  // set in the display window only, never kept in the file
+    int axial_decimals = 1;              // set in the display window only, never kept in the file
     std::string white_background = "n";  // as read; "y" selects it
     bool use_first_span_ei = false;
 

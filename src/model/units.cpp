@@ -8,12 +8,18 @@ namespace {
 
 std::size_t index_of(UnitSystem system) {
     switch (system) {
-        case UnitSystem::E: return 0;
-        case UnitSystem::E2: return 1;
-        case UnitSystem::M: return 2;
-        case UnitSystem::M2: return 3;
-        case UnitSystem::M3: return 4;
-        case UnitSystem::M4: return 5;
+        case UnitSystem::E:
+            return 0;
+        case UnitSystem::E2:
+            return 1;
+        case UnitSystem::M:
+            return 2;
+        case UnitSystem::M2:
+            return 3;
+        case UnitSystem::M3:
+            return 4;
+        case UnitSystem::M4:
+            return 5;
     }
     assert(false && "unknown unit system");
     return 0;
@@ -41,18 +47,18 @@ constexpr std::array<SystemRow, 6> kRows = {{
 }};
 
 constexpr std::array<EntryCaptions, 6> kCaptions = {{
-    {"Span Length (ft)", "Moment of Inertia (in^4)", "Span E (psi)", "X1(ft)", "W1 (#/ft)", "X2(ft)",
-     "W2 (#/ft)", "X Dist (ft)", "P (#)", "X Dist (ft)", "M (ft-#)"},
-    {"Span Length (in)", "Moment of Inertia (in^4)", "Span E (psi)", "X1(in)", "W1 (#/in)", "X2(in)",
-     "W2 (#/in)", "X Dist (in)", "P (#)", "X Dist (in)", "M (in-#)"},
-    {"Span Length (m)", "Mom of Inertia (x10^-5 m^4)", "Span E (GN/m^2)", "X1(m)", "W1 (N/m)", "X2(m)",
-     "W2 (N/m)", "X Dist (m)", "P (N)", "X Dist (m)", "M (N-m)"},
-    {"Span Length (m)", "Mom of Inertia (x10^4 mm^4)", "Span E (N/mm^2)", "X1(m)", "W1 (N/m)", "X2(m)",
-     "W2 (N/m)", "X Dist (m)", "P (N)", "X Dist (m)", "M (N-m)"},
+    {"Span Length (ft)", "Moment of Inertia (in^4)", "Span E (psi)", "X1(ft)", "W1 (#/ft)",
+     "X2(ft)", "W2 (#/ft)", "X Dist (ft)", "P (#)", "X Dist (ft)", "M (ft-#)"},
+    {"Span Length (in)", "Moment of Inertia (in^4)", "Span E (psi)", "X1(in)", "W1 (#/in)",
+     "X2(in)", "W2 (#/in)", "X Dist (in)", "P (#)", "X Dist (in)", "M (in-#)"},
+    {"Span Length (m)", "Mom of Inertia (x10^-5 m^4)", "Span E (GN/m^2)", "X1(m)", "W1 (N/m)",
+     "X2(m)", "W2 (N/m)", "X Dist (m)", "P (N)", "X Dist (m)", "M (N-m)"},
+    {"Span Length (m)", "Mom of Inertia (x10^4 mm^4)", "Span E (N/mm^2)", "X1(m)", "W1 (N/m)",
+     "X2(m)", "W2 (N/m)", "X Dist (m)", "P (N)", "X Dist (m)", "M (N-m)"},
     {"Span Length (m)", "Mom of Inertia (cm^4)", "Span E (kg/cm^2)", "X1(m)", "W1 (kg/m)", "X2(m)",
      "W2 (kg/m)", "X Dist (m)", "P (kg)", "X Dist (m)", "M (kg-m)"},
-    {"Span Length (mm)", "Mom of Inertia (mm^4)", "Span E (N/mm^2)", "X1(mm)", "W1 (N/mm)", "X2(mm)",
-     "W2 (N/mm)", "X Dist (mm)", "P (N)", "X Dist (mm)", "M (N-mm)"},
+    {"Span Length (mm)", "Mom of Inertia (mm^4)", "Span E (N/mm^2)", "X1(mm)", "W1 (N/mm)",
+     "X2(mm)", "W2 (N/mm)", "X Dist (mm)", "P (N)", "X Dist (mm)", "M (N-mm)"},
 }};
 
 constexpr std::array<UnitMenuItem, 6> kMenu = {{
@@ -73,24 +79,39 @@ constexpr std::array<SketchUnitWords, 6> kSketchWords = {{
     {"N", "N/mm", " mm-N"},
 }};
 
-const SystemRow& row(UnitSystem system) { return kRows[index_of(system)]; }
+const SystemRow& row(UnitSystem system) {
+    return kRows[index_of(system)];
+}
 
 }  // namespace
 
-std::string_view unit_code(UnitSystem system) { return row(system).code; }
-bool inch_units(UnitSystem system) { return row(system).inch_units; }
-std::string_view defl_unit(UnitSystem system) { return row(system).defl_unit; }
-std::string_view unit_tag(UnitSystem system) { return row(system).tag; }
+std::string_view unit_code(UnitSystem system) {
+    return row(system).code;
+}
+bool inch_units(UnitSystem system) {
+    return row(system).inch_units;
+}
+std::string_view defl_unit(UnitSystem system) {
+    return row(system).defl_unit;
+}
+std::string_view unit_tag(UnitSystem system) {
+    return row(system).tag;
+}
 
 std::optional<UnitSystem> parse_unit_tag(std::string_view tag) {
     for (UnitSystem system : kAllUnitSystems) {
-        if (row(system).tag == tag) return system;
+        if (row(system).tag == tag)
+            return system;
     }
     return std::nullopt;
 }
 
-bool is_imperial(UnitSystem system) { return system == UnitSystem::E || system == UnitSystem::E2; }
-bool lengths_in_feet(UnitSystem system) { return system == UnitSystem::E; }
+bool is_imperial(UnitSystem system) {
+    return system == UnitSystem::E || system == UnitSystem::E2;
+}
+bool lengths_in_feet(UnitSystem system) {
+    return system == UnitSystem::E;
+}
 
 double inertia_to_stored(UnitSystem system, double entered) {
     const SystemRow& r = row(system);
@@ -113,10 +134,16 @@ double imperial_entered_modulus(double entered) {
     return entered < kImperialModulusMillionsBelow ? entered * 1000000.0 : entered;
 }
 
-int allowed_decimals(UnitSystem system) { return row(system).decimals; }
+int allowed_decimals(UnitSystem system) {
+    return row(system).decimals;
+}
 
-const EntryCaptions& entry_captions(UnitSystem system) { return kCaptions[index_of(system)]; }
-const UnitMenuItem& unit_menu_item(UnitSystem system) { return kMenu[index_of(system)]; }
+const EntryCaptions& entry_captions(UnitSystem system) {
+    return kCaptions[index_of(system)];
+}
+const UnitMenuItem& unit_menu_item(UnitSystem system) {
+    return kMenu[index_of(system)];
+}
 const SketchUnitWords& sketch_unit_words(UnitSystem system) {
     return kSketchWords[index_of(system)];
 }
