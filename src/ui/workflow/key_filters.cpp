@@ -1,0 +1,74 @@
+#include "ui/workflow/key_filters.h"
+
+#include <optional>
+#include <string_view>
+
+namespace spanlyx {
+namespace {
+
+constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kUnsigned = "0123456789.";
+constexpr std::string_view kSigned = "-0123456789.";
+
+// The characters a field takes; none for fields without a filter.
+std::optional<std::string_view> character_set(Control field) {
+    switch (field) {
+        case Control::spans:
+        case Control::points:
+        case Control::uniforms:
+        case Control::moments:
+            return kDigits;
+        case Control::spanlengthtext:
+        case Control::spanwidthtext:
+        case Control::spandepthtext:
+        case Control::moi:
+        case Control::spanetext:
+        case Control::pxtext:
+        case Control::uniformx1text:
+        case Control::uniformx2text:
+        case Control::momentxtext:
+            return kUnsigned;
+        case Control::ptext:
+        case Control::uniformtext:
+        case Control::uniformtext2:
+        case Control::momenttext:
+            return kSigned;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool enter_acts_as_tab(Control field) {
+    return is_text_field(field) || field == Control::Combo1 || field == Control::Check1;
+}
+
+Action refusal(Control field) {
+    Action action;
+    action.kind = ActionKind::ShowMessage;
+    // The span length field's box carries the program title.
+    const std::string_view title =
+        field == Control::spanlengthtext ? kProgramTitle : kResponseTitle;
+    action.message = {"Data Input was other than Numeric", std::string(title),
+                      MessageIcon::Information};
+    return action;
+}
+
+}  // namespace
+
+KeyResult filter_key(Control field, int key) {
+    if (key == kEnterKey && enter_acts_as_tab(field)) {
+        return {false, {Action{ActionKind::FocusNext, Control::none, {}, false, {}}}};
+    }
+    if (key == kBackspaceKey)
+        return {};
+    const std::optional<std::string_view> allowed = character_set(field);
+    if (!allowed)
+        return {};
+    const bool in_set =
+        key > 0 && key < 128 && allowed->find(static_cast<char>(key)) != std::string_view::npos;
+    if (in_set)
+        return {};
+    return {false, {refusal(field)}};
+}
+
+}  // namespace spanlyx

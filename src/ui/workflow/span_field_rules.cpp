@@ -1,0 +1,115 @@
+// Width, depth, moment of inertia, modulus and release of the shown span.
+
+#include <string>
+
+#include "model/number_text.h"
+#include "model/units.h"
+#include "ui/workflow/field_rules.h"
+#include "ui/workflow/span_requirement.h"
+
+namespace spanlyx {
+namespace {
+
+bool no_number(const std::string& typed) {
+    return typed.empty() || typed == ".";
+}
+
+}  // namespace
+
+bool spans_missing_on_change(EntryContext& c, Control field) {
+    if (!c.text(Control::spans).empty())
+        return false;
+    c.set_text(field, "");
+    c.focus(Control::spans);
+    return true;
+}
+
+bool spans_missing_on_leave(EntryContext& c) {
+    if (!c.text(Control::spans).empty())
+        return false;
+    c.message("You need to Enter The Number Of Spans First!");
+    return true;
+}
+
+void section_changed(EntryContext& c, Control field) {
+    c.mark_unsaved();
+    if (!c.has_span())
+        return;
+    const double typed = no_number(c.text(field)) ? 0.0 : c.value(field);
+    if (field == Control::spanwidthtext) {
+        c.span().width = typed;
+    } else {
+        c.span().depth = typed;
+    }
+}
+
+// Clearing I also switches the beam to I from width and depth.
+void inertia_changed(EntryContext& c) {
+    c.mark_unsaved();
+    if (spans_missing_on_change(c, Control::moi) || !c.has_span())
+        return;
+    const std::string& typed = c.text(Control::moi);
+    if (no_number(typed)) {
+        c.span().inertia = 0;
+        c.beam.inertia_entered = false;
+        return;
+    }
+    c.span().inertia = inertia_to_stored(c.beam.units, c.value(Control::moi));
+    c.beam.inertia_entered = true;
+}
+
+void inertia_left(EntryContext& c) {
+    spans_missing_on_leave(c);
+}
+
+// Imperial E is kept as typed while it is typed; metric E is scaled when the field is left.
+void modulus_changed(EntryContext& c) {
+    c.mark_unsaved();
+    if (spans_missing_on_change(c, Control::spanetext) || !c.has_span())
+        return;
+    if (!is_imperial(c.beam.units))
+        return;
+    const std::string& typed = c.text(Control::spanetext);
+    c.span().modulus = no_number(typed) ? HeldNumber::computed(0) : HeldNumber::typed(typed);
+}
+
+void modulus_left(EntryContext& c) {
+    if (spans_missing_on_leave(c) || !c.has_span())
+        return;
+    const double typed = c.value(Control::spanetext);
+    if (!is_imperial(c.beam.units)) {
+        c.span().modulus = HeldNumber::computed(modulus_to_stored(c.beam.units, typed));
+        return;
+    }
+    // Below 30 the value is millions of psi: the field shows the full number, which stores it.
+    const double psi = imperial_entered_modulus(typed);
+    if (psi != typed) {
+        c.set_text(Control::spanetext, general_number(psi));
+        return;
+    }
+    const std::string& text = c.text(Control::spanetext);
+    c.span().modulus = no_number(text) ? HeldNumber::computed(0) : HeldNumber::typed(text);
+}
+
+void release_chosen(EntryContext& c, Release release) {
+    c.record_text(Control::Combo1, std::string(release_text(release)));
+    c.mark_unsaved();
+    if (!c.has_span())
+        return;
+    c.span().release = release;
+    c.draw_sketch();
+}
+
+void release_left(EntryContext& c) {
+    if (c.text(Control::spans).empty())
+        return;
+    const std::string& typed = c.text(Control::Combo1);
+    for (Release release : kReleases) {
+        if (typed == release_text(release))
+            return;
+    }
+    c.message("Input must be either No Hinge / Hinge On Left / Hinge On Right / Hinge On Lt & Rt");
+    c.focus(Control::Combo1);
+}
+
+}  // namespace spanlyx

@@ -1,0 +1,133 @@
+#include "ui/workflow/support_rules.h"
+
+#include <array>
+
+#include "ui/workflow/sketch_refresh.h"
+
+namespace spanlyx {
+namespace {
+
+constexpr std::string_view kEndConditionsNotValid = "End Conditions not Valid.";
+constexpr std::string_view kRollerMessage =
+    "Cannot have roller on single span with out fixed support on opposite side";
+
+// One row of the single-span table: restraints Y1, Z1, Y2, Z2 and the message.
+struct EndConditionRow {
+    std::array<int, 4> restraints;
+    std::string_view message;
+};
+
+constexpr std::array<EndConditionRow, 8> kRefusedEndConditions = {{
+    {{1, 0, 0, 0}, kEndConditionsNotValid},
+    {{0, 0, 1, 0}, kEndConditionsNotValid},
+    {{0, 0, 0, 0}, "Cannot have free end on single span and free end on other end."},
+    {{0, 0, 0, 1}, kEndConditionsNotValid},
+    {{0, 1, 0, 0}, kEndConditionsNotValid},
+    {{1, 0, 0, 1}, kEndConditionsNotValid},
+    {{0, 1, 1, 0}, kEndConditionsNotValid},
+    {{0, 1, 0, 1}, kEndConditionsNotValid},
+}};
+
+bool single_span(const EntryContext& c) {
+    return c.span_count() == 1 && c.beam.joint_count() >= 2;
+}
+
+bool is_pin(const Joint& joint) {
+    return joint.restraint_y == 1 && joint.restraint_z == 0;
+}
+
+// A rotation restraint chosen under a joint free to translate needs a pin at the other end.
+void roller_rule(EntryContext& c) {
+    if (!single_span(c))
+        return;
+    const int j = c.state.current_joint;
+    const auto& joints = c.beam.joints;
+    if (joints[static_cast<std::size_t>(j - 1)].restraint_y != 0)
+        return;
+    bool refused = false;
+    if (j - 1 >= 1 && is_pin(joints[static_cast<std::size_t>(j - 2)])) {
+        c.message(std::string(kRollerMessage));
+        refused = true;
+    }
+    if (j + 1 <= c.beam.joint_count() && is_pin(joints[static_cast<std::size_t>(j)])) {
+        c.message(std::string(kRollerMessage) + ".");
+        refused = true;
+    }
+    if (!refused)
+        return;
+    c.beam.joints[static_cast<std::size_t>(j - 1)] = Joint{1, 0};
+    c.choose_option(Control::jyfixed);
+    c.choose_option(Control::jzfree);
+    refresh_sketch(c);
+}
+
+}  // namespace
+
+void save_end_conds(EntryContext& c) {
+    if (!single_span(c))
+        return;
+    c.state.saved_end_conditions = {c.beam.joints[0], c.beam.joints[1]};
+}
+
+void check_end_conds(EntryContext& c) {
+    if (!single_span(c))
+        return;
+    const Joint& first = c.beam.joints[0];
+    const Joint& second = c.beam.joints[1];
+    const std::array<int, 4> now = {first.restraint_y, first.restraint_z, second.restraint_y,
+                                    second.restraint_z};
+    for (const EndConditionRow& row : kRefusedEndConditions) {
+        if (row.restraints != now)
+            continue;
+        c.message(std::string(row.message));
+        before_cond_fixed(c);
+        return;
+    }
+}
+
+void before_cond_fixed(EntryContext& c) {
+    if (!single_span(c))
+        return;
+    c.beam.joints[0] = c.state.saved_end_conditions[0];
+    c.beam.joints[1] = c.state.saved_end_conditions[1];
+    const int j = c.state.current_joint;
+    if (j != 1 && j != 2)
+        return;
+    const Joint restored = c.beam.joints[static_cast<std::size_t>(j - 1)];
+    c.choose_option(restored.restraint_y == 1 ? Control::jyfixed : Control::jyfree);
+    c.choose_option(restored.restraint_z == 1 ? Control::jzfixed : Control::jzfree);
+}
+
+void run_support_click(EntryContext& c, Control option) {
+    if (c.text(Control::spans).empty())
+        return;
+    const int j = c.state.current_joint;
+    if (j < 1 || j > c.beam.joint_count())
+        return;
+    save_end_conds(c);
+    Joint& joint = c.beam.joints[static_cast<std::size_t>(j - 1)];
+    switch (option) {
+        case Control::jyfixed:
+            joint.restraint_y = 1;
+            break;
+        case Control::jyfree:
+            joint.restraint_y = 0;
+            break;
+        case Control::jzfixed:
+            joint.restraint_z = 1;
+            break;
+        case Control::jzfree:
+            joint.restraint_z = 0;
+            break;
+        default:
+            return;
+    }
+    c.mark_unsaved();
+    refresh_sketch(c);
+    if (option == Control::jyfree || option == Control::jzfree)
+        check_end_conds(c);
+    if (option == Control::jzfixed)
+        roller_rule(c);
+}
+
+}  // namespace spanlyx

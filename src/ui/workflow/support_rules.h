@@ -1,0 +1,18 @@
+#pragma once
+// The support options of the shown joint, and the end-condition rules of a single span.
+
+#include "ui/workflow/entry_context.h"
+
+namespace spanlyx {
+
+// A click on jyfixed, jyfree, jzfixed or jzfree, by the engineer or by a rule.
+void run_support_click(EntryContext& c, Control option);
+
+// save_end_conds: keeps the restraints of joints 1 and 2 of a single span.
+void save_end_conds(EntryContext& c);
+// check_end_conds: refuses the end conditions a single span cannot stand on.
+void check_end_conds(EntryContext& c);
+// before_cond_fixed: puts the kept restraints back, and the options of joint 1 or 2 with them.
+void before_cond_fixed(EntryContext& c);
+
+}  // namespace spanlyx

@@ -1,2 +1,0 @@
-// The entry workflow library; its sources arrive with the entry rules.
-namespace spanlyx {}
