@@ -7,6 +7,7 @@
 #include "response/span_response.h"
 
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 
 #include "model/number_text.h"
@@ -26,6 +27,14 @@ constexpr int kPositionDecimals = 5;
 constexpr int kForceDecimals = 5;
 constexpr int kDeflectionDecimals = 10;
 constexpr long long kProgressEvery = 16384;
+// An output distance beyond any beam the entry window takes; it never meets a sampled point.
+constexpr double kFarBeyondAnyBeam = 1e12;
+constexpr long long kNeverReached = -1;
+
+// An interval or specific X as whole hundredths, the nearest one, half away from zero.
+long long output_hundredths(double value) {
+    return std::fabs(value) < kFarBeyondAnyBeam ? hundredths(value) : kNeverReached;
+}
 
 struct PointState {
     double shear = 0;
@@ -47,8 +56,8 @@ class Sweep {
           progress_(progress),
           spans_(prepare_sweep_spans(beam, model, results)),
           k_(deflection_unit_factor(beam.units)),
-          interval_h_(hundredths(options.interval_step)),
-          specific_h_(hundredths(options.specific_x)),
+          interval_h_(output_hundredths(options.interval_step)),
+          specific_h_(output_hundredths(options.specific_x)),
           total_length_(beam.total_length()) {
         // Start of the beam: the reaction and reaction moment of joint 1, and its settlement.
         state_.shear = results.reaction_shear.front();

@@ -8,7 +8,7 @@
 // moment positive; deflection up positive, in inches in the imperial systems and in the length
 // unit of the metric systems. The interval and the specific X of the session options are taken
 // to the nearest hundredth (half away from zero) as they come in, so output points always fall
-// on sampled points.
+// on sampled points; an interval that comes to 0 gives the span banners but no blocks.
 
 #include <cstdint>
 #include <filesystem>

@@ -93,6 +93,29 @@ TEST(ExtremesReport, LabelsLocationsAndDeflectionFactorByUnitSystem) {
     EXPECT_NE(m4.find("    Maximum '-' Deflection (mm)     = -0.012\r\n"), std::string::npos);
 }
 
+TEST(ExtremesReport, EveryNaRule) {
+    // Nothing ever set: span 1 prints 0 at 0.00 for shear and moment, a later span "na"; a
+    // deflection of 0 is "na" in every span, without the empty line before it.
+    const std::string text =
+        extremes_report({SpanExtremes{}, SpanExtremes{}}, {0, 4}, UnitSystem::M, {});
+    const std::string zero_location = "             @  Location   (m)     = 0.00\r\n";
+    const std::string deflections_na = "    Maximum '+' Deflection         = na\r\n" + kNaLocation +
+                                       "    Maximum '-' Deflection         = na\r\n" + kNaLocation;
+    const std::string span1 = kBanner1 + "\r\n    Maximum '+' Shear      (N)     = 0.0\r\n" +
+                              zero_location + "\r\n    Minimum '-' Shear      (N)     = 0.0\r\n" +
+                              zero_location + "\r\n    Maximum '+' Moment     (N-m)   = 0.0\r\n" +
+                              zero_location + "\r\n    Minimum '-' Moment     (N-m)   = 0.0\r\n" +
+                              zero_location + deflections_na;
+    const std::string span2 =
+        "\r\n\r\n    ****************************\r\n    SPAN  2 \r\n"
+        "    ****************************\r\n\r\n\r\n"
+        "\r\n    Maximum '+' Shear              = na\r\n" +
+        kNaLocation + "\r\n    Maximum '-' Shear              = na\r\n" + kNaLocation +
+        "\r\n    Maximum '+' Moment             = na\r\n" + kNaLocation +
+        "\r\n    Maximum '-' Moment             = na\r\n" + kNaLocation + deflections_na;
+    EXPECT_EQ(text, span1 + span2);
+}
+
 TEST(ExtremesReport, BeamExtremesAndScaleMagnitudes) {
     SpanExtremes a, b;
     a.shear_max = {120.7, 1};

@@ -2,6 +2,7 @@
 // position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
@@ -122,6 +123,19 @@ TEST_F(SampleFileTest, FirstOfEqualPositionsAndFailures) {
     ASSERT_TRUE(out.sample_file_error.has_value());
     EXPECT_NE(out.sample_file_error->find("no_such_folder"), std::string::npos);
     EXPECT_EQ(out.extremes_text, s.response.extremes_text);
+
+    // Progress on a long span: rising shares of the beam, ending at 100.
+    Beam long_span = make_beam({400}, {kPinned, kPinned});
+    add_uniform(long_span, 1, 10);
+    const Swept l = sweep(long_span);
+    std::vector<int> shares;
+    static_cast<void>(compute_response(long_span, *l.calc.model, *l.calc.results, {}, {},
+                                       dir_ / "long.tmp",
+                                       [&](int percent) { shares.push_back(percent); }));
+    ASSERT_GE(shares.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GT(shares.front(), 0);
+    EXPECT_EQ(shares.back(), 100);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(SweepSupports, FixedEndMomentActsAfterItsPointAndFreeEndsStartFromTheirDisp
     }
 }
 
-TEST(SweepSupports, ConcentratedLoadOnASupportGoesStraightIntoIt) {
+TEST(SweepSupports, LoadsStandingOnASupportGoStraightIntoIt) {
     // On the end support of a simply supported span: the span's shear stays that of w.
     Beam single = make_beam({kL}, {kPinned, kPinned});
     add_uniform(single, 1, kW);
@@ -123,6 +123,14 @@ TEST(SweepSupports, ConcentratedLoadOnASupportGoesStraightIntoIt) {
     EXPECT_NEAR(c.points.front().moment, -30000 * kL, 1e-5);
     EXPECT_NEAR(c.at(1, 499).shear, 30000, 1e-5);
     EXPECT_NEAR(c.points.back().shear, 0, 1e-5);
+
+    // A moment applied at a joint fixed against rotation: the span itself carries nothing.
+    Beam held = make_beam({kL}, {kFixed, kFixed});
+    add_moment(held, 1, 40000, kL);
+    for (const SamplePoint& p : sweep(held).points) {
+        EXPECT_EQ(p.moment, 0) << p.span_x;
+        EXPECT_EQ(p.shear, 0) << p.span_x;
+    }
 }
 
 }  // namespace
