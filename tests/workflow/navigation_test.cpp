@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "workflow_test_support.h"
+
+namespace spanlyx::testing {
+namespace {
+
+TEST_F(WorkflowTest, SpanButtonsCycle) {
+    make_beam({"10", "20", "30"});
+    go_to_span(3);
+    const Actions next = click(Control::Command7);
+    EXPECT_EQ(wf.current_span(), 1);
+    EXPECT_EQ(last_caption_set(next, Control::spannumber), "1");
+    EXPECT_EQ(last_text_set(next, Control::spanlengthtext), "10.00");
+    const Actions last = click(Control::Command8);
+    EXPECT_EQ(wf.current_span(), 3);
+    EXPECT_EQ(last_caption_set(last, Control::spannumber), "3");
+    EXPECT_EQ(last_text_set(last, Control::spanlengthtext), "30.00");
+}
+
+TEST_F(WorkflowTest, SpanButtonsDoNothingWithoutSpans) {
+    EXPECT_TRUE(click(Control::Command7).empty());
+    EXPECT_TRUE(click(Control::Command8).empty());
+    EXPECT_TRUE(click(Control::nextjoint).empty());
+    EXPECT_TRUE(click(Control::Command3).empty());
+    EXPECT_EQ(wf.current_span(), 0);
+}
+
+TEST_F(WorkflowTest, ShowSpanWritesTheStoredValues) {
+    make_beam({"10", "20"});
+    fill(Control::spanwidthtext, "12");
+    fill(Control::spandepthtext, "18.5");
+    fill(Control::moi, "1500");
+    fill(Control::spanetext, "30");
+    wf.release_chosen(Release::Right);
+    change(Control::points, "2");
+    fill(Control::pxtext, "2.5");
+    fill(Control::ptext, "1000");
+    click(Control::Command7);
+
+    const Actions back = click(Control::Command8);
+    EXPECT_EQ(last_text_set(back, Control::Combo1), "Hinge On Right");
+    EXPECT_EQ(last_text_set(back, Control::spanlengthtext), "10.00");
+    EXPECT_EQ(last_text_set(back, Control::spanwidthtext), "12.000");
+    EXPECT_EQ(last_text_set(back, Control::spandepthtext), "18.500");
+    EXPECT_EQ(last_text_set(back, Control::moi), "1500.0000");
+    EXPECT_EQ(last_text_set(back, Control::spanetext), "30.00");
+    EXPECT_EQ(last_text_set(back, Control::points), "2");
+    EXPECT_EQ(last_caption_set(back, Control::pnumber), "1");
+    EXPECT_EQ(last_text_set(back, Control::pxtext), "2.50");
+    EXPECT_EQ(last_text_set(back, Control::ptext), "1000.00");
+    // Lists without loads are emptied.
+    EXPECT_EQ(wf.text(Control::uniforms), "");
+    EXPECT_EQ(wf.text(Control::moments), "");
+}
+
+TEST_F(WorkflowTest, SpanWithoutLengthShowsEmptyFields) {
+    fill(Control::spans, "2");
+    fill(Control::spanlengthtext, "10");
+    fill(Control::spanwidthtext, "6");
+    change(Control::points, "1");
+    fill(Control::pxtext, "4");
+    const Actions next = click(Control::Command7);
+    for (Control field : {Control::spanlengthtext, Control::spanwidthtext, Control::points,
+                          Control::pxtext, Control::ptext}) {
+        EXPECT_EQ(wf.text(field), "") << control_name(field);
+    }
+    EXPECT_EQ(last_focus(next), Control::spanlengthtext);
+    // Span 1 keeps its values, and the length typed before is not carried into span 2.
+    EXPECT_DOUBLE_EQ(span(1).length.value, 10);
+    EXPECT_DOUBLE_EQ(span(1).width, 6);
+    EXPECT_DOUBLE_EQ(span(1).points.at(0).x, 4);
+    EXPECT_DOUBLE_EQ(span(2).length.value, 0);
+}
+
+TEST_F(WorkflowTest, NextJointCyclesAndShowsItsSupports) {
+    make_beam({"10", "10", "10"});
+    beam.joints[0] = Joint{1, 1};
+    beam.joints[3] = Joint{0, 0};
+    go_to_joint(4);
+    EXPECT_TRUE(wf.checked(Control::jyfree));
+    EXPECT_TRUE(wf.checked(Control::jzfree));
+    const Actions wrapped = click(Control::nextjoint);
+    EXPECT_EQ(wf.current_joint(), 1);
+    EXPECT_EQ(last_caption_set(wrapped, Control::Jointnumber), "1");
+    EXPECT_EQ(last_flag(wrapped, ActionKind::SetChecked, Control::jyfixed), true);
+    EXPECT_EQ(last_flag(wrapped, ActionKind::SetChecked, Control::jzfixed), true);
+    EXPECT_EQ(beam.joints[0], (Joint{1, 1}));
+    EXPECT_EQ(beam.joints[3], (Joint{0, 0}));
+}
+
+TEST_F(WorkflowTest, NextLoadCycles) {
+    make_beam({"10"});
+    change(Control::points, "2");
+    fill(Control::pxtext, "3.333");
+    fill(Control::ptext, "5");
+    fill(Control::pxtext, "6");
+    fill(Control::ptext, "7");
+    ASSERT_EQ(wf.current_load(LoadKind::Point), 2);
+    const Actions first = click(Control::Command3);
+    EXPECT_EQ(wf.current_load(LoadKind::Point), 1);
+    EXPECT_EQ(last_caption_set(first, Control::pnumber), "1");
+    EXPECT_EQ(last_text_set(first, Control::pxtext), "3.33");
+    EXPECT_EQ(last_text_set(first, Control::ptext), "5.00");
+    EXPECT_FALSE(last_focus(first).has_value());  // load 1 is not empty
+    click(Control::Command3);
+    EXPECT_EQ(wf.current_load(LoadKind::Point), 2);
+
+    change(Control::uniforms, "2");
+    const Actions blank = click(Control::Command4);
+    EXPECT_EQ(wf.current_load(LoadKind::Uniform), 2);
+    EXPECT_EQ(last_focus(blank), Control::uniformx1text);
+    EXPECT_EQ(last_text_set(blank, Control::uniformtext2), "0.00");
+}
+
+}  // namespace
+}  // namespace spanlyx::testing
