@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -171,6 +172,52 @@ TEST_F(BatchRun, SettingsDecimalsShapeTheReport) {
     ASSERT_EQ(run.status, 0) << run.err;
     // Reactions print with the shear pattern of three decimals.
     EXPECT_NE(run.out.find("25000.000"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace spanlyx
+
+namespace spanlyx {
+namespace {
+
+TEST_F(BatchRun, ResultsFileCarriesExtremesAndExtraOutput) {
+    const std::string beam = "'" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'";
+    const Outcome text = run("--interval 5 " + beam);
+    ASSERT_EQ(text.status, 0) << text.err;
+    // Brief report first, then the extremes, then the extra output.
+    const auto brief = text.out.find("BRIEF MATRIX OUTPUT");
+    const auto extremes = text.out.find("    Maximum '+' Moment     (ft-#)  = ");
+    const auto extra = text.out.find("    EXTRA DATA REQUESTED BY USER\r\n    Interval @5.00\r\n");
+    ASSERT_NE(brief, std::string::npos);
+    ASSERT_NE(extremes, std::string::npos);
+    ASSERT_NE(extra, std::string::npos);
+    EXPECT_LT(brief, extremes);
+    EXPECT_LT(extremes, extra);
+    // Each span is a propped cantilever: the largest sagging moment is 9wL^2/128 = 28125 at 3L/8
+    // from the outer support, and the moment at mid-span 10 ft is wL^2/16 = 25000.
+    EXPECT_NE(text.out.find("(ft-#)  = 28125.00\r\n             @  Location   (ft)    = 12.50"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("span (ft)   = 10.00\r\n    Shear           = -2500.00\r\n"
+                            "    Moment          = 25000.00"),
+              std::string::npos);
+
+    const Outcome json = run("--json --samples '" + (dir_ / "s.csv").string() + "' " + beam);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto doc = nlohmann::json::parse(json.out);
+    // Largest deflection of a propped cantilever: wL^4/185EI at 0.4215 L from the pinned end.
+    const double ei = 29e6 * 500 / 144;
+    const double expected_in = 1000.0 * 160000 / (185 * ei) * 12;
+    EXPECT_NEAR(doc["beam_extremes"]["deflection_min"].get<double>(), -expected_in, 0.001);
+    EXPECT_NEAR(doc["span_extremes"][0]["deflection_min"]["at"].get<double>(), 20 * 0.4215, 0.02);
+    EXPECT_NEAR(doc["beam_extremes"]["moment_min"].get<double>(), -50000, 1);
+    EXPECT_EQ(doc["units"]["deflection"], "in");
+
+    const std::string csv = slurp(dir_ / "s.csv");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "beam_x,span,span_x,shear,moment,deflection");
+    // 2001 positions per span; the first position of span 2 writes no record, the beam's left
+    // end does.
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 2001 + 2000);
+    EXPECT_EQ(doc["sample_count"], 4001);
 }
 
 }  // namespace

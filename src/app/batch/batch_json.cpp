@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/units.h"
+#include "response/response_labels.h"
 
 namespace spanlyx {
 namespace {
@@ -100,6 +101,38 @@ nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome) 
     }
     doc["members"] = members;
     return doc;
+}
+
+void add_response_json(nlohmann::json& doc, const Beam& beam, const ResponseOutcome& response) {
+    using nlohmann::json;
+    const double factor = deflection_display_factor(beam.units);
+    json spans = json::array();
+    for (std::size_t s = 0; s < response.span_extremes.size(); ++s) {
+        const SpanExtremes& e = response.span_extremes[s];
+        const double start = response.span_start[s];
+        const auto entry = [start](const Extreme& x, double scale) {
+            return json{{"value", x.value * scale}, {"at", x.at - start}};
+        };
+        spans.push_back({{"span", s + 1},
+                         {"shear_max", entry(e.shear_max, 1)},
+                         {"shear_min", entry(e.shear_min, 1)},
+                         {"moment_max", entry(e.moment_max, 1)},
+                         {"moment_min", entry(e.moment_min, 1)},
+                         {"deflection_max", entry(e.deflection_max, factor)},
+                         {"deflection_min", entry(e.deflection_min, factor)}});
+    }
+    doc["span_extremes"] = spans;
+    const BeamExtremes& b = response.beam_extremes;
+    doc["beam_extremes"] = {{"shear_min", b.shear_min},
+                            {"shear_max", b.shear_max},
+                            {"moment_min", b.moment_min},
+                            {"moment_max", b.moment_max},
+                            {"deflection_min", b.deflection_min * factor},
+                            {"deflection_max", b.deflection_max * factor}};
+    doc["sample_count"] = response.sample_count;
+    doc["units"]["deflection"] = std::string(defl_unit(beam.units)) == "no"
+                                     ? std::string("in")
+                                     : std::string(defl_unit(beam.units));
 }
 
 }  // namespace spanlyx

@@ -5,11 +5,16 @@
 
 #include "analysis/calculate.h"
 #include "model/beam.h"
+#include "response/span_response.h"
 
 namespace spanlyx {
 
 // Unit system, joints (x, vertical displacement in the unit the report prints, rotation in
 // radians, reactions), members' local end forces, each span's fixed-end sums, and the status.
 nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome);
+
+// Adds the per-span extremes (values and locations from each span's left end) and the
+// whole-beam extremes; deflections in the unit of the report.
+void add_response_json(nlohmann::json& doc, const Beam& beam, const ResponseOutcome& response);
 
 }  // namespace spanlyx

@@ -9,10 +9,11 @@
 #include "analysis/calculate.h"
 #include "batch/batch_json.h"
 #include "batch/batch_options.h"
+#include "batch/samples_csv.h"
 #include "batch/scratch_folder.h"
 #include "model/message.h"
 #include "model/number_text.h"
-#include "report/report_pieces.h"
+#include "session/analysis_session.h"
 #include "storage/beam_file.h"
 #include "storage/data_folder.h"
 #include "storage/file_io.h"
@@ -124,7 +125,25 @@ int run_batch_tool(int argc, char** argv) {
     }
     const Beam& beam = *read.beam;
 
-    const CalculateOutcome outcome = calculate(beam);
+    // The report pieces, the sample file and the results file go to a private folder, as the
+    // window keeps them in its data folder.
+    ScratchFolder scratch;
+    if (!scratch.ok()) {
+        tell(scratch.error());
+        return kExitCannotWrite;
+    }
+    AnalysisSession session(DataFolder{scratch.path(), login_name()});
+    session.options().detailed_output = options.detailed;
+    session.options().interval_wanted = options.interval.has_value();
+    session.options().interval_step = options.interval.value_or(0);
+    session.options().specific_wanted = options.at.has_value();
+    session.options().specific_x = options.at.value_or(0);
+    session.options().zero_residual = options.zero_residual;
+
+    std::error_code ec;
+    const std::string input_path = std::filesystem::absolute(options.beam_path, ec).string();
+    const CalculateRun run = session.calculate(beam, *settings, input_path, report_time());
+    const CalculateOutcome& outcome = run.outcome;
     if (outcome.status == CalculateStatus::NoLoads) {
         tell("The beam carries no loads: there is nothing to analyse.");
     }
@@ -135,32 +154,34 @@ int run_batch_tool(int argc, char** argv) {
             emit(options, analysis_json(beam, outcome).dump(2) + "\n");
         return status_exit_code(outcome.status);
     }
-
-    // The report pieces go to a private folder, as the window keeps them in its data folder.
-    ScratchFolder scratch;
-    if (!scratch.ok()) {
-        tell(scratch.error());
+    if (run.file_error) {
+        tell(*run.file_error);
         return kExitCannotWrite;
     }
-    const DataFolder folder{scratch.path(), login_name()};
-    ReportContext context;
-    std::error_code ec;
-    context.input_file_path = std::filesystem::absolute(options.beam_path, ec).string();
-    context.when = report_time();
-    context.patterns = settings->patterns();
-    const ReportPieces pieces =
-        write_report_pieces(beam, *outcome.model, *outcome.results, context);
-    for (const auto& [file, text] : {std::pair{TempFile::Detailed, &pieces.detailed},
-                                     std::pair{TempFile::Brief, &pieces.brief}}) {
-        if (const auto error = write_file_atomically(folder.temp_file(file), *text)) {
+
+    const ResponseOutcome& response = session.respond(*settings);
+    if (response.sample_file_error) {
+        tell(*response.sample_file_error);
+        return kExitCannotWrite;
+    }
+    if (!options.samples_csv_path.empty()) {
+        if (auto error =
+                write_samples_csv(session.paths().samples, beam.units, options.samples_csv_path)) {
             tell(*error);
             return kExitCannotWrite;
         }
     }
-
-    const std::string text = options.json ? analysis_json(beam, outcome).dump(2) + "\n"
-                                          : (options.detailed ? pieces.detailed : pieces.brief);
-    return emit(options, text) ? kExitAnalysed : kExitCannotWrite;
+    if (options.json) {
+        nlohmann::json doc = analysis_json(beam, outcome);
+        add_response_json(doc, beam, response);
+        return emit(options, doc.dump(2) + "\n") ? kExitAnalysed : kExitCannotWrite;
+    }
+    const ResultsFileOutcome results = session.assemble();
+    if (results.error) {
+        tell(*results.error);
+        return kExitCannotWrite;
+    }
+    return emit(options, results.text) ? kExitAnalysed : kExitCannotWrite;
 }
 
 }  // namespace spanlyx
