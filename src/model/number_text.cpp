@@ -179,12 +179,16 @@ std::string padded_integer(long long value) {
 }
 
 long long hundredths(double value) {
+    // Beyond 1e15 hundredths no beam position lives; saturate instead of overflowing.
+    constexpr double kLimit = 1e15;
+    if (std::isnan(value)) return 0;
+    if (value >= kLimit) return static_cast<long long>(kLimit * 100);
+    if (value <= -kLimit) return -static_cast<long long>(kLimit * 100);
     const std::string text = format_fixed(value, 2);
     const bool negative = text[0] == '-';
     long long n = 0;
     for (char c : text) {
-        if (c >= '0' && c <= '9')
-            n = n * 10 + (c - '0');
+        if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
     }
     return negative ? -n : n;
 }

@@ -69,6 +69,9 @@ TEST(Positions, HundredthsAreTheTwoDecimalText) {
     EXPECT_EQ(hundredths(0.1 * 3), 30);
     EXPECT_LT(hundredths(2.0), hundredths(10.0));  // numeric order, not text order
     EXPECT_DOUBLE_EQ(round_to_decimals(1.234567, 5), 1.23457);
+    // Absurd magnitudes saturate rather than overflow.
+    EXPECT_GT(hundredths(1e300), hundredths(1e14));
+    EXPECT_LT(hundredths(-1e300), hundredths(-1e14));
 }
 
 TEST(Parsing, NumberLinesAndFieldValues) {
