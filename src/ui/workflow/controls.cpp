@@ -133,6 +133,32 @@ std::optional<Control> control_from_name(std::string_view name) {
     return std::nullopt;
 }
 
+Control control_of(FocusField field) {
+    switch (field) {
+        case FocusField::None:
+            return Control::none;
+        case FocusField::spans:
+            return Control::spans;
+        case FocusField::spanlengthtext:
+            return Control::spanlengthtext;
+        case FocusField::spanwidthtext:
+            return Control::spanwidthtext;
+        case FocusField::spandepthtext:
+            return Control::spandepthtext;
+        case FocusField::moi:
+            return Control::moi;
+        case FocusField::spanetext:
+            return Control::spanetext;
+        case FocusField::uniforms:
+            return Control::uniforms;
+        case FocusField::points:
+            return Control::points;
+        case FocusField::moments:
+            return Control::moments;
+    }
+    return Control::none;
+}
+
 std::span<const Control> text_fields() {
     return kTextFields;
 }

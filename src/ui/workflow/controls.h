@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "model/message.h"
+
 namespace spanlyx {
 
 enum class Control {
@@ -88,6 +90,9 @@ inline constexpr std::size_t index_of(Control control) {
 // The widget's objectName; empty for none.
 std::string_view control_name(Control control);
 std::optional<Control> control_from_name(std::string_view name);
+
+// The field a core outcome (load check, Calculate) puts the focus on.
+Control control_of(FocusField field);
 
 // The eighteen text fields, spans first.
 std::span<const Control> text_fields();

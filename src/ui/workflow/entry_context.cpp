@@ -146,9 +146,14 @@ void EntryContext::set_checked(Control control, bool on) {
 void EntryContext::choose_option(Control option) {
     const bool changes = !checked(option);
     set_checked(option, true);
-    state.checked[index_of(partner_option(option))] = false;
+    record_option(option);
     if (changes)
         nested(state, [&] { run_support_click(*this, option); });
+}
+
+void EntryContext::record_option(Control option) {
+    state.checked[index_of(option)] = true;
+    state.checked[index_of(partner_option(option))] = false;
 }
 
 void EntryContext::message(std::string message_text, std::string_view title) {

@@ -50,6 +50,8 @@ class EntryContext {
     void set_tab_stop(Control control, bool on);
     void set_visible(Control control, bool on);
     void set_checked(Control control, bool on);
+    // The window shows this support option chosen and its partner cleared; no action, no rule.
+    void record_option(Control option);
     // A support option chosen by a rule: runs its click rule when the choice changes.
     void choose_option(Control option);
     void message(std::string text, std::string_view title = kResponseTitle);

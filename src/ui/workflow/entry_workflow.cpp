@@ -24,19 +24,6 @@ bool is_support_option(Control control) {
            control == Control::jzfixed || control == Control::jzfree;
 }
 
-Control option_partner(Control option) {
-    switch (option) {
-        case Control::jyfixed:
-            return Control::jyfree;
-        case Control::jyfree:
-            return Control::jyfixed;
-        case Control::jzfixed:
-            return Control::jzfree;
-        default:
-            return Control::jzfixed;
-    }
-}
-
 constexpr std::array kDisabledAtStart = {Control::nextjoint, Control::Command3, Control::Command4,
                                          Control::Command5,  Control::vm,       Control::next_span};
 constexpr std::array kCounters = {Control::spannumber, Control::Jointnumber, Control::pnumber,
@@ -138,8 +125,7 @@ Actions EntryWorkflow::button_clicked(Control button) {
                 break;
             default:
                 if (is_support_option(button)) {
-                    state_.checked[index_of(button)] = true;
-                    state_.checked[index_of(option_partner(button))] = false;
+                    c.record_option(button);
                     run_support_click(c, button);
                 }
                 break;

@@ -70,18 +70,13 @@ void show_load_list(EntryContext& c, LoadKind kind) {
     c.set_text(list.count, shown(count, kCountPattern));
     c.state.current_load[kind_index(kind)] = 1;
     c.set_caption(list.number, "1");
-    if (c.has_span() && load_count(c.span(), kind) >= 1)
-        show_load_fields(c, kind, 1);
+    show_load_fields(c, kind, 1);
 }
 
 void show_span_values(EntryContext& c) {
     c.set_text(Control::spanlengthtext, shown(c.span().length.value, kLengthPattern));
-    for (LoadKind kind : kLoadKindsShown) {
-        if (c.has_span())
-            show_load_list(c, kind);
-    }
-    if (!c.has_span())
-        return;
+    for (LoadKind kind : kLoadKindsShown)
+        show_load_list(c, kind);
     c.set_text(Control::spanwidthtext, shown(c.span().width, kSectionPattern));
     c.set_text(Control::spandepthtext, shown(c.span().depth, kSectionPattern));
     // I is shown only where it is typed: the field's change rule would switch a beam whose I
@@ -91,7 +86,7 @@ void show_span_values(EntryContext& c) {
         c.set_text(Control::moi, shown(inertia_to_entry(c.beam.units, inertia), kInertiaPattern));
     }
     const double modulus = c.span().modulus.value;
-    if (modulus != 0 && c.has_span()) {
+    if (modulus != 0) {
         c.set_text(Control::spanetext,
                    shown(modulus_to_entry(c.beam.units, modulus), kModulusPattern));
     }
