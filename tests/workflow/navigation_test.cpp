@@ -115,3 +115,28 @@ TEST_F(WorkflowTest, NextLoadCycles) {
 
 }  // namespace
 }  // namespace spanlyx::testing
+
+namespace spanlyx::testing {
+namespace {
+
+TEST_F(WorkflowTest, NavigationNeverRoundsAStoredValue) {
+    // Imperial inches allow three decimals; a load of 1234.567 has no decimal rule at all.
+    wf.unit_system_chosen(UnitSystem::E2);
+    make_beam({"120.125", "96"});
+    change(Control::points, "1");
+    fill(Control::pxtext, "12.125");
+    fill(Control::ptext, "1234.567");
+    click(Control::Command7);
+    const Actions back = click(Control::Command8);
+    EXPECT_EQ(last_text_set(back, Control::spanlengthtext), "120.125");
+    EXPECT_EQ(last_text_set(back, Control::pxtext), "12.125");
+    EXPECT_EQ(last_text_set(back, Control::ptext), "1234.567");
+    EXPECT_DOUBLE_EQ(span(1).length.value, 120.125);
+    EXPECT_DOUBLE_EQ(span(1).points.at(0).x, 12.125);
+    EXPECT_DOUBLE_EQ(span(1).points.at(0).load.value, 1234.567);
+    // Values the pattern holds exactly keep the pattern.
+    EXPECT_EQ(last_text_set(click(Control::Command7), Control::spanlengthtext), "96.00");
+}
+
+}  // namespace
+}  // namespace spanlyx::testing

@@ -1,7 +1,9 @@
 #include "ui/workflow/navigation.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
+#include <cmath>
 
 #include "model/number_text.h"
 #include "model/units.h"
@@ -11,14 +13,32 @@ namespace spanlyx {
 namespace {
 
 constexpr std::string_view kCountPattern = "0";
-constexpr std::string_view kLengthPattern = "0.00";
 constexpr std::string_view kSectionPattern = "0.000";
 constexpr std::string_view kInertiaPattern = "0.0000";
 constexpr std::string_view kModulusPattern = "0.00";
 constexpr std::string_view kLoadPattern = "0.00";
 
+// A stored value in its display pattern, unless the pattern would round it: the shown text is
+// stored again by the field's change rule, so a rounded text would change the engineer's number
+// (a P of 1234.567). Such a value is shown in the general form instead.
 std::string shown(double value, std::string_view pattern) {
-    return format_pattern(value, pattern);
+    std::string text = format_pattern(value, pattern);
+    const double tolerance = 1e-12 * std::max(1.0, std::fabs(value));
+    if (std::fabs(leading_value(text) - value) > tolerance)
+        return general_number(value);
+    return text;
+}
+
+// Lengths and distances keep the decimals the unit system allows (a load at 12.125 in stays);
+// beyond those the pattern rounds, as the decimal rule told the engineer when it was typed.
+std::string shown_distance(const EntryContext& c, double value) {
+    const std::string text = format_pattern(value, kLoadPattern);
+    const int allowed = allowed_decimals(c.beam.units);
+    const double tolerance = 1e-12 * std::max(1.0, std::fabs(value));
+    const double kept = round_to_decimals(value, allowed);
+    if (std::fabs(leading_value(text) - value) > tolerance && std::fabs(kept - value) <= tolerance)
+        return format_fixed(value, allowed);
+    return text;
 }
 
 std::string number_caption(int number) {
@@ -32,21 +52,21 @@ void show_load_fields(EntryContext& c, LoadKind kind, int number) {
     switch (kind) {
         case LoadKind::Point: {
             const PointLoad load = c.span().points[k];
-            c.set_text(Control::pxtext, shown(load.x, kLoadPattern));
+            c.set_text(Control::pxtext, shown_distance(c, load.x));
             c.set_text(Control::ptext, shown(load.load.value, kLoadPattern));
             break;
         }
         case LoadKind::Uniform: {
             const UniformLoad load = c.span().uniforms[k];
-            c.set_text(Control::uniformx1text, shown(load.x1, kLoadPattern));
+            c.set_text(Control::uniformx1text, shown_distance(c, load.x1));
             c.set_text(Control::uniformtext, shown(load.w1, kLoadPattern));
-            c.set_text(Control::uniformx2text, shown(load.x2, kLoadPattern));
+            c.set_text(Control::uniformx2text, shown_distance(c, load.x2));
             c.set_text(Control::uniformtext2, shown(load.w2, kLoadPattern));
             break;
         }
         case LoadKind::Moment: {
             const MomentLoad load = c.span().moments[k];
-            c.set_text(Control::momentxtext, shown(load.x, kLoadPattern));
+            c.set_text(Control::momentxtext, shown_distance(c, load.x));
             c.set_text(Control::momenttext, shown(load.value, kLoadPattern));
             break;
         }
@@ -74,7 +94,7 @@ void show_load_list(EntryContext& c, LoadKind kind) {
 }
 
 void show_span_values(EntryContext& c) {
-    c.set_text(Control::spanlengthtext, shown(c.span().length.value, kLengthPattern));
+    c.set_text(Control::spanlengthtext, shown_distance(c, c.span().length.value));
     for (LoadKind kind : kLoadKindsShown)
         show_load_list(c, kind);
     c.set_text(Control::spanwidthtext, shown(c.span().width, kSectionPattern));
