@@ -39,6 +39,8 @@ class Canvas {
     // Text with its top-left corner at (x, y) in user units.
     virtual void text(double x, double y, std::string_view text) = 0;
     virtual TextExtent text_extent(std::string_view text) const = 0;
+    // Width of the drawing surface in device pixels: curves are thinned to what it can show.
+    virtual double device_width_pixels() const = 0;
 };
 
 }  // namespace spanlyx

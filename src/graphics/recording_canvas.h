@@ -72,6 +72,7 @@ class RecordingCanvas final : public Canvas {
     void arc(double cx, double cy, double radius, double start, double end) override;
     void text(double x, double y, std::string_view text) override;
     TextExtent text_extent(std::string_view text) const override;
+    double device_width_pixels() const override { return device_width_; }
 
     // Every call so far, in order.
     const std::vector<CanvasCall>& calls() const { return calls_; }

@@ -89,4 +89,10 @@ TextExtent PainterCanvas::text_extent(std::string_view text) const {
     return {std::fabs(w / target_.width() * width_), std::fabs(h / target_.height() * height_)};
 }
 
+double PainterCanvas::device_width_pixels() const {
+    const QPaintDevice* device = painter_.device();
+    const double ratio = device != nullptr ? device->devicePixelRatioF() : 1.0;
+    return std::fabs(target_.width()) * ratio;
+}
+
 }  // namespace spanlyx

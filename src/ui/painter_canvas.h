@@ -24,6 +24,7 @@ class PainterCanvas final : public Canvas {
     void arc(double cx, double cy, double radius, double start, double end) override;
     void text(double x, double y, std::string_view text) override;
     TextExtent text_extent(std::string_view text) const override;
+    double device_width_pixels() const override;
 
     void set_background(const QColor& colour) { background_ = colour; }
 
