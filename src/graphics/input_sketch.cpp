@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "graphics/sketch_parts.h"
+#include "graphics/beam_glyphs.h"
 #include "model/number_text.h"
 
 namespace spanlyx {
@@ -19,27 +19,11 @@ constexpr double kDrawnBeamLength = 10;
 
 // Top edge of the span-length labels: just below the support glyphs, which reach down to -0.4.
 constexpr double kSpanLabelTop = -0.45;
-constexpr double kHingeRadius = 0.075;
 
 void draw_span_label(Canvas& canvas, double start, double drawn_length, double length) {
     const std::string label = format_fixed(length, 2);
     const double width = canvas.text_extent(label).width;
     canvas.text(start + drawn_length / 2 - width / 2, kSpanLabelTop, label);
-}
-
-void draw_hinges(Canvas& canvas, Release release, double start, double end) {
-    if (release == Release::Left || release == Release::Both)
-        canvas.circle(start, 0, kHingeRadius);
-    if (release == Release::Right || release == Release::Both)
-        canvas.circle(end, 0, kHingeRadius);
-}
-
-sketch::JointPlace joint_place(std::size_t joint, std::size_t span_count) {
-    if (joint == 0)
-        return sketch::JointPlace::LeftEnd;
-    if (joint == span_count)
-        return sketch::JointPlace::RightEnd;
-    return sketch::JointPlace::Interior;
 }
 
 }  // namespace
@@ -65,26 +49,28 @@ void draw_span(Canvas& canvas, const Beam& beam, std::string_view load_pattern) 
         canvas.line(joint_x[i], 0, joint_x[i + 1], 0);
     }
 
-    const sketch::LoadFrame frame{canvas, load_pattern, sketch_unit_words(beam.units), xscale};
+    const glyphs::LoadFrame frame{
+        canvas, {load_pattern, false}, sketch_unit_words(beam.units), xscale};
     for (std::size_t i = 0; i < beam.spans.size(); ++i) {
         const Span& span = beam.spans[i];
         canvas.set_pen(kBlack, kSketchPenWidth);
         draw_span_label(canvas, joint_x[i], joint_x[i + 1] - joint_x[i], span.length.value);
         canvas.set_pen(kRed, kSketchPenWidth);
-        const sketch::SpanPlace place{joint_x[i], span.length.value, i + 1 == beam.spans.size()};
-        sketch::draw_point_loads(frame, place, span.points);
-        sketch::draw_distributed_loads(frame, place, span.uniforms);
-        sketch::draw_moments(frame, place, span.moments);
+        const glyphs::SpanPlace place{joint_x[i], span.length.value, i + 1 == beam.spans.size()};
+        glyphs::draw_point_loads(frame, place, span.points);
+        glyphs::draw_distributed_loads(frame, place, span.uniforms);
+        glyphs::draw_moments(frame, place, span.moments);
     }
 
     canvas.set_pen(kBlack, kSketchPenWidth);
     // While the beam is being entered its joints may not all exist yet.
     const std::size_t joints = std::min(beam.joints.size(), joint_x.size());
     for (std::size_t j = 0; j < joints; ++j) {
-        sketch::draw_support(canvas, beam.joints[j], joint_x[j], joint_place(j, beam.spans.size()));
+        glyphs::draw_support(canvas, beam.joints[j], joint_x[j],
+                             glyphs::joint_place(j, beam.spans.size()));
     }
     for (std::size_t i = 0; i < beam.spans.size(); ++i) {
-        draw_hinges(canvas, beam.spans[i].release, joint_x[i], joint_x[i + 1]);
+        glyphs::draw_hinges(canvas, beam.spans[i].release, joint_x[i], joint_x[i + 1]);
     }
 }
 

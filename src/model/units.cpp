@@ -79,6 +79,24 @@ constexpr std::array<SketchUnitWords, 6> kSketchWords = {{
     {"N", "N/mm", " mm-N"},
 }};
 
+constexpr std::array<SketchUnitWords, 6> kLoadingWords = {{
+    {"  #", "#/lf", " ft-#"},
+    {"  #", "#/in", " in-#"},
+    {"  N", "N/m", " N-m"},
+    {"  N", "N/m", " N-m"},
+    {"  kg", "kg/m", " kg-m"},
+    {"  N", "N/mm", " N-mm"},
+}};
+
+constexpr std::array<DiagramUnitLabels, 6> kDiagramUnits = {{
+    {"#", "ft-#", "in"},
+    {"#", "in-#", "in"},
+    {"N", "N-m", "m"},
+    {"N", "N-m", "m"},
+    {"kg", "kg-m", "cm"},
+    {"N", "N-mm", "mm"},
+}};
+
 const SystemRow& row(UnitSystem system) {
     return kRows[index_of(system)];
 }
@@ -146,6 +164,12 @@ const UnitMenuItem& unit_menu_item(UnitSystem system) {
 }
 const SketchUnitWords& sketch_unit_words(UnitSystem system) {
     return kSketchWords[index_of(system)];
+}
+const SketchUnitWords& loading_unit_words(UnitSystem system) {
+    return kLoadingWords[index_of(system)];
+}
+const DiagramUnitLabels& diagram_unit_labels(UnitSystem system) {
+    return kDiagramUnits[index_of(system)];
 }
 
 }  // namespace spanlyx

@@ -68,6 +68,20 @@ struct SketchUnitWords {
 };
 const SketchUnitWords& sketch_unit_words(UnitSystem system);
 
+// Unit words of the load labels of the results window's loading diagram, in the shape of the
+// sketch's: the force word has two leading blanks ("  #", "  N", "  kg"), the moment word one
+// (" ft-#", " in-#", " N-m", " kg-m", " N-mm"), the distributed word none.
+const SketchUnitWords& loading_unit_words(UnitSystem system);
+
+// Units of the results window's shear, moment and deflection diagrams, the labels beside "V",
+// "M" and "D"; a printed page writes them in parentheses under its axis titles.
+struct DiagramUnitLabels {
+    std::string_view shear;       // "#", "N", "kg"
+    std::string_view moment;      // "ft-#", "in-#", "N-m", "kg-m", "N-mm"
+    std::string_view deflection;  // "in", "m", "cm", "mm"
+};
+const DiagramUnitLabels& diagram_unit_labels(UnitSystem system);
+
 // Units menu: item object name and caption (a doubled ampersand shows as one).
 struct UnitMenuItem {
     std::string_view object_name;

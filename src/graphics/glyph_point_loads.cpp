@@ -1,19 +1,22 @@
-// Concentrated loads of the input sketch: a vertical arrow with its value and force unit.
+// Concentrated loads: a vertical arrow with its value and force unit.
 
 #include <cmath>
 
-#include "graphics/sketch_parts.h"
+#include "graphics/beam_glyphs.h"
 #include "model/number_text.h"
 
-namespace spanlyx::sketch {
+namespace spanlyx::glyphs {
 namespace {
 
-// The label is placed by the width of a shorter stand-in text: the value in whole numbers or
-// two decimals, two blanks and "#", whatever the pattern and unit. At the right end of the beam
-// the label is pushed further left so that it stays inside the picture.
+std::string_view whole_or_two_decimals(double load) {
+    return std::trunc(load) == load ? "0" : "0.00";
+}
+
+// The label is placed by the width of a stand-in text: the value in whole numbers or two
+// decimals, two blanks and "#", whatever the pattern and unit. At the right end of the beam the
+// label is pushed further left so that it stays inside the picture.
 double label_left(Canvas& canvas, double x, double load, bool beam_end) {
-    const bool whole = std::trunc(load) == load;
-    const std::string stand_in = format_pattern(load, whole ? "0" : "0.00") + "  #";
+    const std::string stand_in = format_pattern(load, whole_or_two_decimals(load)) + "  #";
     const double width = canvas.text_extent(stand_in).width;
     return beam_end ? x - width / 1.2 : x - width / 2;
 }
@@ -35,12 +38,13 @@ void draw_point_loads(const LoadFrame& frame, const SpanPlace& span,
         } else {
             head_at_top(canvas, x, kLoadLineTop);
         }
-        const std::string label =
-            format_pattern(load, frame.load_pattern) + std::string(frame.words.force);
+        const std::string_view pattern =
+            frame.values.whole_point_loads ? whole_or_two_decimals(load) : frame.values.pattern;
+        const std::string label = format_pattern(load, pattern) + std::string(frame.words.force);
         const int number = static_cast<int>(k) + 1;
         text_with_bottom(canvas, label_left(canvas, x, load, at_beam_end(span, loads[k].x)),
                          label_bottom(number), label);
     }
 }
 
-}  // namespace spanlyx::sketch
+}  // namespace spanlyx::glyphs

@@ -1,6 +1,8 @@
 #pragma once
-// The pieces of the input sketch, each drawn by its own file; used only by input_sketch.cpp.
+// The glyphs that the input sketch and the loading diagram of the results window share:
+// supports, hinges and loads with their value labels, each kind drawn by its own file.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,12 +11,20 @@
 #include "model/beam.h"
 #include "model/units.h"
 
-namespace spanlyx::sketch {
+namespace spanlyx::glyphs {
+
+// How load values are written.
+struct LoadValueForm {
+    // Pattern of distributed loads and moments, and of point loads unless whole_point_loads.
+    std::string_view pattern;
+    // Point loads as "0" when whole and "0.00" otherwise, whatever the pattern.
+    bool whole_point_loads = false;
+};
 
 // Everything the load pieces need besides the loads themselves.
 struct LoadFrame {
     Canvas& canvas;
-    std::string_view load_pattern;
+    LoadValueForm values;
     const SketchUnitWords& words;
     double xscale = 0;  // drawing units per model length unit
 };
@@ -34,6 +44,7 @@ inline constexpr double kEvenLabelBottom = 1.5;
 inline constexpr double kOddLabelBottom = 2.0;
 // Top of the vertical lines of point loads and moments.
 inline constexpr double kLoadLineTop = 1.5;
+inline constexpr double kHingeRadius = 0.075;
 
 // True when a load at x (model units) sits at the right end of the beam.
 bool at_beam_end(const SpanPlace& span, double x);
@@ -58,7 +69,14 @@ void draw_moments(const LoadFrame& frame, const SpanPlace& span,
                   const std::vector<MomentLoad>& loads);
 
 enum class JointPlace { LeftEnd, Interior, RightEnd };
-// The black support glyph of a joint at drawn x, by its restraints.
+// The place of joint j (from 0) of a beam of span_count spans.
+JointPlace joint_place(std::size_t joint, std::size_t span_count);
+// The support glyph of a joint at drawn x, by its restraints, in the pen in force.
 void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place);
+// Lowest point of any support glyph, for labels written below the supports.
+inline constexpr double kSupportBottom = -0.575;
 
-}  // namespace spanlyx::sketch
+// Hinge circles on the beam at the released ends of a span drawn from start to end.
+void draw_hinges(Canvas& canvas, Release release, double start, double end);
+
+}  // namespace spanlyx::glyphs

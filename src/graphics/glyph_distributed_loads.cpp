@@ -1,13 +1,13 @@
-// Distributed loads of the input sketch: a block above the beam whose top line is level, rising
+// Distributed loads: a block above the beam whose top line is level, rising
 // or falling, with arrows at its ends and quarter points and the end values with the load unit.
 
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/sketch_parts.h"
+#include "graphics/beam_glyphs.h"
 #include "model/number_text.h"
 
-namespace spanlyx::sketch {
+namespace spanlyx::glyphs {
 namespace {
 
 constexpr double kLevelTop = 0.5;  // a uniform load, and the low end of a non-zero slope
@@ -51,7 +51,7 @@ void draw_labels(const LoadFrame& frame, const UniformLoad& load, double x1, dou
                  const BlockTops& tops) {
     Canvas& canvas = frame.canvas;
     const std::string unit(frame.words.distributed);
-    const std::string first = format_pattern(load.w1, frame.load_pattern) + unit;
+    const std::string first = format_pattern(load.w1, frame.values.pattern) + unit;
     if (load.w1 == load.w2) {
         const double width = canvas.text_extent(first).width;
         text_with_bottom(canvas, (x1 + x2) / 2 - width / 2, kLevelTop + kLabelGap, first);
@@ -59,7 +59,7 @@ void draw_labels(const LoadFrame& frame, const UniformLoad& load, double x1, dou
     }
     // A trapezoidal load: each end value over its own end, both above the higher end.
     const double bottom = std::max(tops.left, tops.right) + kLabelGap;
-    const std::string second = format_pattern(load.w2, frame.load_pattern) + unit;
+    const std::string second = format_pattern(load.w2, frame.values.pattern) + unit;
     text_with_bottom(canvas, x1, bottom, first);
     text_with_bottom(canvas, x2 - canvas.text_extent(second).width, bottom, second);
 }
@@ -85,4 +85,4 @@ void draw_distributed_loads(const LoadFrame& frame, const SpanPlace& span,
     }
 }
 
-}  // namespace spanlyx::sketch
+}  // namespace spanlyx::glyphs

@@ -1,10 +1,10 @@
-// Support glyphs of the input sketch, chosen by the restraints of the joint.
+// Support and hinge glyphs, chosen by the restraints of the joint and the releases of a span.
 
 #include <array>
 
-#include "graphics/sketch_parts.h"
+#include "graphics/beam_glyphs.h"
 
-namespace spanlyx::sketch {
+namespace spanlyx::glyphs {
 namespace {
 
 constexpr double kWallHalfHeight = 0.4;
@@ -22,6 +22,7 @@ constexpr double kPinDepth = 0.4;
 constexpr double kGuideSetBack = 0.15;
 constexpr double kRollerRadius = kGuideSetBack / 2;
 constexpr std::array<double, 3> kRollerHeights = {0.0, 0.5, -0.5};
+static_assert(kSupportBottom == -(kRollerHeights[1] + kRollerRadius));
 
 void wall(Canvas& canvas, double x) {
     canvas.line(x, -kWallHalfHeight, x, kWallHalfHeight);
@@ -70,6 +71,14 @@ void guided(Canvas& canvas, double x, JointPlace place) {
 
 }  // namespace
 
+JointPlace joint_place(std::size_t joint, std::size_t span_count) {
+    if (joint == 0)
+        return JointPlace::LeftEnd;
+    if (joint == span_count)
+        return JointPlace::RightEnd;
+    return JointPlace::Interior;
+}
+
 void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place) {
     const bool holds_y = joint.restraint_y != 0;
     const bool holds_z = joint.restraint_z != 0;
@@ -83,4 +92,11 @@ void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place
     // A joint free in both draws nothing.
 }
 
-}  // namespace spanlyx::sketch
+void draw_hinges(Canvas& canvas, Release release, double start, double end) {
+    if (release == Release::Left || release == Release::Both)
+        canvas.circle(start, 0, kHingeRadius);
+    if (release == Release::Right || release == Release::Both)
+        canvas.circle(end, 0, kHingeRadius);
+}
+
+}  // namespace spanlyx::glyphs

@@ -1,13 +1,13 @@
-// Applied moments of the input sketch: a vertical line, a small circle on the beam and a curved
+// Applied moments: a vertical line, a small circle on the beam and a curved
 // arrow that turns the way the moment does, with the value and moment unit above.
 
 #include <cmath>
 #include <numbers>
 
-#include "graphics/sketch_parts.h"
+#include "graphics/beam_glyphs.h"
 #include "model/number_text.h"
 
-namespace spanlyx::sketch {
+namespace spanlyx::glyphs {
 namespace {
 
 constexpr double kCircleRadius = 0.25 / 3;
@@ -49,11 +49,11 @@ void draw_moments(const LoadFrame& frame, const SpanPlace& span,
         draw_turning_arrow(canvas, x, !(value < 0));
 
         const std::string label =
-            format_pattern(value, frame.load_pattern) + std::string(frame.words.moment);
+            format_pattern(value, frame.values.pattern) + std::string(frame.words.moment);
         const double width = canvas.text_extent(label).width;
         const double left = at_beam_end(span, loads[k].x) ? x - width / 1.2 : x - width / 2;
         text_with_bottom(canvas, left, label_bottom(static_cast<int>(k) + 1), label);
     }
 }
 
-}  // namespace spanlyx::sketch
+}  // namespace spanlyx::glyphs

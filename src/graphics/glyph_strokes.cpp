@@ -1,9 +1,9 @@
-// Arrow heads and label placement shared by the load pieces of the input sketch.
+// Arrow heads and label placement shared by the load glyphs.
 
-#include "graphics/sketch_parts.h"
+#include "graphics/beam_glyphs.h"
 #include "model/number_text.h"
 
-namespace spanlyx::sketch {
+namespace spanlyx::glyphs {
 
 bool at_beam_end(const SpanPlace& span, double x) {
     return span.last && hundredths(x) == hundredths(span.length);
@@ -27,4 +27,4 @@ double label_bottom(int load_number) {
     return load_number % 2 == 0 ? kEvenLabelBottom : kOddLabelBottom;
 }
 
-}  // namespace spanlyx::sketch
+}  // namespace spanlyx::glyphs

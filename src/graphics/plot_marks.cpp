@@ -1,0 +1,54 @@
+#include "graphics/plot_marks.h"
+
+#include "graphics/value_marks.h"
+#include "model/number_text.h"
+
+namespace spanlyx {
+
+bool PlotMarks::plot(std::string_view real_x, std::string_view shear, std::string_view moment,
+                     std::string_view deflection) {
+    if (slots_.size() >= kSlots)
+        return false;
+    slots_.push_back({leading_value(real_x), leading_value(shear), leading_value(moment),
+                      leading_value(deflection), false});
+    return true;
+}
+
+void PlotMarks::clear_last() {
+    if (!slots_.empty())
+        slots_.back().cleared = true;
+}
+
+std::vector<PlotMark> PlotMarks::placed() const {
+    std::vector<PlotMark> shown;
+    for (const PlotMark& mark : slots_) {
+        if (!mark.cleared)
+            shown.push_back(mark);
+    }
+    return shown;
+}
+
+void draw_plot_marks(const DiagramCanvases& canvases, const PlotMarks& marks,
+                     const DiagramSetup& setup) {
+    const DiagramScales scales =
+        diagram_scales(setup.beam.total_length(), setup.response.beam_extremes);
+    auto write = [&](Canvas& canvas, Quantity quantity, double x, double value) {
+        const double y_scale = scales.y(quantity);
+        if (value == 0 || y_scale == 0)
+            return;
+        const AreaScale area = diagram_area_scale(quantity);
+        canvas.set_scale(area.left, area.top, area.width, area.height);
+        canvas.set_pen(kBlack, kAxisPenWidth);
+        canvas.set_font_size(kValueMarkFontSize);
+        write_value_mark(canvas, x, value * y_scale, value > 0 ? MarkSide::Above : MarkSide::Below,
+                         diagram_value_text(quantity, value, setup.patterns, setup.beam.units));
+    };
+    for (const PlotMark& mark : marks.placed()) {
+        const double x = mark.beam_x * scales.x;
+        write(canvases.shear, Quantity::Shear, x, mark.shear);
+        write(canvases.moment, Quantity::Moment, x, mark.moment);
+        write(canvases.deflection, Quantity::Deflection, x, mark.deflection);
+    }
+}
+
+}  // namespace spanlyx

@@ -1,0 +1,72 @@
+#include "graphics/readout.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "graphics/diagram_scales.h"
+#include "model/number_text.h"
+
+namespace spanlyx {
+
+ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns) {
+    return {point.span,
+            std::to_string(point.span),
+            format_pattern(point.span_x, "0.00"),
+            general_number(point.beam_x),
+            format_pattern(point.shear, patterns.shear),
+            format_pattern(point.moment, patterns.moment),
+            format_pattern(point.deflection, patterns.deflection)};
+}
+
+bool x_typed_to_hundredths(std::string_view x_text) {
+    const std::size_t point = x_text.find('.');
+    return point != std::string_view::npos && x_text.size() - point - 1 == 2;
+}
+
+std::optional<ReadOut> look_up_typed(SampleSource& samples, const std::vector<double>& span_start,
+                                     int span, long long x_hundredths,
+                                     const NumberPatterns& patterns) {
+    if (span < 1 || static_cast<std::size_t>(span) > span_start.size())
+        return std::nullopt;
+    const long long target =
+        hundredths(span_start[static_cast<std::size_t>(span - 1)]) + x_hundredths;
+    const auto first = samples.find_first_at(target);
+    if (!first)
+        return std::nullopt;
+    // At a joint the first record at this beam_x ends the span on the left; the span on the
+    // right follows it.
+    std::optional<ReadOut> found;
+    samples.scan(*first, samples.count(), [&](std::int64_t, const SamplePoint& point) {
+        if (hundredths(point.beam_x) != target)
+            return false;
+        if (point.span == span && hundredths(point.span_x) == x_hundredths) {
+            found = read_out(point, patterns);
+            return false;
+        }
+        return true;
+    });
+    return found;
+}
+
+long long picked_position(double device_x, double device_width, double total_length) {
+    if (!(device_width > 0) || !(total_length > 0))
+        return 0;
+    const AreaScale area = diagram_area_scale(Quantity::Shear);
+    const double user_x = area.left + device_x / device_width * area.width;
+    const double position = user_x * total_length / kDrawnBeamLength;
+    return std::clamp(hundredths(position), 0LL, hundredths(total_length));
+}
+
+std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_hundredths,
+                                      const NumberPatterns& patterns) {
+    const auto number = samples.find_first_at(position_hundredths);
+    if (!number)
+        return std::nullopt;
+    const auto point = samples.record(*number);
+    if (!point)
+        return std::nullopt;
+    return read_out(*point, patterns);
+}
+
+}  // namespace spanlyx

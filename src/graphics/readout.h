@@ -1,0 +1,45 @@
+#pragma once
+// The read-out of the results window: the values at a span and distance typed by the engineer
+// or at the beam position under the mouse, taken from the sampled points as they are.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "graphics/sample_source.h"
+#include "model/settings.h"
+
+namespace spanlyx {
+
+// What the read-out fields show for one sampled point.
+struct ReadOut {
+    int span = 0;
+    std::string span_text;   // cursors
+    std::string x_text;      // cursorx: span_x with two decimals
+    std::string real_x;      // realx: beam_x as a number text
+    std::string shear;       // cursorv
+    std::string moment;      // cursorm
+    std::string deflection;  // cursord: as sampled, in inches or the system's length unit
+};
+
+ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns);
+
+// The typed X is looked up only once it is typed to the hundredths: a "." and two characters.
+bool x_typed_to_hundredths(std::string_view x_text);
+
+// The record of span `span` (from 1) at X hundredths from its left end; span_start holds the
+// beam_x of every span's left end. Nothing when no record matches.
+std::optional<ReadOut> look_up_typed(SampleSource& samples, const std::vector<double>& span_start,
+                                     int span, long long x_hundredths,
+                                     const NumberPatterns& patterns);
+
+// The beam position in hundredths under device column device_x of a drawing area
+// device_width pixels wide; left of the beam is its left end, right of it its right end.
+long long picked_position(double device_x, double device_width, double total_length);
+
+// The first record at the picked position: over a support, the end of the span on its left.
+std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_hundredths,
+                                      const NumberPatterns& patterns);
+
+}  // namespace spanlyx

@@ -1,0 +1,204 @@
+#include "graphics/response_diagrams.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "graphics/curve_trace.h"
+#include "graphics/value_marks.h"
+#include "model/number_text.h"
+
+namespace spanlyx {
+namespace {
+
+double value_of(Quantity quantity, const SamplePoint& point) {
+    switch (quantity) {
+        case Quantity::Shear:
+            return point.shear;
+        case Quantity::Moment:
+            return point.moment;
+        case Quantity::Deflection:
+            return point.deflection;
+    }
+    return 0;
+}
+
+struct ExtremePair {
+    Extreme max, min;
+};
+
+ExtremePair extremes_of(Quantity quantity, const SpanExtremes& span) {
+    switch (quantity) {
+        case Quantity::Shear:
+            return {span.shear_max, span.shear_min};
+        case Quantity::Moment:
+            return {span.moment_max, span.moment_min};
+        case Quantity::Deflection:
+            return {span.deflection_max, span.deflection_min};
+    }
+    return {};
+}
+
+// One area being drawn: its canvas, quantity, scale and curve.
+struct Area {
+    Canvas& canvas;
+    Quantity quantity;
+    double y_scale;
+    std::optional<CurveTrace> trace;
+
+    bool has_curve() const { return trace.has_value(); }
+    double y(const SamplePoint& point) const { return value_of(quantity, point) * y_scale; }
+};
+
+void draw_axis(Canvas& canvas, const Beam& beam, double x_scale) {
+    canvas.set_pen(kBlack, kAxisPenWidth);
+    double start = 0;
+    for (const Span& span : beam.spans) {
+        const double end = start + span.length.value * x_scale;
+        canvas.line(start, 0, end, 0);
+        start = end;
+    }
+}
+
+Area begin_area(Canvas& canvas, Quantity quantity, const DiagramSetup& setup,
+                const DiagramScales& scales, CurveTrace::Mode mode) {
+    const AreaScale area = diagram_area_scale(quantity);
+    canvas.set_scale(area.left, area.top, area.width, area.height);
+    draw_axis(canvas, setup.beam, scales.x);
+    Area drawn{canvas, quantity, scales.y(quantity), std::nullopt};
+    // A quantity that is 0 everywhere has its axis only.
+    if (scales.x > 0 && drawn.y_scale != 0) {
+        canvas.set_pen(setup.printing ? kBlack : kCurveMagenta, kCurvePenWidth);
+        drawn.trace.emplace(canvas, mode, area.left, area.width);
+    }
+    return drawn;
+}
+
+// The records drawn: all of them, or record 1, then every step-th from record 2, and the last.
+std::vector<std::int64_t> thinned_records(std::int64_t count, int step) {
+    std::vector<std::int64_t> numbers;
+    if (count < 1)
+        return numbers;
+    numbers.push_back(1);
+    std::int64_t number = 2;
+    for (; number <= count; number += step)
+        numbers.push_back(number);
+    if (numbers.back() != count)
+        numbers.push_back(count);
+    return numbers;
+}
+
+void trace_points(std::vector<Area>& areas, const DiagramSetup& setup, double x_scale, int step,
+                  SampleSource& samples) {
+    bool first = true;
+    std::optional<SamplePoint> last;
+    auto visit = [&](const SamplePoint& point) {
+        const double x = point.beam_x * x_scale;
+        for (Area& area : areas) {
+            if (!area.has_curve())
+                continue;
+            // The shear curve rises from the axis at the beam's left end.
+            if (first && area.quantity == Quantity::Shear)
+                area.canvas.line(x, 0, x, area.y(point));
+            area.trace->add(x, area.y(point));
+        }
+        first = false;
+        last = point;
+    };
+    if (step <= 1) {
+        samples.scan(1, samples.count(), [&](std::int64_t, const SamplePoint& point) {
+            visit(point);
+            return true;
+        });
+    } else {
+        for (std::int64_t number : thinned_records(samples.count(), step)) {
+            if (const auto point = samples.record(number))
+                visit(*point);
+        }
+    }
+    for (Area& area : areas) {
+        if (area.has_curve())
+            area.trace->finish();
+    }
+    // A vertically held right end closes the shear curve down to the axis.
+    const bool right_end_held =
+        !setup.beam.joints.empty() && setup.beam.joints.back().restraint_y == 1;
+    if (last && right_end_held &&
+        hundredths(last->beam_x) == hundredths(setup.beam.total_length())) {
+        for (Area& area : areas) {
+            if (area.has_curve() && area.quantity == Quantity::Shear) {
+                const double x = last->beam_x * x_scale;
+                area.canvas.line(x, area.y(*last), x, 0);
+            }
+        }
+    }
+}
+
+// The largest and smallest value of every span; a value never set (0 at 0) gets no mark.
+void write_span_extremes(const Area& area, const DiagramSetup& setup, double x_scale) {
+    if (!area.has_curve())
+        return;
+    Canvas& canvas = area.canvas;
+    canvas.set_pen(kBlack, kAxisPenWidth);
+    canvas.set_font_size(kValueMarkFontSize);
+    auto write = [&](const Extreme& extreme, MarkSide side) {
+        if (extreme.value == 0 && extreme.at == 0)
+            return;
+        write_value_mark(
+            canvas, extreme.at * x_scale, extreme.value * area.y_scale, side,
+            diagram_value_text(area.quantity, extreme.value, setup.patterns, setup.beam.units));
+    };
+    for (const SpanExtremes& span : setup.response.span_extremes) {
+        const ExtremePair pair = extremes_of(area.quantity, span);
+        write(pair.max, MarkSide::Above);
+        write(pair.min, MarkSide::Below);
+    }
+}
+
+void draw_areas(std::vector<Area>& areas, const DiagramSetup& setup, const DiagramScales& scales,
+                int step, SampleSource& samples) {
+    trace_points(areas, setup, scales.x, step, samples);
+    for (const Area& area : areas)
+        write_span_extremes(area, setup, scales.x);
+}
+
+int point_step(const DiagramSetup& setup, double x_scale) {
+    return setup.speed_up ? speed_up_point_step(x_scale) : 1;
+}
+
+CurveTrace::Mode trace_mode(int step) {
+    return step <= 1 ? CurveTrace::Mode::Exact : CurveTrace::Mode::Straight;
+}
+
+}  // namespace
+
+Rgb diagram_background(const Settings& settings, bool printing) {
+    return printing || settings.white_background == "y" ? kWhite : kLightGrey;
+}
+
+void draw_diagram(Canvas& canvas, Quantity quantity, const DiagramSetup& setup,
+                  SampleSource& samples) {
+    const DiagramScales scales =
+        diagram_scales(setup.beam.total_length(), setup.response.beam_extremes);
+    const int step = point_step(setup, scales.x);
+    std::vector<Area> areas;
+    areas.push_back(begin_area(canvas, quantity, setup, scales, trace_mode(step)));
+    draw_areas(areas, setup, scales, step, samples);
+}
+
+void draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
+                   SampleSource& samples) {
+    const DiagramScales scales =
+        diagram_scales(setup.beam.total_length(), setup.response.beam_extremes);
+    const int step = point_step(setup, scales.x);
+    const CurveTrace::Mode mode = trace_mode(step);
+    std::vector<Area> areas;
+    areas.push_back(begin_area(canvases.shear, Quantity::Shear, setup, scales, mode));
+    areas.push_back(begin_area(canvases.moment, Quantity::Moment, setup, scales, mode));
+    areas.push_back(begin_area(canvases.deflection, Quantity::Deflection, setup, scales, mode));
+    draw_areas(areas, setup, scales, step, samples);
+}
+
+}  // namespace spanlyx

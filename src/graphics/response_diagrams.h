@@ -1,0 +1,49 @@
+#pragma once
+// The shear, moment and deflection diagrams of the results window, drawn from the sampled
+// points: the axis broken into its spans, the curve, and the largest and smallest value of
+// every span written at their places. The window, the printed page and the copies all draw
+// through here.
+
+#include "graphics/canvas.h"
+#include "graphics/diagram_scales.h"
+#include "graphics/sample_source.h"
+#include "model/beam.h"
+#include "model/settings.h"
+#include "response/span_response.h"
+
+namespace spanlyx {
+
+inline constexpr Rgb kCurveMagenta{255, 0, 255};
+inline constexpr Rgb kLightGrey{192, 192, 192};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr double kAxisPenWidth = 1;
+inline constexpr double kCurvePenWidth = 2;
+
+// What a drawing of the diagrams reads besides the sampled points.
+struct DiagramSetup {
+    const Beam& beam;  // as analysed
+    const ResponseOutcome& response;
+    const NumberPatterns& patterns;
+    bool speed_up = false;  // the "Speed Up ?" setting: draw every 1st, 5th or 10th point
+    bool printing = false;  // curves black instead of magenta
+};
+
+// Background of the drawing areas: white with the white-background setting and on paper,
+// light grey otherwise. The canvases are not cleared by the drawings.
+Rgb diagram_background(const Settings& settings, bool printing);
+
+// One diagram onto its own canvas: sets the area's scale and draws over what the canvas holds.
+void draw_diagram(Canvas& canvas, Quantity quantity, const DiagramSetup& setup,
+                  SampleSource& samples);
+
+struct DiagramCanvases {
+    Canvas& shear;
+    Canvas& moment;
+    Canvas& deflection;
+};
+
+// The three diagrams in one pass over the sampled points.
+void draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
+                   SampleSource& samples);
+
+}  // namespace spanlyx
