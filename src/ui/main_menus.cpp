@@ -1,0 +1,97 @@
+#include "ui/main_menus.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <optional>
+
+#include "ui/control_map.h"
+
+namespace spanlyx {
+namespace {
+
+QString text_of(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMenu* add_menu(QMainWindow& window, const char* name, const QString& title) {
+    QMenu* menu = window.menuBar()->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* add_item(QMenu* menu, const char* name, const QString& text) {
+    QAction* item = menu->addAction(text);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+// An item whose window comes with the file commands; present and disabled until then.
+QAction* add_later_item(QMenu* menu, const char* name, const QString& text) {
+    QAction* item = add_item(menu, name, text);
+    item->setEnabled(false);
+    return item;
+}
+
+QAction* add_separator(QMenu* menu, const char* name) {
+    QAction* line = menu->addSeparator();
+    line->setObjectName(QString::fromLatin1(name));
+    return line;
+}
+
+}  // namespace
+
+void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandlers& handlers) {
+    QMenu* file = add_menu(window, "mnufile", QStringLiteral("&File"));
+    add_later_item(file, "mnuNew", QStringLiteral("New"));         // enabled by the file commands
+    add_later_item(file, "mnuOpen", QStringLiteral("Open"));       // enabled by the file commands
+    add_later_item(file, "mnuSave", QStringLiteral("Save"));       // enabled by the file commands
+    add_later_item(file, "mnuSaveas", QStringLiteral("Save As"));  // enabled by the file commands
+    add_separator(file, "mnuh");
+    QAction* quit = add_item(file, "mnuQuit", QStringLiteral("Exit"));
+    QObject::connect(quit, &QAction::triggered, &window, [handlers] { handlers.quit(); });
+
+    QMenu* options = add_menu(window, "mnuoption", QStringLiteral("&Options"));
+    QAction* inertia = add_item(options, "mnuInteria", QStringLiteral("Moment Interia option"));
+    QObject::connect(inertia, &QAction::triggered, &window,
+                     [handlers] { handlers.inertia_option(); });
+    // enabled with the settings window by the file commands
+    add_later_item(options, "mnuGraphics", QStringLiteral("Input/Output Info"));
+    // enabled with the extra-output window by the file commands
+    add_later_item(options, "mnufileo", QStringLiteral("File: Extra Output"));
+    // enabled with the comments window by the file commands
+    add_later_item(options, "mnucomment", QStringLiteral("Comments"));
+
+    QMenu* units = add_menu(window, "mnuunits", QStringLiteral("&Units"));
+    auto* systems = new QActionGroup(units);
+    systems->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (UnitSystem system : kAllUnitSystems) {
+        const UnitMenuItem& item = unit_menu_item(system);
+        QAction* action = units->addAction(text_of(item.caption));
+        action->setCheckable(true);
+        action->setChecked(system == UnitSystem::E);
+        systems->addAction(action);
+        if (const std::optional<Control> control = control_from_name(item.object_name))
+            controls.bind(*control, action);
+        QObject::connect(action, &QAction::triggered, &window,
+                         [handlers, system] { handlers.unit_system(system); });
+    }
+    add_separator(units, "mnuh3");
+    // enabled with the settings writer by the file commands
+    add_later_item(units, "mnu_saveini", QStringLiteral("Save Units Option"));
+
+    QMenu* sections = add_menu(window, "mnusection", QStringLiteral("Sections"));
+    // enabled with the sections window by the file commands
+    add_later_item(sections, "mnusection2", QStringLiteral("Choose or Define"));
+
+    QMenu* help = add_menu(window, "mnuhelp", QStringLiteral("&Help"));
+    QAction* contents = add_item(help, "mnucontents", QStringLiteral("Contents"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(contents, &QAction::triggered, &window, [handlers] { handlers.contents(); });
+    add_separator(help, "mnuh2");
+    QAction* about = add_item(help, "mnuabout", QStringLiteral("About"));
+    QObject::connect(about, &QAction::triggered, &window, [handlers] { handlers.about(); });
+}
+
+}  // namespace spanlyx

@@ -1,0 +1,191 @@
+// "Calculate" from the keyboard alone: a two-span beam typed field by field, the results file
+// in a viewer, a refused beam's messages and focus, and the temporary files removed at exit.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "ui/entry_form.h"
+#include "ui/results_viewer.h"
+#include "ui/sketch_view.h"
+#include "ui/start_up.h"
+#include "ui_suites.h"
+#include "ui_test_support.h"
+
+namespace spanlyx::testing {
+namespace {
+
+// The shear reactions of the results file, joint by joint.
+std::vector<double> shear_reactions(const QString& results) {
+    static const QRegularExpression line(
+        QStringLiteral(R"(Joint #\s+(\d+)\s+Shear  Reaction \(#\)\s+=\s+(-?[0-9.]+))"));
+    std::vector<double> reactions;
+    auto matches = line.globalMatch(results);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        const auto joint = static_cast<std::size_t>(match.captured(1).toInt());
+        if (reactions.size() < joint)
+            reactions.resize(joint);
+        reactions[joint - 1] = match.captured(2).toDouble();
+    }
+    return reactions;
+}
+
+// Tab until the control has the focus; false when it never comes.
+bool tab_to(Control control) {
+    for (int presses = 0; presses < 60 && focused_control() != control; ++presses)
+        press(Qt::Key_Tab);
+    return focused_control() == control;
+}
+
+}  // namespace
+
+class CalculateTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void typedTwoSpanBeamGivesTheReactionsOfBeamTheory();
+    void refusedBeamShowsEveryMessageAndFocusesTheField();
+
+  private:
+    // One span from its length to its uniform load, by keys alone, starting on the length.
+    void type_span(const QString& length, const QString& inertia, const QString& modulus,
+                   const QString& load);
+    QString temp_file(const char* suffix) const {
+        return home_->folder() + QStringLiteral("/user1") + QString::fromLatin1(suffix);
+    }
+
+    std::unique_ptr<DataHome> home_;
+    std::unique_ptr<Harness> h_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void CalculateTest::init() {
+    home_ = std::make_unique<DataHome>();
+    home_->write_settings(settings_lines("E", "no"));
+    h_ = std::make_unique<Harness>();
+    window_ = start_up(h_->services);
+    QVERIFY(window_);
+    QVERIFY(show_active(*window_));
+}
+
+void CalculateTest::cleanup() {
+    window_.reset();
+    h_.reset();
+    home_.reset();
+}
+
+void CalculateTest::type_span(const QString& length, const QString& inertia, const QString& modulus,
+                              const QString& load) {
+    QCOMPARE(focused_control(), Control::spanlengthtext);
+    enter(length);
+    QCOMPARE(focused_control(), Control::moi);
+    enter(inertia);
+    enter(modulus);
+    QCOMPARE(focused_control(), Control::Combo1);
+    // The release is chosen from the list with the arrow keys.
+    press(Qt::Key_Down);
+    press(Qt::Key_Up);
+    press(Qt::Key_Return);
+    QCOMPARE(focused_control(), Control::Check1);
+    press(Qt::Key_Return);
+    QCOMPARE(focused_control(), Control::uniforms);
+    enter(QStringLiteral("1"));
+    enter(QStringLiteral("0"));
+    enter(load);
+    enter(length);
+    enter(load);
+}
+
+void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
+    QCOMPARE(focused_control(), Control::spans);
+    enter(QStringLiteral("2"));
+    type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+              QStringLiteral("1000"));
+    QVERIFY(window_->form().sketch()->drawn());
+    QVERIFY(!widget<QPushButton>(*window_, Control::vm)->isEnabled());
+    // Leaving the moment value of span 1 moves on to span 2, which has no length yet.
+    QVERIFY(tab_to(Control::momenttext));
+    press(Qt::Key_Return);
+    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("2"));
+    type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+              QStringLiteral("1000"));
+    QVERIFY(h_->prompter.shown.empty());
+    QCOMPARE(widget<QLineEdit>(*window_, Control::total_lengthtext)->text(),
+             QStringLiteral("20.00"));
+
+    save_screenshot(*window_, QStringLiteral("main-window"));
+    QVERIFY(tab_to(Control::vm));
+    press(Qt::Key_Space);
+    QVERIFY(h_->prompter.shown.empty());
+    QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
+    const QList<ResultsViewer*> viewers = window_->findChildren<ResultsViewer*>();
+    QCOMPARE(viewers.size(), 1);
+    QVERIFY(viewers[0]->isVisible());
+
+    // Two equal spans L under w: end reactions 3wL/8, middle 10wL/8 (w = 1000, L = 10).
+    const std::vector<double> reactions = shear_reactions(viewers[0]->text());
+    QCOMPARE(reactions.size(), std::size_t{3});
+    QCOMPARE(reactions[0], 3750.0);
+    QCOMPARE(reactions[1], 12500.0);
+    QCOMPARE(reactions[2], 3750.0);
+    QVERIFY(viewers[0]->text().contains(QStringLiteral("SUPPORT REACTIONS")));
+    save_screenshot(*viewers[0], QStringLiteral("results-viewer"));
+
+    for (const char* suffix :
+         {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
+        QVERIFY2(QFileInfo::exists(temp_file(suffix)), suffix);
+    }
+
+    // A second Calculate from the keyboard opens a second viewer; the first keeps its text.
+    QVERIFY(show_active(*window_));
+    widget<QWidget>(*window_, Control::ptext)->setFocus();
+    press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(window_->findChildren<ResultsViewer*>().size(), 2);
+    QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
+
+    // Exit removes the temporary files and closes every window.
+    QVERIFY(window_->close());
+    QTRY_COMPARE(window_->findChildren<ResultsViewer*>().size(), 0);
+    for (const char* suffix :
+         {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
+        QVERIFY2(!QFileInfo::exists(temp_file(suffix)), suffix);
+    }
+    QVERIFY(QFileInfo::exists(home_->folder() + QStringLiteral("/sx.ini")));
+}
+
+void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
+    enter(QStringLiteral("2"));
+    // Both spans with their length, I and load; E left empty.
+    type_span(QStringLiteral("8"), QStringLiteral("50"), QString(), QStringLiteral("500"));
+    QVERIFY(tab_to(Control::momenttext));
+    press(Qt::Key_Tab);
+    type_span(QStringLiteral("8"), QStringLiteral("50"), QString(), QStringLiteral("500"));
+    QVERIFY(h_->prompter.shown.empty());
+    auto* calculate = widget<QPushButton>(*window_, Control::vm);
+    QVERIFY(calculate->isEnabled());
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
+    for (const Message& message : h_->prompter.shown) {
+        QCOMPARE(message.text, std::string("There is a Span E = 0. Please Check"));
+        QCOMPARE(message.title, std::string("Continuous Beam Response"));
+    }
+    QCOMPARE(focused_control(), Control::spanetext);
+    QVERIFY(window_->findChildren<ResultsViewer*>().isEmpty());
+    QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
+    QVERIFY(!QFileInfo::exists(temp_file("_CONTOUT.TMP")));
+}
+
+std::unique_ptr<QObject> make_calculate_suite() {
+    return std::make_unique<CalculateTest>();
+}
+
+}  // namespace spanlyx::testing
+
+#include "calculate_test.moc"

@@ -1,0 +1,270 @@
+// The entry window's wiring: keys refused before they reach a field, Enter as Tab with the
+// leave rules of the field left, the Units menu, the I-entry choice, the sketch, Help and About.
+// The rules themselves are tested without widgets in tests/workflow.
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ui/about_dialog.h"
+#include "ui/entry_form.h"
+#include "ui/help_window.h"
+#include "ui/inertia_choice_dialog.h"
+#include "ui/sketch_view.h"
+#include "ui/start_up.h"
+#include "ui_suites.h"
+#include "ui_test_support.h"
+
+namespace spanlyx::testing {
+namespace {
+
+// Pixels of the sketch in the load colour (pure red).
+int red_pixels(SketchView& sketch) {
+    const QImage image = sketch.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour(image.pixel(x, y));
+            if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+// Pixels of the beam line and supports (near black).
+int dark_pixels(SketchView& sketch) {
+    const QImage image = sketch.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 2; y < image.height() - 2; ++y) {
+        for (int x = 2; x < image.width() - 2; ++x) {
+            if (qGray(image.pixel(x, y)) < 60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+class EntryWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void refusedKeysNeverReachTheField();
+    void enterMovesOnAndRunsTheLeaveRule();
+    void unitMenuChangesTheCaptions();
+    void inertiaChoiceSwapsIForWidthAndDepth();
+    void sketchFollowsTheSpansEntered();
+    void helpAndAboutOpenOnce();
+
+  private:
+    std::unique_ptr<DataHome> home_;
+    std::unique_ptr<Harness> h_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void EntryWindowTest::init() {
+    home_ = std::make_unique<DataHome>();
+    home_->write_settings(settings_lines("E", "no"));
+    h_ = std::make_unique<Harness>();
+    window_ = start_up(h_->services);
+    QVERIFY(window_);
+    QVERIFY(show_active(*window_));
+    QCOMPARE(focused_control(), Control::spans);
+}
+
+void EntryWindowTest::cleanup() {
+    window_.reset();
+    h_.reset();
+    home_.reset();
+}
+
+void EntryWindowTest::refusedKeysNeverReachTheField() {
+    enter(QStringLiteral("2"));
+    QCOMPARE(focused_control(), Control::spanlengthtext);
+    type(QStringLiteral("1a2"));
+    QCOMPARE(widget<QLineEdit>(*window_, Control::spanlengthtext)->text(), QStringLiteral("12"));
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(h_->prompter.shown[0].text, std::string("Data Input was other than Numeric"));
+    QCOMPARE(h_->prompter.shown[0].title, std::string("Spanlyx"));
+
+    // Load values take a minus sign; their refusals carry the response title.
+    auto* load = widget<QLineEdit>(*window_, Control::ptext);
+    load->setFocus();
+    type(QStringLiteral("-5x"));
+    QCOMPARE(load->text(), QStringLiteral("-5"));
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
+    QCOMPARE(h_->prompter.shown[1].title, std::string("Continuous Beam Response"));
+}
+
+void EntryWindowTest::enterMovesOnAndRunsTheLeaveRule() {
+    // No spans: leaving the count reports it and the focus comes back.
+    enter(QStringLiteral("0"));
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(h_->prompter.shown[0].text,
+             std::string("The number of spans must be greater than 0 "));
+    QCOMPARE(focused_control(), Control::spans);
+
+    press(Qt::Key_Backspace);
+    enter(QStringLiteral("3"));
+    QCOMPARE(focused_control(), Control::spanlengthtext);
+    QVERIFY(widget<QWidget>(*window_, Control::nextjoint)->isEnabled());
+    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("1"));
+    // Leaving the span length stores it and shows the running total.
+    enter(QStringLiteral("12.5"));
+    QCOMPARE(window_->beam().spans.at(0).length.value, 12.5);
+    QCOMPARE(widget<QLineEdit>(*window_, Control::total_lengthtext)->text(),
+             QStringLiteral("12.50"));
+    QCOMPARE(focused_control(), Control::moi);
+    // Under the imperial systems an E below 30 is millions of psi, written back on leaving.
+    press(Qt::Key_Tab);
+    enter(QStringLiteral("29"));
+    QCOMPARE(widget<QLineEdit>(*window_, Control::spanetext)->text(), QStringLiteral("29000000"));
+    QCOMPARE(window_->beam().spans.at(0).modulus.value, 29000000.0);
+    QCOMPARE(focused_control(), Control::Combo1);
+
+    // A span with more decimals than the system allows is reported and keeps the focus.
+    widget<QPushButton>(*window_, Control::Command7)->click();
+    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("2"));
+    QCOMPARE(focused_control(), Control::spanlengthtext);
+    enter(QStringLiteral("12.015"));
+    QCOMPARE(h_->prompter.shown.back().text,
+             std::string("SPAN LENGTH decimal input to hundreths only (ex 12.01)"));
+    QCOMPARE(focused_control(), Control::spanlengthtext);
+    QCOMPARE(widget<QLineEdit>(*window_, Control::spanlengthtext)->selectedText(),
+             QStringLiteral("12.015"));
+}
+
+void EntryWindowTest::unitMenuChangesTheCaptions() {
+    auto* inches = window_->findChild<QAction*>(QStringLiteral("mnuEnglish2"));
+    QVERIFY(inches);
+    inches->trigger();
+    QVERIFY(inches->isChecked());
+    QVERIFY(!window_->findChild<QAction*>(QStringLiteral("mnuEnglish"))->isChecked());
+    QCOMPARE(window_->beam().units, UnitSystem::E2);
+    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(),
+             QStringLiteral("Span Length (in)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label11)->text(), QStringLiteral("X1(in)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label12)->text(), QStringLiteral("W1 (#/in)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label14)->text(), QStringLiteral("M (in-#)"));
+    // I and E keep their imperial captions.
+    QCOMPARE(widget<QLabel>(*window_, Control::Label19)->text(),
+             QStringLiteral("Moment of Inertia (in^4)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label23)->text(), QStringLiteral("Span E (psi)"));
+
+    auto* millimetres = window_->findChild<QAction*>(QStringLiteral("mnumetric4"));
+    millimetres->trigger();
+    QVERIFY(!inches->isChecked());
+    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(),
+             QStringLiteral("Span Length (mm)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label19)->text(),
+             QStringLiteral("Mom of Inertia (mm^4)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label8)->text(), QStringLiteral("P (N)"));
+    QVERIFY(h_->prompter.shown.empty());
+}
+
+void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
+    window_->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    auto* choice = window_->findChild<InertiaChoiceDialog*>();
+    QVERIFY(choice && choice->isVisible());
+    QVERIFY(!choice->isModal());
+    QCOMPARE(choice->windowTitle(), QStringLiteral("Choice for Calculation of Moment of Interia"));
+    auto* typed = choice->findChild<QRadioButton*>(QStringLiteral("Option2"));
+    auto* section = choice->findChild<QRadioButton*>(QStringLiteral("Option1"));
+    QVERIFY(typed && section);
+    QCOMPARE(typed->text(), QStringLiteral("Allow  I for entry"));
+    QCOMPARE(section->text(), QStringLiteral("Allow b, d entry to Calc I:   bd^3/12"));
+    QVERIFY(typed->isChecked());
+
+    QTest::mouseClick(section, Qt::LeftButton);
+    QVERIFY(!window_->beam().inertia_entered);
+    for (Control hidden : {Control::moi, Control::Label19})
+        QVERIFY(!widget<QWidget>(*window_, hidden)->isVisible());
+    for (Control shown :
+         {Control::spanwidthtext, Control::spandepthtext, Control::Label22, Control::Label21})
+        QVERIFY(widget<QWidget>(*window_, shown)->isVisible());
+    QCOMPARE(widget<QLabel>(*window_, Control::Label22)->text(), QStringLiteral("Span width (in)"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label21)->text(),
+             QStringLiteral("Span Depth  (in)"));
+
+    // "Return" closes it; opened again it is the same window with the b, d option chosen.
+    QTest::mouseClick(choice->findChild<QPushButton*>(QStringLiteral("Return")), Qt::LeftButton);
+    QVERIFY(!choice->isVisible());
+    window_->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    QCOMPARE(window_->findChildren<InertiaChoiceDialog*>().size(), 1);
+    QVERIFY(choice->isVisible());
+    QVERIFY(section->isChecked());
+    QTest::mouseClick(typed, Qt::LeftButton);
+    QVERIFY(window_->beam().inertia_entered);
+    QVERIFY(widget<QWidget>(*window_, Control::moi)->isVisible());
+    QVERIFY(!widget<QWidget>(*window_, Control::spanwidthtext)->isVisible());
+}
+
+void EntryWindowTest::sketchFollowsTheSpansEntered() {
+    SketchView* sketch = window_->form().sketch();
+    QCOMPARE(sketch->objectName(), QStringLiteral("loading"));
+    QVERIFY(!sketch->drawn());
+    QCOMPARE(dark_pixels(*sketch), 0);
+
+    enter(QStringLiteral("1"));
+    enter(QStringLiteral("10"));
+    QVERIFY(sketch->drawn());
+    QVERIFY(dark_pixels(*sketch) > 0);  // the beam line and its two pins
+    QCOMPARE(red_pixels(*sketch), 0);   // no load yet
+
+    auto* count = widget<QLineEdit>(*window_, Control::points);
+    count->setFocus();
+    enter(QStringLiteral("1"));
+    QCOMPARE(focused_control(), Control::pxtext);
+    enter(QStringLiteral("5"));
+    enter(QStringLiteral("1000"));
+    QVERIFY(red_pixels(*sketch) > 0);
+
+    // The sketch is drawn to the size of the picture.
+    const int before = dark_pixels(*sketch);
+    window_->resize(window_->width() + 300, window_->height());
+    QTRY_VERIFY(dark_pixels(*sketch) > before);
+
+    // A new number of spans empties it until the spans add up again.
+    auto* spans = widget<QLineEdit>(*window_, Control::spans);
+    spans->setFocus();
+    type(QStringLiteral("2"));
+    QVERIFY(!sketch->drawn());
+    QCOMPARE(dark_pixels(*sketch), 0);
+}
+
+void EntryWindowTest::helpAndAboutOpenOnce() {
+    auto* contents = window_->findChild<QAction*>(QStringLiteral("mnucontents"));
+    contents->trigger();
+    contents->trigger();
+    QCOMPARE(window_->findChildren<HelpWindow*>().size(), 1);
+    HelpWindow* help = window_->findChild<HelpWindow*>();
+    QVERIFY(help->isVisible());
+    QVERIFY(help->text().contains(QStringLiteral("Entering a beam")));
+    QVERIFY(help->text().contains(QStringLiteral("Calculate")));
+
+    window_->findChild<QAction*>(QStringLiteral("mnuabout"))->trigger();
+    auto* about = window_->findChild<AboutDialog*>();
+    QVERIFY(about && about->isVisible());
+    QString shown;
+    for (const QLabel* label : about->findChildren<QLabel*>())
+        shown += label->text() + QLatin1Char('\n');
+    QVERIFY(shown.contains(QStringLiteral("Spanlyx")));
+    QVERIFY(shown.contains(QStringLiteral("(8.8)")));
+    QVERIFY(shown.contains(QStringLiteral("responsible")));
+}
+
+std::unique_ptr<QObject> make_entry_window_suite() {
+    return std::make_unique<EntryWindowTest>();
+}
+
+}  // namespace spanlyx::testing
+
+#include "entry_window_test.moc"

@@ -1,0 +1,40 @@
+// Runs the window suites: all of them, or the one named first on the command line (the rest of
+// the arguments go to Qt Test).
+
+#include <QApplication>
+#include <QTest>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui_suites.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    using Factory = std::function<std::unique_ptr<QObject>()>;
+    const std::vector<std::pair<const char*, Factory>> suites = {
+        {"start_up", spanlyx::testing::make_start_up_suite},
+        {"entry_window", spanlyx::testing::make_entry_window_suite},
+        {"calculate", spanlyx::testing::make_calculate_suite},
+    };
+    std::vector<char*> args(argv, argv + argc);
+    const char* chosen = nullptr;
+    if (args.size() > 1) {
+        for (const auto& suite : suites) {
+            if (std::strcmp(args[1], suite.first) == 0) {
+                chosen = suite.first;
+                args.erase(args.begin() + 1);
+                break;
+            }
+        }
+    }
+    int failures = 0;
+    for (const auto& suite : suites) {
+        if (chosen && std::strcmp(chosen, suite.first) != 0)
+            continue;
+        const std::unique_ptr<QObject> tests = suite.second();
+        failures += QTest::qExec(tests.get(), static_cast<int>(args.size()), args.data());
+    }
+    return failures == 0 ? 0 : 1;
+}

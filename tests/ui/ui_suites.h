@@ -1,0 +1,13 @@
+#pragma once
+// The Qt Test suites of the window program, run one at a time by name (see main.cpp).
+
+#include <QObject>
+#include <memory>
+
+namespace spanlyx::testing {
+
+std::unique_ptr<QObject> make_start_up_suite();
+std::unique_ptr<QObject> make_entry_window_suite();
+std::unique_ptr<QObject> make_calculate_suite();
+
+}  // namespace spanlyx::testing

@@ -1,0 +1,116 @@
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTest>
+
+namespace spanlyx::testing {
+
+PromptAnswer RecordingPrompter::show(const Message& message, PromptButtons buttons) {
+    shown.push_back(message);
+    if (!answers.empty()) {
+        const PromptAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+}
+
+std::optional<QString> ScriptedFileDialogs::open_path(QWidget*, const QString&, const QString&) {
+    if (paths.empty())
+        return std::nullopt;
+    QString path = paths.front();
+    paths.pop_front();
+    return path;
+}
+
+std::optional<QString> ScriptedFileDialogs::save_path(QWidget*, const QString&, const QString&,
+                                                      const QString&) {
+    return open_path(nullptr, {}, {});
+}
+
+DataHome::DataHome() {
+    qputenv("XDG_DATA_HOME", base().toLocal8Bit());
+    qputenv("UserName", "user1");
+}
+
+DataHome::~DataHome() {
+    qunsetenv("XDG_DATA_HOME");
+}
+
+void DataHome::write_settings(const std::vector<std::string>& lines) const {
+    QDir().mkpath(folder());
+    QFile file(folder() + QStringLiteral("/sx.ini"));
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write the settings file");
+    for (const std::string& line : lines) {
+        file.write(line.data(), static_cast<qint64>(line.size()));
+        file.write("\r\n");
+    }
+}
+
+std::vector<std::string> settings_lines(const std::string& units, const std::string& first_span) {
+    return {"Spanlyx ini file",
+            "=>Units (E,E2,M,M2,M3) E (I=in^4, E=psi) or E2 (units all inches)",
+            units,
+            "=>LetterHead Option (Y or M)",
+            "N",
+            "=>Speed Up Drawing Process By dropping plotted data points",
+            "N",
+            "=>Graph Decimal Output (1 to 5)",
+            "Loads",
+            "2",
+            "Shear",
+            "2",
+            "Moment",
+            "2",
+            "Deflection",
+            "4",
+            "=>Graph Results on White Background for ClipBoard",
+            "N",
+            "=>Use 1st span E&& I on all spans",
+            first_span};
+}
+
+bool show_active(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+void type(const QString& text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void press(int key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+void enter(const QString& text) {
+    type(text);
+    press(Qt::Key_Return);
+}
+
+Control focused_control() {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return Control::none;
+    return control_from_name(focus->objectName().toStdString()).value_or(Control::none);
+}
+
+QString text_of(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void save_screenshot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("SPANLYX_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    if (!window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")))
+        qWarning("could not save the screenshot %s", qPrintable(name));
+}
+
+}  // namespace spanlyx::testing

@@ -1,0 +1,101 @@
+#pragma once
+// What the window tests share: a recording Prompter, file dialogs that answer from a script, a
+// private data folder for each test, and the keyboard as the engineer uses it.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/app_services.h"
+#include "ui/file_dialogs.h"
+#include "ui/prompter.h"
+#include "ui/workflow/controls.h"
+
+class QObject;
+class QWidget;
+
+namespace spanlyx {
+class MainWindow;
+}
+
+namespace spanlyx::testing {
+
+class RecordingPrompter final : public Prompter {
+  public:
+    PromptAnswer show(const Message& message, PromptButtons buttons) override;
+
+    std::vector<Message> shown;
+    std::deque<PromptAnswer> answers;  // taken in order; Ok or No when none is left
+};
+
+class ScriptedFileDialogs final : public FileDialogs {
+  public:
+    std::optional<QString> open_path(QWidget*, const QString&, const QString&) override;
+    std::optional<QString> save_path(QWidget*, const QString&, const QString&,
+                                     const QString&) override;
+    std::deque<QString> paths;  // taken in order; a cancel when none is left
+};
+
+// A temporary XDG_DATA_HOME (not yet created) and the login name user1.
+class DataHome {
+  public:
+    DataHome();
+    ~DataHome();
+    DataHome(const DataHome&) = delete;
+    DataHome& operator=(const DataHome&) = delete;
+
+    QString base() const { return dir_.path() + QStringLiteral("/xdg"); }
+    QString folder() const { return base() + QStringLiteral("/Spanlyx"); }
+    // Writes <folder>/sx.ini with CRLF line ends, creating the folder.
+    void write_settings(const std::vector<std::string>& lines) const;
+    QString root() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// The twenty lines of a settings file with the given unit tag and first-span option.
+std::vector<std::string> settings_lines(const std::string& units, const std::string& first_span);
+
+struct Harness {
+    RecordingPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    AppServices services{prompter, dialogs};
+};
+
+// The window shown and active, with the focus where the program puts it.
+bool show_active(QWidget& window);
+
+// Keys to the widget that has the focus, as the engineer types them.
+void type(const QString& text);
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Text, then Enter.
+void enter(const QString& text);
+
+// The focused control; none when the focus is elsewhere.
+Control focused_control();
+
+// The window's widget of a control.
+template <class T>
+T* widget(const MainWindow& window, Control control);
+
+QString text_of(std::string_view text);
+
+// With SPANLYX_SCREENSHOT_DIR set, the window is saved there as <name>.png for a person to look
+// at; nothing otherwise.
+void save_screenshot(QWidget& window, const QString& name);
+
+}  // namespace spanlyx::testing
+
+#include "ui/main_window.h"
+
+namespace spanlyx::testing {
+template <class T>
+T* widget(const MainWindow& window, Control control) {
+    return window.controls().get<T>(control);
+}
+}  // namespace spanlyx::testing
