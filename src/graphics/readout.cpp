@@ -36,22 +36,20 @@ std::optional<ReadOut> look_up_typed(SampleSource& samples, const std::vector<do
         return std::nullopt;
     // At a joint the first record at this beam_x ends the span on the left; the span on the
     // right follows it.
-    std::optional<ReadOut> found;
-    samples.scan(*first, samples.count(), [&](std::int64_t, const SamplePoint& point) {
-        if (hundredths(point.beam_x) != target)
-            return false;
-        if (point.span == span && hundredths(point.span_x) == x_hundredths) {
-            found = read_out(point, patterns);
-            return false;
-        }
-        return true;
-    });
-    return found;
+    for (std::int64_t number = *first; number <= samples.count(); ++number) {
+        const auto point = samples.record(number);
+        if (!point || hundredths(point->beam_x) != target)
+            break;
+        if (point->span == span && hundredths(point->span_x) == x_hundredths)
+            return read_out(*point, patterns);
+    }
+    return std::nullopt;
 }
 
 long long picked_position(double device_x, double device_width, double total_length) {
     if (!(device_width > 0) || !(total_length > 0))
         return 0;
+    // Every area, the loading diagram's too, has the same horizontal scale.
     const AreaScale area = diagram_area_scale(Quantity::Shear);
     const double user_x = area.left + device_x / device_width * area.width;
     const double position = user_x * total_length / kDrawnBeamLength;

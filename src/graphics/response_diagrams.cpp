@@ -1,6 +1,6 @@
 #include "graphics/response_diagrams.h"
 
-#include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +22,7 @@ double value_of(Quantity quantity, const SamplePoint& point) {
         case Quantity::Deflection:
             return point.deflection;
     }
+    assert(false && "unknown quantity");
     return 0;
 }
 
@@ -38,6 +39,7 @@ ExtremePair extremes_of(Quantity quantity, const SpanExtremes& span) {
         case Quantity::Deflection:
             return {span.deflection_max, span.deflection_min};
     }
+    assert(false && "unknown quantity");
     return {};
 }
 

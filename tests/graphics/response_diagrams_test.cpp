@@ -123,17 +123,6 @@ TEST(ResponseDiagrams, AreasAxesAndScales) {
     EXPECT_TRUE(d.shear.has_line(0, 0, 0, 3.3));
 }
 
-TEST(ResponseDiagrams, PrintingDrawsTheCurvesBlack) {
-    Case c = two_span_case();
-    c.printing = true;
-    const Drawn d = c.draw();
-    for (const RecordingCanvas* canvas : {&d.shear, &d.moment, &d.deflection}) {
-        EXPECT_TRUE(curve_lines(*canvas).empty());
-        EXPECT_FALSE(curve_lines(*canvas, kBlack).empty());
-    }
-    EXPECT_NEAR(test::largest_drawn(d.moment, kBlack), 3.3, kTol);
-}
-
 TEST(ResponseDiagrams, ShearBelowOneAndQuantityZeroEverywhere) {
     // Shear from 0.6 down to -0.2: its whole-number part is 0, yet the curve must not lie flat.
     // The moment is 0 everywhere: only its axis, and nothing divided by zero.
