@@ -71,5 +71,6 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsSet("SPANLYX_STARTUP_TIMING"))
         window->installEventFilter(&timer);
     window->show();
+    window->activateWindow();
     return QApplication::exec();
 }

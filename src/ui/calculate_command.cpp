@@ -67,6 +67,7 @@ CalculateResult CalculateCommand::run(const Beam& beam, const Settings& settings
                               .arg(QString::fromStdString(session_.paths().results.string()));
     result.viewer =
         new ResultsViewer(joined.text, title, services_.prompter, services_.dialogs, &owner_);
+    centre_on_screen(*result.viewer);
     result.viewer->show();
     return result;
 }

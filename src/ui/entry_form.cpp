@@ -108,6 +108,8 @@ void EntryForm::add_pair(QGridLayout* grid, int row, int column, QLabel* label, 
     label->setBuddy(widget);
     grid->addWidget(label, row, column);
     grid->addWidget(widget, row, column + 1);
+    // Spare width goes to the right of the fields, so each caption stays beside its field.
+    grid->setColumnStretch(column + 2, 1);
 }
 
 QWidget* EntryForm::beam_box() {

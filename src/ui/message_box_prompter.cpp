@@ -1,6 +1,8 @@
 #include "ui/message_box_prompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 namespace spanlyx {
@@ -28,7 +30,12 @@ PromptAnswer MessageBoxPrompter::show(const Message& message, PromptButtons butt
         QString::fromStdString(message.text),
         buttons == PromptButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parent_);
+    // The window that had the keyboard gets it back when the box closes, also where no window
+    // manager hands it back (a bare X server): its fields go on seeing focus changes.
+    const QPointer<QWidget> active = QApplication::activeWindow();
     const int answer = box.exec();
+    if (active)
+        active->activateWindow();
     if (buttons == PromptButtons::Ok)
         return PromptAnswer::Ok;
     return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;

@@ -1,8 +1,10 @@
 // "Calculate" from the keyboard alone: a two-span beam typed field by field, the results file
 // in a viewer, a refused beam's messages and focus, and the temporary files removed at exit.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +54,7 @@ class CalculateTest : public QObject {
     void cleanup();
     void typedTwoSpanBeamGivesTheReactionsOfBeamTheory();
     void refusedBeamShowsEveryMessageAndFocusesTheField();
+    void reportPiecesThatCannotBeWrittenAreReported();
 
   private:
     // One span from its length to its uniform load, by keys alone, starting on the length.
@@ -151,7 +154,8 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
 
     // Exit removes the temporary files and closes every window.
-    QVERIFY(window_->close());
+    window_->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
+    QVERIFY(!window_->isVisible());
     QTRY_COMPARE(window_->findChildren<ResultsViewer*>().size(), 0);
     for (const char* suffix :
          {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
@@ -180,6 +184,27 @@ void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
     QVERIFY(window_->findChildren<ResultsViewer*>().isEmpty());
     QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
     QVERIFY(!QFileInfo::exists(temp_file("_CONTOUT.TMP")));
+}
+
+void CalculateTest::reportPiecesThatCannotBeWrittenAreReported() {
+    enter(QStringLiteral("1"));
+    type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+              QStringLiteral("1000"));
+    QVERIFY(h_->prompter.shown.empty());
+    // The data folder becomes a plain file after start-up: nothing can be written into it.
+    QVERIFY(QDir(home_->folder()).removeRecursively());
+    QFile blocker(home_->folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QTest::mouseClick(widget<QPushButton>(*window_, Control::vm), Qt::LeftButton);
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    const Message& failure = h_->prompter.shown[0];
+    QCOMPARE(failure.icon, MessageIcon::Critical);
+    QVERIFY2(QString::fromStdString(failure.text).contains(QStringLiteral("user1_CONT01.TMP")),
+             failure.text.c_str());
+    // No results file from pieces that were never written.
+    QVERIFY(window_->findChildren<ResultsViewer*>().isEmpty());
 }
 
 std::unique_ptr<QObject> make_calculate_suite() {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,7 @@ class EntryWindowTest : public QObject {
     void enterMovesOnAndRunsTheLeaveRule();
     void unitMenuChangesTheCaptions();
     void inertiaChoiceSwapsIForWidthAndDepth();
+    void firstSpanOptionWritesTheSettingsAtOnce();
     void sketchFollowsTheSpansEntered();
     void helpAndAboutOpenOnce();
 
@@ -205,6 +207,34 @@ void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
     QVERIFY(window_->beam().inertia_entered);
     QVERIFY(widget<QWidget>(*window_, Control::moi)->isVisible());
     QVERIFY(!widget<QWidget>(*window_, Control::spanwidthtext)->isVisible());
+}
+
+void EntryWindowTest::firstSpanOptionWritesTheSettingsAtOnce() {
+    const auto settings_line = [this](int number) {
+        QFile file(home_->folder() + QStringLiteral("/sx.ini"));
+        if (!file.open(QIODevice::ReadOnly))
+            return QByteArray("missing");
+        return file.readAll().split('\n').value(number - 1).trimmed();
+    };
+    enter(QStringLiteral("1"));
+    enter(QStringLiteral("10"));
+    window_->findChild<QAction*>(QStringLiteral("mnumetric3"))->trigger();
+    QCOMPARE(settings_line(20), QByteArray("no"));
+    auto* first_span = widget<QAbstractButton>(*window_, Control::Check1);
+    first_span->setFocus();
+    press(Qt::Key_Space);
+    QVERIFY(first_span->isChecked());
+    QVERIFY(window_->beam().use_first_span_ei);
+    // The file follows at once, with the unit system chosen since start-up.
+    QCOMPARE(settings_line(20), QByteArray("yes"));
+    QCOMPARE(settings_line(3), QByteArray("M3"));
+    press(Qt::Key_Space);
+    QCOMPARE(settings_line(20), QByteArray("no"));
+    // Enter moves on from the check box without changing it.
+    press(Qt::Key_Return);
+    QVERIFY(!first_span->isChecked());
+    QCOMPARE(focused_control(), Control::uniforms);
+    QVERIFY(h_->prompter.shown.empty());
 }
 
 void EntryWindowTest::sketchFollowsTheSpansEntered() {
