@@ -101,18 +101,15 @@ void EntryWiring::connect_buttons() {
 }
 
 bool EntryWiring::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::FocusOut)
+        return false;
     const std::optional<Control> control = control_from_name(watched->objectName().toStdString());
     if (!control || !takes_events(*control))
         return false;
-    switch (event->type()) {
-        case QEvent::KeyPress:
-            return key_pressed(*control, event);
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
-            return focus_changed(*control, watched, event);
-        default:
-            return false;
-    }
+    if (type == QEvent::KeyPress)
+        return key_pressed(*control, event);
+    return focus_changed(*control, watched, event);
 }
 
 bool EntryWiring::key_pressed(Control control, QEvent* event) {
