@@ -34,6 +34,11 @@ void start_entry(EntryContext& c, int count) {
     // Every joint starts as a pin: translation fixed, rotation free.
     c.beam.joints.assign(static_cast<std::size_t>(count + 1), Joint{1, 0});
     c.choose_option(Control::jyfixed);
+    // The rotation buttons and the release box show what the model holds, so that the joint
+    // reads as a pin and Tab through the release box finds a valid entry.
+    c.set_checked(Control::jzfree, true);
+    c.set_checked(Control::jzfixed, false);
+    c.set_text(Control::Combo1, std::string(release_text(c.beam.spans.front().release)));
     for (Control control : entry_controls_after_spans()) {
         c.enable(control, true);
         c.set_tab_stop(control, true);
