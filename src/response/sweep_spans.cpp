@@ -91,7 +91,9 @@ std::vector<SweepSpan> prepare_sweep_spans(const Beam& beam, const StiffnessMode
         for (const MomentLoad& m : span.moments) {
             if (i > 0 && at_start(m.x) && left.restraint_z == 1)
                 continue;
-            if (right.restraint_z == 1 && at_end(m.x, length)) {
+            // A couple at the right end acts on the joint: the span's own end moment is the one
+            // just left of it, so the jump comes after the point is recorded, as a reaction's does.
+            if (at_end(m.x, length)) {
                 moments_on_right_joint += m.value;
                 continue;
             }

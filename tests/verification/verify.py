@@ -1249,7 +1249,7 @@ def finding(function):
     return function
 
 
-@finding
+@case
 def couple_over_support():
     L1, L2, w, C, E, I = 4.0, 5.0, 3000.0, 5000.0, 200.0, 5.0
     beam = Beam('M', [Span(L1, E, I, uniform=[(0, w, L1, w)], moments=[(L1, C)]),
