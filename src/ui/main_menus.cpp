@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <cassert>
 #include <optional>
+#include <utility>
 
 #include "ui/control_map.h"
 
@@ -27,7 +29,7 @@ QAction* add_item(QMenu* menu, const char* name, const QString& text) {
     return item;
 }
 
-// An item whose window comes with the file commands; present and disabled until then.
+// An item whose command comes with connect_file_menus; present and disabled until then.
 QAction* add_later_item(QMenu* menu, const char* name, const QString& text) {
     QAction* item = add_item(menu, name, text);
     item->setEnabled(false);
@@ -92,6 +94,26 @@ void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandl
     add_separator(help, "mnuh2");
     QAction* about = add_item(help, "mnuabout", QStringLiteral("About"));
     QObject::connect(about, &QAction::triggered, &window, [handlers] { handlers.about(); });
+}
+
+void connect_file_menus(QMainWindow& window, const FileMenuHandlers& handlers) {
+    const std::pair<const char*, std::function<void()>> items[] = {
+        {"mnuNew", handlers.new_beam},
+        {"mnuOpen", handlers.open},
+        {"mnuSave", handlers.save},
+        {"mnuSaveas", handlers.save_as},
+        {"mnuGraphics", handlers.graphics_display},
+        {"mnufileo", handlers.extra_output},
+        {"mnucomment", handlers.comments},
+        {"mnu_saveini", handlers.save_units},
+        {"mnusection2", handlers.sections},
+    };
+    for (const auto& [name, handler] : items) {
+        auto* item = window.menuBar()->findChild<QAction*>(QString::fromLatin1(name));
+        assert(item && handler);
+        item->setEnabled(true);
+        QObject::connect(item, &QAction::triggered, &window, [handler] { handler(); });
+    }
 }
 
 }  // namespace spanlyx

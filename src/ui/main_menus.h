@@ -23,4 +23,20 @@ struct MenuHandlers {
 // Builds the menus into the window's menu bar; the six unit items are bound to their controls.
 void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandlers& handlers);
 
+// The file commands and the windows of the Options, Units and Sections menus.
+struct FileMenuHandlers {
+    std::function<void()> new_beam;
+    std::function<void()> open;
+    std::function<void()> save;
+    std::function<void()> save_as;
+    std::function<void()> graphics_display;
+    std::function<void()> extra_output;
+    std::function<void()> comments;
+    std::function<void()> save_units;
+    std::function<void()> sections;
+};
+
+// Enables the items built by build_main_menus that wait for these handlers and connects them.
+void connect_file_menus(QMainWindow& window, const FileMenuHandlers& handlers);
+
 }  // namespace spanlyx

@@ -14,9 +14,11 @@
 #include "ui/app_services.h"
 #include "ui/entry_form.h"
 #include "ui/entry_wiring.h"
+#include "ui/file_commands.h"
 #include "ui/help_window.h"
 #include "ui/inertia_choice_dialog.h"
 #include "ui/main_menus.h"
+#include "ui/menu_windows.h"
 #include "ui/prompter.h"
 #include "ui/sketch_view.h"
 #include "ui/window_placement.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(AppServices& services, DataFolder folder, QWidget* parent
                       [this](UnitSystem system) { apply(workflow_.unit_system_chosen(system)); },
                       [this] { show_help(); }, [this] { show_about(); }});
     wiring_ = new EntryWiring(workflow_, applier_, controls_, this);
+    connect_file_commands();
 
     auto* calculate_button = controls_.get<QPushButton>(Control::vm);
     connect(calculate_button, &QPushButton::clicked, this, &MainWindow::calculate);
@@ -159,6 +162,11 @@ void MainWindow::show_about() {
 
 // Exit and the close box: the temporary report files go, then every window closes.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A save asked for at exit that fails keeps the program open with the beam.
+    if (!file_commands_->settle_unsaved_work()) {
+        event->ignore();
+        return;
+    }
     for (const std::string& text : session_.remove_temporary_files())
         services_.prompter.show({text, std::string(kResponseTitle), MessageIcon::Information});
     for (QWidget* window : QApplication::topLevelWidgets()) {

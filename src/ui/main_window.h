@@ -21,8 +21,10 @@ namespace spanlyx {
 class AboutDialog;
 class EntryForm;
 class EntryWiring;
+class FileCommands;
 class HelpWindow;
 class InertiaChoiceDialog;
+class MenuWindows;
 struct AppServices;
 
 // "Spanlyx:    version (8.8)", the start of every caption of the window.
@@ -60,6 +62,9 @@ class MainWindow final : public QMainWindow {
     void write_settings();
     void choose_inertia(Control option);
     void calculate_from_shortcut();
+    // The File menu's commands and the windows of the Options and Sections menus
+    // (main_window_files.cpp).
+    void connect_file_commands();
 
     AppServices& services_;
     Beam beam_;
@@ -75,6 +80,8 @@ class MainWindow final : public QMainWindow {
     QPointer<InertiaChoiceDialog> inertia_choice_;
     QPointer<HelpWindow> help_;
     QPointer<AboutDialog> about_;
+    std::unique_ptr<MenuWindows> menu_windows_;
+    std::unique_ptr<FileCommands> file_commands_;
 };
 
 }  // namespace spanlyx
