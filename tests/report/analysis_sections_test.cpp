@@ -21,38 +21,30 @@ std::string stars(std::size_t count) {
 }
 
 TEST(FemSection, MemberBlocksWithValuesInZoneThreeAndSystemUnits) {
+    const auto fem = [](std::string_view label, std::string_view value) {
+        return zones({{1, "    Span one " + std::string(label) + " = "}, {29, value}});
+    };
     TextWriter out;
     write_fem_section(out, cantilever(UnitSystem::E).model);
     // Fixed-fixed span under w = 1.2 over 10 ft: shears wL/2 = 6, moments +-wL^2/12 = 10.
+    // clang-format off
     const std::vector<std::string> expected = {
-        "",
-        stars(27),
-        "    FEM FOR EACH MEMBER",
-        stars(27),
-        "",
-        " ",
-        "    MEMBER #  1 ",
-        "",
-        zones({{1, "    Span one LT FEA = "}, {29, "6.00 (#)"}}),
-        "",
-        zones({{1, "    Span one LT FEM = "}, {29, "10.00 (#/lf)"}}),
-        "",
-        zones({{1, "    Span one RT FEA = "}, {29, "6.00 (#)"}}),
-        "",
-        zones({{1, "    Span one RT FEM = "}, {29, "-10.00 (#/lf)"}}),
-        " "};
+        "", stars(27), "    FEM FOR EACH MEMBER", stars(27), "", " ", "    MEMBER #  1 ", "",
+        fem("LT FEA", "6.00 (#)"), "", fem("LT FEM", "10.00 (#/lf)"), "",
+        fem("RT FEA", "6.00 (#)"), "", fem("RT FEM", "-10.00 (#/lf)"), " "};
+    // clang-format on
     EXPECT_EQ(crlf_lines(out.text()), expected);
 
+    // The second member is numbered 2 and still labelled "Span one".
     HandCase mm = cantilever(UnitSystem::M4);
     mm.model.span_fem.push_back({1.5, 0.0, 0.0, 0.0});
     mm.model.members.push_back({2, 3, 2, 2, Release::None});
     TextWriter text;
     write_fem_section(text, mm.model);
     const auto lines = crlf_lines(text.text());
-    EXPECT_EQ(lines[10], zones({{1, "    Span one LT FEM = "}, {29, "10.00 (N/mm)"}}));
-    // The second member is numbered 2 and still labelled "Span one".
+    EXPECT_EQ(lines[10], fem("LT FEM", "10.00 (N/mm)"));
     EXPECT_EQ(lines[16], "    MEMBER #  2 ");
-    EXPECT_EQ(lines[18], zones({{1, "    Span one LT FEA = "}, {29, "1.50 (N)"}}));
+    EXPECT_EQ(lines[18], fem("LT FEA", "1.50 (N)"));
 
     TextWriter kg;
     write_fem_section(kg, cantilever(UnitSystem::M3).model);
@@ -65,22 +57,18 @@ TEST(MemberEndForces, TitlesAndValuesInZonesTwoToSix) {
     c.results.member_force_local[1] = {0.0, 4.0, 0.0, 0.0, 4.0, -8.0};
     TextWriter out;
     write_member_end_forces(out, c.model, c.results, c.context.patterns);
+    const auto row = [](std::string_view member, std::string_view joint, std::string_view shear,
+                        std::string_view moment) {
+        return zones({{15, member}, {29, joint}, {43, "0.0"}, {57, shear}, {71, moment}});
+    };
+    // clang-format off
     const std::vector<std::string> expected = {
-        stars(28),
-        " ",
-        " ",
-        stars(38),
-        "    Member End Forces in Local Coordinates",
-        stars(38),
-        " ",
-        "",
-        "",
+        stars(28), " ", " ", stars(38), "    Member End Forces in Local Coordinates", stars(38),
+        " ", "", "",
         zones({{15, "Member"}, {29, "Joint"}, {43, "Axial"}, {57, "Shear"}, {71, "Moment"}}),
-        zones({{15, " 1 "}, {29, " 1 "}, {43, "0.0"}, {57, "12.00"}, {71, "60.000"}}),
-        zones({{15, " 1 "}, {29, " 2 "}, {43, "0.0"}, {57, "-2.50"}, {71, "0.125"}}),
-        "",
-        zones({{15, " 2 "}, {29, " 2 "}, {43, "0.0"}, {57, "4.00"}, {71, "0.000"}}),
-        zones({{15, " 2 "}, {29, " 3 "}, {43, "0.0"}, {57, "4.00"}, {71, "-8.000"}})};
+        row(" 1 ", " 1 ", "12.00", "60.000"), row(" 1 ", " 2 ", "-2.50", "0.125"), "",
+        row(" 2 ", " 2 ", "4.00", "0.000"), row(" 2 ", " 3 ", "4.00", "-8.000")};
+    // clang-format on
     EXPECT_EQ(crlf_lines(out.text()), expected);
 }
 
@@ -115,29 +103,21 @@ TEST(JointDisplacements, RotationsInDegreesUsePiAndDisplacementsTheSystemUnit) {
 }
 
 TEST(SupportReactions, LabelsPerSystemAndZeroForFreeDirections) {
+    const auto row = [](std::string_view joint, std::string_view label, std::string_view value) {
+        return zones({{1, "    Joint # "}, {15, joint}, {29, label}, {57, value}});
+    };
     const HandCase c = cantilever(UnitSystem::E);
     PieceWriters out;
     write_support_reactions(out, c.model, c.results, c.context.patterns);
     EXPECT_EQ(out.detailed.text(), out.brief.text());
-    auto row = [](std::string_view joint, std::string_view label, std::string_view value) {
-        return zones({{1, "    Joint # "}, {15, joint}, {29, label}, {57, value}});
-    };
-    const std::vector<std::string> expected = {" ",
-                                               " ",
-                                               stars(28),
-                                               "    SUPPORT REACTIONS '",
-                                               stars(28),
-                                               " ",
-                                               " ",
-                                               " ",
-                                               row(" 1 ", " Shear  Reaction (#)    = ", "12.00"),
-                                               row(" 1 ", " Moment Reaction (FT-#) = ", "60.000"),
-                                               " ",
-                                               " ",
-                                               " ",
-                                               row(" 2 ", " Shear  Reaction (#)    = ", "0.00"),
-                                               row(" 2 ", " Moment Reaction (FT-#) = ", "0.000"),
-                                               " "};
+    // clang-format off
+    const std::vector<std::string> expected = {
+        " ", " ", stars(28), "    SUPPORT REACTIONS '", stars(28), " ", " ", " ",
+        row(" 1 ", " Shear  Reaction (#)    = ", "12.00"),
+        row(" 1 ", " Moment Reaction (FT-#) = ", "60.000"), " ", " ", " ",
+        row(" 2 ", " Shear  Reaction (#)    = ", "0.00"),
+        row(" 2 ", " Moment Reaction (FT-#) = ", "0.000"), " "};
+    // clang-format on
     EXPECT_EQ(crlf_lines(out.detailed.text()), expected);
 
     for (const auto& [units, shear, moment] :

@@ -9,8 +9,7 @@ namespace spanlyx::test {
 namespace {
 
 struct Echo {
-    std::vector<std::string> detailed;
-    std::vector<std::string> brief;
+    std::vector<std::string> detailed, brief;
     std::string brief_text;
 };
 
@@ -21,26 +20,28 @@ Echo echo(const HandCase& c) {
             pieces.brief.text()};
 }
 
-// Counts are formatted "0" in the zone at column 43 (the labels are 35 characters).
-std::string count_line(std::string_view label, std::string_view value) {
-    return std::string(label) + std::string(7, ' ') + std::string(value);
+// The text from column 43 on of the first line starting with `label`: values and counts go to
+// the fourth print zone.
+std::string value_of(const std::vector<std::string>& lines, std::string_view label) {
+    const int at = find_line(lines, label);
+    return at < 0 ? std::string("missing") : lines[static_cast<std::size_t>(at)].substr(42);
 }
 
 TEST(InputEcho, DegreesOfFreedomAreThreePerJointLessRestraints) {
     HandCase simple = hand_case(UnitSystem::E, {10.0});  // X and Y held at both ends
     Echo out = echo(simple);
     ASSERT_EQ(out.detailed[4], "    STRUCTURAL PARAMETERS");
-    EXPECT_EQ(out.detailed[9], count_line("    Number of Members            = ", "1"));
-    EXPECT_EQ(out.detailed[11], count_line("    Number of Degrees of Freedom = ", "2"));
-    EXPECT_EQ(out.detailed[13], count_line("    Number of Joints             = ", "2"));
-    EXPECT_EQ(out.detailed[15], count_line("    Number of Restraints         = ", "4"));
-    EXPECT_EQ(out.detailed[17], count_line("    Number of Restrained Joints  = ", "2"));
+    // Each count sits seven blanks after its 35-character label, a line of its own.
+    EXPECT_EQ(out.detailed[9], "    Number of Members            =        1");
+    EXPECT_EQ(out.detailed[11], "    Number of Degrees of Freedom =        2");
+    EXPECT_EQ(out.detailed[13], "    Number of Joints             =        2");
+    EXPECT_EQ(out.detailed[15], "    Number of Restraints         =        4");
+    EXPECT_EQ(out.detailed[17], "    Number of Restrained Joints  =        2");
 
-    HandCase fixed = hand_case(UnitSystem::E, {10.0});
-    fixed.model.supports = {{1, {1, 1, 1}}, {2, {1, 1, 1}}};
-    out = echo(fixed);
-    EXPECT_EQ(out.detailed[11], count_line("    Number of Degrees of Freedom = ", "0"));
-    EXPECT_EQ(out.detailed[15], count_line("    Number of Restraints         = ", "6"));
+    simple.model.supports = {{1, {1, 1, 1}}, {2, {1, 1, 1}}};
+    out = echo(simple);
+    EXPECT_EQ(value_of(out.detailed, "    Number of Degrees of Freedom = "), "0");
+    EXPECT_EQ(value_of(out.detailed, "    Number of Restraints         = "), "6");
 }
 
 TEST(InputEcho, ImperialSpanBlocksAndReleaseLines) {
@@ -48,34 +49,27 @@ TEST(InputEcho, ImperialSpanBlocksAndReleaseLines) {
     c.beam.spans[0].release = Release::Both;
     c.beam.spans[1].modulus = HeldNumber::computed(29000000.0);
     const Echo out = echo(c);
-    for (const auto* lines : {&out.detailed, &out.brief}) {
-        const int span = find_line(*lines, "    SPAN   ");
+    const std::string zone4(8, ' ');
+    for (const auto& [lines, modulus] :
+         {std::pair{&out.detailed, "    Mod of Elasticity (Psi)     = " + zone4},
+          std::pair{&out.brief, "    Mod of Elasticity (Psi) = " + std::string(12, ' ')}}) {
+        // Span 1: 0.096 ft^4 is 1990.656 in^4; E as typed; hinged at both ends.
+        const int span = find_line(*lines, "    SPAN       1 ");
         ASSERT_GE(span, 0);
-        EXPECT_EQ((*lines)[static_cast<std::size_t>(span)], "    SPAN       1 ");
-        // 0.096 ft^4 is 1990.656 in^4; value in the zone at column 43.
-        const int inertia = find_line(*lines, "    Moment of Inertia (in^4)    = ", span);
-        ASSERT_GE(inertia, 0);
-        EXPECT_EQ(column_of((*lines)[static_cast<std::size_t>(inertia)], "1990.66"), 43u);
-        EXPECT_EQ(column_of((*lines)[static_cast<std::size_t>(inertia) + 2], "30000000"), 43u);
-        // Span 1 hinged at both ends; span 2 has no release line.
-        const int release = find_line(*lines, "    Span Release information ");
-        ASSERT_GE(release, 0);
+        EXPECT_EQ((*lines)[static_cast<std::size_t>(span) + 5],
+                  "    Moment of Inertia (in^4)    = " + zone4 + "1990.66");
+        EXPECT_EQ((*lines)[static_cast<std::size_t>(span) + 7], modulus + "30000000");
         EXPECT_EQ(
-            (*lines)[static_cast<std::size_t>(release)],
+            (*lines)[static_cast<std::size_t>(span) + 9],
             "    Span Release information " + std::string(13, ' ') + "Both Ends of Span Hinged");
-        EXPECT_EQ(find_line(*lines, "    Span Release information ", release + 1), -1);
+        // Span 2 has no release line; its computed E is printed in the general form, a blank
+        // either side.
+        const int span2 = find_line(*lines, "    SPAN       2 ");
+        ASSERT_GE(span2, 0);
+        EXPECT_EQ(find_line(*lines, "    Span Release information ", span + 10), -1);
+        EXPECT_EQ((*lines)[static_cast<std::size_t>(span2) + 7], modulus + " 29000000 ");
         EXPECT_EQ(find_line(*lines, "    Width (in)"), -1);  // I typed, not from b and d
     }
-    // A computed modulus is printed directly: a blank either side of the general form. In both
-    // blocks the E line comes seven lines after the SPAN line.
-    const int detailed_span2 = find_line(out.detailed, "    SPAN       2 ");
-    const int brief_span2 = find_line(out.brief, "    SPAN       2 ");
-    ASSERT_GE(detailed_span2, 0);
-    ASSERT_GE(brief_span2, 0);
-    EXPECT_EQ(out.detailed[static_cast<std::size_t>(detailed_span2) + 7],
-              "    Mod of Elasticity (Psi)     = " + std::string(8, ' ') + " 29000000 ");
-    EXPECT_EQ(out.brief[static_cast<std::size_t>(brief_span2) + 7],
-              "    Mod of Elasticity (Psi) = " + std::string(12, ' ') + " 29000000 ");
 }
 
 TEST(InputEcho, MetricSpanBlocksConvertToEntryUnitsAndShortenBriefLabels) {
@@ -88,10 +82,6 @@ TEST(InputEcho, MetricSpanBlocksConvertToEntryUnitsAndShortenBriefLabels) {
     c.beam.spans[0].modulus = HeldNumber::computed(2.1e9);
     c.model.span_inertia_analysis = {0.003125};
     const Echo out = echo(c);
-    auto value_of = [](const std::vector<std::string>& lines, std::string_view label) {
-        const int at = find_line(lines, label);
-        return at < 0 ? std::string("missing") : lines[static_cast<std::size_t>(at)].substr(42);
-    };
     EXPECT_EQ(value_of(out.detailed, "    Length (m)                  = "), "6.00");
     EXPECT_EQ(value_of(out.detailed, "    Width (m)                   = "), "0.30");
     EXPECT_EQ(value_of(out.detailed, "    Depth (m)                   = "), "0.50");
@@ -118,22 +108,17 @@ TEST(InputEcho, SupportsAndJointCoordinatesOnlyInTheDetailedPiece) {
     c.model.supports[0].restraint = {1, 1, 1};
     const Echo out = echo(c);
     const int supports = find_line(out.detailed, "    Support Information");
-    ASSERT_GE(supports, 0);
-    const auto row = [&](int offset) { return out.detailed[static_cast<std::size_t>(offset)]; };
-    const std::string gap(11, ' ');
-    EXPECT_EQ(row(supports + 3), std::string(14, ' ') + "Joint" + std::string(9, ' ') +
-                                     "X Restrained  Y Restrained  Z Restrained");
-    EXPECT_EQ(row(supports + 5),
-              std::string(14, ' ') + " 1 " + gap + "yes" + gap + "yes" + gap + "yes");
-    EXPECT_EQ(row(supports + 6),
-              std::string(14, ' ') + " 2 " + gap + "yes" + gap + "yes" + gap + "no");
-
     const int coords = find_line(out.detailed, "    Joint Coordinates");
+    ASSERT_GE(supports, 0);
     ASSERT_GE(coords, 0);
-    EXPECT_EQ(row(coords + 6),
-              std::string(14, ' ') + " 2 " + gap + " .5 " + std::string(10, ' ') + " 0 ");
-    EXPECT_EQ(row(coords + 7),
-              std::string(14, ' ') + " 3 " + gap + " 12.5 " + std::string(8, ' ') + " 0 ");
+    const auto row = [&](int at) { return out.detailed[static_cast<std::size_t>(at)]; };
+    const std::string zone2(14, ' '), gap(11, ' ');
+    EXPECT_EQ(row(supports + 3),
+              zone2 + "Joint" + std::string(9, ' ') + "X Restrained  Y Restrained  Z Restrained");
+    EXPECT_EQ(row(supports + 5), zone2 + " 1 " + gap + "yes" + gap + "yes" + gap + "yes");
+    EXPECT_EQ(row(supports + 6), zone2 + " 2 " + gap + "yes" + gap + "yes" + gap + "no");
+    EXPECT_EQ(row(coords + 6), zone2 + " 2 " + gap + " .5 " + std::string(10, ' ') + " 0 ");
+    EXPECT_EQ(row(coords + 7), zone2 + " 3 " + gap + " 12.5 " + std::string(8, ' ') + " 0 ");
     EXPECT_EQ(out.detailed.size(), static_cast<std::size_t>(coords + 8));  // last line: joint 3
 
     for (const char* absent : {"STRUCTURAL PARAMETERS", "Support Information", "Joint Coordinates"})

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 namespace spanlyx::test {
 
 std::vector<std::string> crlf_lines(const std::string& text) {
@@ -27,15 +29,6 @@ int find_line(const std::vector<std::string>& lines, std::string_view prefix, in
             return i;
     }
     return -1;
-}
-
-std::size_t column_of(std::string_view line, std::string_view item) {
-    const auto at = line.find(item);
-    return at == std::string_view::npos ? 0 : at + 1;
-}
-
-bool contains(const std::string& text, std::string_view item) {
-    return text.find(item) != std::string::npos;
 }
 
 HandCase hand_case(UnitSystem units, const std::vector<double>& lengths) {
@@ -69,15 +62,8 @@ HandCase hand_case(UnitSystem units, const std::vector<double>& lengths) {
     c.results.reaction_shear.assign(joints, 0.0);
     c.results.reaction_moment.assign(joints, 0.0);
     c.context.input_file_path = "/home/eng/beams/cantilever.cb";
-    c.context.when.tm_year = 2026 - 1900;
-    c.context.when.tm_mon = 11;
-    c.context.when.tm_mday = 6;
-    c.context.when.tm_hour = 13;
-    c.context.when.tm_min = 5;
-    c.context.when.tm_sec = 9;
-    c.context.patterns.axial = "0.0";
-    c.context.patterns.shear = "0.00";
-    c.context.patterns.moment = "0.000";
+    strptime("2026-12-06 13:05:09", "%Y-%m-%d %H:%M:%S", &c.context.when);
+    c.context.patterns = {.shear = "0.00", .moment = "0.000", .axial = "0.0"};
     return c;
 }
 

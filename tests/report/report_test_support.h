@@ -1,6 +1,6 @@
 #pragma once
 // Hand-built beams, stiffness models and results for the report tests, and helpers that read a
-// piece back line by line and column by column.
+// piece back line by line.
 
 #include <string>
 #include <string_view>
@@ -16,10 +16,9 @@ std::vector<std::string> crlf_lines(const std::string& text);
 // Index of the first line at or after `from` that starts with `prefix`; -1 when none.
 int find_line(const std::vector<std::string>& lines, std::string_view prefix, int from = 0);
 
-// 1-based column at which `item` starts in `line`; 0 when it does not occur.
-std::size_t column_of(std::string_view line, std::string_view item);
-
-bool contains(const std::string& text, std::string_view item);
+inline bool contains(const std::string& text, std::string_view item) {
+    return text.find(item) != std::string::npos;
+}
 
 struct HandCase {
     Beam beam;

@@ -3,48 +3,41 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
+#include <iterator>
 
 namespace spanlyx {
 namespace {
 
+namespace fs = std::filesystem;
+
+void write(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 class ResultsFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("spanlyx_results_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(dir_);
-        paths_ = {dir_ / "u_CONT01.TMP", dir_ / "u_CONT02.TMP", dir_ / "u_CONT03.TMP",
-                  dir_ / "u_CONT08.TMP", dir_ / "u_cont10.tmp", dir_ / "u_CONTOUT.TMP"};
+        fs::create_directories(dir_);
         write(paths_.detailed, "DETAILED\r\nMATRIX\r\n");
         write(paths_.brief, "BRIEF\r\n");
         write(paths_.extremes, "\r\n\r\n    SPAN  1 \r\n");
         write(paths_.extra, "\r\n    EXTRA DATA REQUESTED BY USER\r\n");
         write(paths_.samples, std::string(80, '\0'));
-        write(snapshot(), "snapshot\r\n");
+        write(dir_ / "u_contfile.tmp", "snapshot\r\n");
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void TearDown() override { fs::remove_all(dir_); }
 
-    static void write(const std::filesystem::path& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-    static std::string read(const std::filesystem::path& path) {
-        std::string text;
-        if (std::FILE* file = std::fopen(path.string().c_str(), "rb")) {
-            char buffer[4096];
-            for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-                text.append(buffer, got);
-            }
-            std::fclose(file);
-        }
-        return text;
-    }
-    std::filesystem::path snapshot() const { return dir_ / "u_contfile.tmp"; }
-
-    std::filesystem::path dir_;
-    TempFilePaths paths_;
+    const fs::path dir_ =
+        fs::temp_directory_path() /
+        ("spanlyx_results_" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    TempFilePaths paths_{dir_ / "u_CONT01.TMP", dir_ / "u_CONT02.TMP", dir_ / "u_CONT03.TMP",
+                         dir_ / "u_CONT08.TMP", dir_ / "u_cont10.tmp", dir_ / "u_CONTOUT.TMP"};
 };
 
 TEST_F(ResultsFileTest, StartUpOptionsGiveBriefReportExtremesAndOneEmptyLine) {
@@ -55,26 +48,23 @@ TEST_F(ResultsFileTest, StartUpOptionsGiveBriefReportExtremesAndOneEmptyLine) {
     EXPECT_EQ(out.text, expected);
     EXPECT_EQ(read(paths_.results), expected);
     EXPECT_TRUE(flags.brief && flags.detailed && flags.extremes && flags.results);
-    EXPECT_FALSE(flags.extra);
-    EXPECT_FALSE(flags.samples);
+    EXPECT_FALSE(flags.extra || flags.samples);
 }
 
 TEST_F(ResultsFileTest, DetailedOutputWithIntervalOutputAddsTheExtraSection) {
     SessionOptions options;
     options.detailed_output = true;
     options.interval_wanted = true;
-    options.interval_step = 2.5;
     TempFileFlags flags;
-    const ResultsFileOutcome out = assemble_results(paths_, options, flags);
-    EXPECT_EQ(out.text,
-              "DETAILED\r\nMATRIX\r\n\r\n\r\n\r\n    SPAN  1 \r\n\r\n"
-              "\r\n    EXTRA DATA REQUESTED BY USER\r\n\r\n");
+    const std::string report_and_extremes =
+        "DETAILED\r\nMATRIX\r\n\r\n\r\n\r\n    SPAN  1 \r\n\r\n";
+    EXPECT_EQ(assemble_results(paths_, options, flags).text,
+              report_and_extremes + "\r\n    EXTRA DATA REQUESTED BY USER\r\n\r\n");
     EXPECT_TRUE(flags.extra);
 
     // A piece that was never written reads as empty.
-    std::filesystem::remove(paths_.extra);
-    EXPECT_EQ(assemble_results(paths_, options, flags).text,
-              "DETAILED\r\nMATRIX\r\n\r\n\r\n\r\n    SPAN  1 \r\n\r\n\r\n");
+    fs::remove(paths_.extra);
+    EXPECT_EQ(assemble_results(paths_, options, flags).text, report_and_extremes + "\r\n");
     EXPECT_EQ(join_results("", "", std::nullopt), "\r\n\r\n\r\n");
 }
 
@@ -82,17 +72,15 @@ TEST_F(ResultsFileTest, ExitRemovesOnlyTheFlaggedFiles) {
     TempFileFlags flags;
     assemble_results(paths_, SessionOptions{}, flags);
     EXPECT_TRUE(remove_temp_files(paths_, flags).empty());
-    for (const auto& gone : {paths_.detailed, paths_.brief, paths_.extremes, paths_.results}) {
-        EXPECT_FALSE(std::filesystem::exists(gone)) << gone;
-    }
-    EXPECT_TRUE(std::filesystem::exists(paths_.extra));    // extra output never read
-    EXPECT_TRUE(std::filesystem::exists(paths_.samples));  // never opened this session
-    EXPECT_TRUE(std::filesystem::exists(snapshot()));      // never removed
+    for (const auto& gone : {paths_.detailed, paths_.brief, paths_.extremes, paths_.results})
+        EXPECT_FALSE(fs::exists(gone)) << gone;
+    EXPECT_TRUE(fs::exists(paths_.extra));             // extra output never read
+    EXPECT_TRUE(fs::exists(paths_.samples));           // never opened this session
+    EXPECT_TRUE(fs::exists(dir_ / "u_contfile.tmp"));  // never removed
 
     flags.extra = flags.samples = true;
     EXPECT_TRUE(remove_temp_files(paths_, flags).empty());  // files already gone are fine
-    EXPECT_FALSE(std::filesystem::exists(paths_.extra));
-    EXPECT_FALSE(std::filesystem::exists(paths_.samples));
+    EXPECT_FALSE(fs::exists(paths_.extra) || fs::exists(paths_.samples));
 }
 
 TEST_F(ResultsFileTest, UnwritableResultsFileIsReported) {
