@@ -61,26 +61,29 @@ TEST(BeamFileWriter, WritesEveryLineOfTheLayout) {
     EXPECT_EQ(crlf_lines(format_beam_file(two_span_beam())), expected);
 }
 
+// Each (0-based index, text) pair names a line of the file.
+void expect_lines(const Lines& lines,
+                  std::initializer_list<std::pair<std::size_t, const char*>> at) {
+    for (const auto& [index, text] : at) {
+        ASSERT_LT(index, lines.size());
+        EXPECT_EQ(lines[index], text) << "line " << index + 1;
+    }
+}
+
+Lines written(const Beam& beam) {
+    return crlf_lines(format_beam_file(beam));
+}
+
 TEST(BeamFileWriter, CommentsCountsAndFieldTexts) {
     Beam beam = two_span_beam();
     beam.comments = {"", "", "", ""};
-    Lines lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[2], " 0 ");
-    EXPECT_EQ(lines[3], "END COMMENTS");
-
+    expect_lines(written(beam), {{2, " 0 "}, {3, "END COMMENTS"}});
     // Only filled comments are written, in order, behind their count.
     beam.comments = {"first", "", "third", ""};
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[2], " 2 ");
-    EXPECT_EQ(lines[3], "first");
-    EXPECT_EQ(lines[4], "third");
-    EXPECT_EQ(lines[5], "END COMMENTS");
-
+    expect_lines(written(beam), {{2, " 2 "}, {3, "first"}, {4, "third"}, {5, "END COMMENTS"}});
     // A line feed inside a comment would split it; a lone carriage return ends no line.
     beam.comments = {"a\rb", "c\nd", "", ""};
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[3], "a\rb");
-    EXPECT_EQ(lines[4], "c d");
+    expect_lines(written(beam), {{3, "a\rb"}, {4, "c d"}});
 
     // The field texts travel as held; a count text that no longer counts the loads does not.
     beam = two_span_beam();
@@ -88,65 +91,55 @@ TEST(BeamFileWriter, CommentsCountsAndFieldTexts) {
     beam.total_length_text = "22.50";
     beam.spans[0].count_text = {"0", "0", "0"};  // says 0 uniform loads while one is held
     beam.spans[1].count_text = {"0", " 3 ", "1"};
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[8], "2");
-    EXPECT_EQ(lines[10], "22.50");
-    EXPECT_EQ(lines[23], " 1 ");
-    EXPECT_EQ(lines[47], "0");
-    EXPECT_EQ(lines[49], " 1 ");
-    EXPECT_EQ(lines[55], "1");
-
+    expect_lines(written(beam),
+                 {{8, "2"}, {10, "22.50"}, {23, " 1 "}, {47, "0"}, {49, " 1 "}, {55, "1"}});
     // Field texts that would not read back as numbers give way to the values.
     beam.spans_text = "7";
     beam.spans[0].length = {10, "ten"};
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[8], " 2 ");
-    EXPECT_EQ(lines[15], " 10 ");
+    expect_lines(written(beam), {{8, " 2 "}, {15, " 10 "}});
 }
 
 TEST(BeamFileWriter, UnitTagsLabelsAndEntryUnits) {
     Beam beam = two_span_beam();
     beam.units = UnitSystem::E2;
-    Lines lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[6], "E2");
-    EXPECT_EQ(lines[24], "dist 1 from the left end of member (in)");
-    EXPECT_EQ(lines[28], "dist 2 from the left end of member (in)");
-    EXPECT_EQ(lines[50], "dist from left end of member (in) ");
+    expect_lines(written(beam), {{6, "E2"},
+                                 {24, "dist 1 from the left end of member (in)"},
+                                 {28, "dist 2 from the left end of member (in)"},
+                                 {50, "dist from left end of member (in) "}});
 
     // Metric I and E go back to entry units: 0.000125 m^4 is 12.5 x10^-5 m^4, 2E11 N/m^2 is
     // 200 GN/m^2; every metric system labels distances "(m)".
     beam.units = UnitSystem::M;
     beam.spans[0].inertia = 0.000125;
     beam.spans[0].modulus = HeldNumber::computed(2e11);
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[6], "M");
-    EXPECT_EQ(lines[16], "member I");
-    EXPECT_EQ(lines[17], " 12.5 ");
-    EXPECT_EQ(lines[19], " 200 ");
-    EXPECT_EQ(lines[24], "dist 1 from the left end of member (m)");
+    expect_lines(written(beam), {{6, "M"},
+                                 {16, "member I"},
+                                 {17, " 12.5 "},
+                                 {19, " 200 "},
+                                 {24, "dist 1 from the left end of member (m)"}});
 
     // M3: 0.00008 m^4 is 8000 cm^4; 2.1E10 kg/m^2 is 2.1E6 kg/cm^2. M4 keeps E as typed.
     beam.units = UnitSystem::M3;
     beam.spans[0].inertia = 0.00008;
     beam.spans[0].modulus = HeldNumber::computed(2.1e10);
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[17], " 8000 ");
-    EXPECT_EQ(lines[19], " 2100000 ");
+    expect_lines(written(beam), {{17, " 8000 "}, {19, " 2100000 "}});
     beam.units = UnitSystem::M4;
     beam.spans[0].modulus = HeldNumber::typed("200000");
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ(lines[6], "M4");
-    EXPECT_EQ(lines[19], "200000");
-    EXPECT_EQ(lines[50], "dist from left end of member (m) ");
+    expect_lines(written(beam),
+                 {{6, "M4"}, {19, "200000"}, {50, "dist from left end of member (m) "}});
 
     // I from the section: depth and width lines replace the I line.
     beam = two_span_beam();
     beam.inertia_entered = false;
     beam.spans[0].depth = 24;
     beam.spans[0].width = 12;
-    lines = crlf_lines(format_beam_file(beam));
-    EXPECT_EQ((Lines(lines.begin() + 16, lines.begin() + 22)),
-              (Lines{"member depth ", " 24 ", "member width ", " 12 ", "member E  ", "29000000"}));
+    const Lines lines = written(beam);
+    expect_lines(lines, {{16, "member depth "},
+                         {17, " 24 "},
+                         {18, "member width "},
+                         {19, " 12 "},
+                         {20, "member E  "},
+                         {21, "29000000"}});
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "member I"), 0);
 }
 
@@ -157,29 +150,17 @@ TEST(BeamFileWriter, SnapshotOmitsTagAndReleasesAndKeepsStoredUnits) {
     beam.spans[0].modulus = HeldNumber::computed(2e11);
     beam.spans[0].points.push_back({5, HeldNumber::typed("40")});
     const Lines lines = crlf_lines(format_beam_snapshot(beam));
-    EXPECT_EQ((Lines(lines.begin() + 4, lines.begin() + 8)),
-              (Lines{"END COMMENTS", "number of spans", " 2 ", "total length "}));
-    EXPECT_EQ((Lines(lines.begin() + 9, lines.begin() + 29)),
-              (Lines{"START MEMBER INFO",
-                     "MEMBER NUMBER",
-                     " 1 ",
-                     "member length ",
-                     "10",
-                     "member I",
-                     " .000125 ",
-                     "member E  ",
-                     " 200000000000 ",
-                     "******** Number of uniform loads",
-                     " 1 ",
-                     "dist 1 from the left end of member (ft)",
-                     " 0 ",
-                     "uniform load #1",
-                     " 100 ",
-                     "dist 2 from the left end of member (m)",
-                     " 10 ",
-                     "uniform load #2",
-                     " 100 ",
+    // No unit tag after the comments; I and E stored; the first distance label keeps "(ft)".
+    // clang-format off
+    EXPECT_EQ((Lines(lines.begin() + 4, lines.begin() + 29)),
+              (Lines{"END COMMENTS", "number of spans", " 2 ", "total length ", " 22.5 ",
+                     "START MEMBER INFO", "MEMBER NUMBER", " 1 ", "member length ", "10",
+                     "member I", " .000125 ", "member E  ", " 200000000000 ",
+                     "******** Number of uniform loads", " 1 ",
+                     "dist 1 from the left end of member (ft)", " 0 ", "uniform load #1", " 100 ",
+                     "dist 2 from the left end of member (m)", " 10 ", "uniform load #2", " 100 ",
                      "******** Number of point loads"}));
+    // clang-format on
     EXPECT_EQ(lines[30], "dist from left end of member ");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "member release"), 0);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Metric E,M,M2,M3 Or M4"), 0);

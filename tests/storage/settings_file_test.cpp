@@ -21,28 +21,15 @@ const std::string kUnitsHelpStart =
     "or M2 (I=x10^4 mm^4, E=N/mm^2) or M3 (I=cm^4, E=kg/cm^2)";
 
 Lines default_file_lines() {
-    return {
-        "Spanlyx ini file",
-        kUnitsHelpStart + " or M4 (mm ,I=mm^4, E=N/mm^2)",
-        "E",
-        "=>LetterHead Option (Y or M): Y= (giving top margin = 1.5 in, bot margin = .75 in & lt "
-        "& rt margin = 1 in)",
-        "N",
-        "=>Speed Up Drawing Process By dropping plotted data points",
-        "N",
-        "=>Graph Decimal Output (1 to 5)",
-        "Loads",
-        "2",
-        "Shear",
-        "2",
-        "Moment",
-        "2",
-        "Deflection",
-        "4",
-        "=>Graph Results on White Background for ClipBoard",
-        "N",
-        "=>Use 1st span E&& I on all spans",
-        "no"};
+    // clang-format off
+    return {"Spanlyx ini file", kUnitsHelpStart + " or M4 (mm ,I=mm^4, E=N/mm^2)", "E",
+            "=>LetterHead Option (Y or M): Y= (giving top margin = 1.5 in, bot margin = .75 in & lt "
+            "& rt margin = 1 in)", "N",
+            "=>Speed Up Drawing Process By dropping plotted data points", "N",
+            "=>Graph Decimal Output (1 to 5)", "Loads", "2", "Shear", "2", "Moment", "2",
+            "Deflection", "4", "=>Graph Results on White Background for ClipBoard", "N",
+            "=>Use 1st span E&& I on all spans", "no"};
+    // clang-format on
 }
 
 SettingsReadOutcome parse_with(int line, std::string text) {
@@ -54,26 +41,27 @@ SettingsReadOutcome parse_with(int line, std::string text) {
 TEST(SettingsWriter, DefaultFileAndCurrentSettings) {
     EXPECT_EQ(crlf_lines(default_settings_text()), default_file_lines());
 
-    Settings settings;
-    settings.units = UnitSystem::E2;
-    settings.letterhead = 'y';
-    settings.speed_up = 'n';
-    settings.load_decimals = 3;
-    settings.shear_decimals = 1;
-    settings.moment_decimals = 5;
-    settings.deflection_decimals = 6;
-    settings.white_background = "y";
-    settings.use_first_span_ei = true;
+    Settings settings{.units = UnitSystem::E2,
+                      .letterhead = 'y',
+                      .speed_up = 'n',
+                      .load_decimals = 3,
+                      .shear_decimals = 1,
+                      .moment_decimals = 5,
+                      .deflection_decimals = 6,
+                      .white_background = "y",
+                      .use_first_span_ei = true};
     Lines expected = default_file_lines();
-    expected[1] = kUnitsHelpStart + "  or M4 (mm ,I=mm^4, E=N/mm^2)";  // two blanks here
-    expected[2] = "E2";
-    expected[4] = "Y";
-    expected[9] = "3";
-    expected[11] = "1";
-    expected[13] = "5";
-    expected[15] = "6";
-    expected[17] = "y";
-    expected[19] = "yes";
+    for (const auto& [index, text] :
+         {std::pair{1, kUnitsHelpStart + "  or M4 (mm ,I=mm^4, E=N/mm^2)"},  // two blanks here
+          {2, "E2"},
+          {4, "Y"},
+          {9, "3"},
+          {11, "1"},
+          {13, "5"},
+          {15, "6"},
+          {17, "y"},
+          {19, "yes"}})
+        expected[index] = text;
     EXPECT_EQ(crlf_lines(format_settings(settings)), expected);
 
     // An emptied decimals box (0) or one left too large would make the file unreadable.
@@ -87,13 +75,12 @@ TEST(SettingsWriter, DefaultFileAndCurrentSettings) {
 TEST(SettingsReader, ReadsTheDefaultsAndAcceptedVariants) {
     SettingsReadOutcome read = parse_settings(default_settings_text());
     EXPECT_FALSE(read.corruption);
-    EXPECT_EQ(read.settings.units, UnitSystem::E);
-    EXPECT_EQ(read.settings.letterhead, 'n');
-    EXPECT_EQ(read.settings.speed_up, 'n');
-    EXPECT_EQ(read.settings.patterns().load, "0.00");
-    EXPECT_EQ(read.settings.patterns().deflection, "0.0000");
-    EXPECT_EQ(read.settings.white_background, "N");
-    EXPECT_FALSE(read.settings.use_first_span_ei);
+    const Settings& d = read.settings;
+    EXPECT_TRUE(d.units == UnitSystem::E && d.letterhead == 'n' && d.speed_up == 'n');
+    EXPECT_EQ(d.patterns().load, "0.00");
+    EXPECT_EQ(d.patterns().deflection, "0.0000");
+    EXPECT_EQ(d.white_background, "N");
+    EXPECT_FALSE(d.use_first_span_ei);
 
     EXPECT_EQ(parse_with(3, " M2 ").settings.units, UnitSystem::M2);
     EXPECT_EQ(parse_with(3, "E2").settings.units, UnitSystem::E2);
@@ -106,6 +93,7 @@ TEST(SettingsReader, ReadsTheDefaultsAndAcceptedVariants) {
     EXPECT_TRUE(parse_with(20, "Yes").settings.use_first_span_ei);
     EXPECT_FALSE(parse_with(20, "No").corruption);
 
+    // Files of 16 lines (written before the last two options) read with their defaults.
     Lines sixteen = default_file_lines();
     sixteen.resize(16);
     read = parse_settings(crlf_text(sixteen, "\n"));
@@ -116,47 +104,34 @@ TEST(SettingsReader, ReadsTheDefaultsAndAcceptedVariants) {
 }
 
 TEST(SettingsReader, NamesTheCorruptLine) {
-    const std::string units =
-        "The sx.ini File is corrupted , Trying to Read 3rd line for E, M, M2,M3 or M4";
-    const std::string load =
-        "The sx.ini File is corrupted , Trying to Read 10th line Load Decimals... (Must be 1 to 5)";
-    const std::string deflection =
-        "The sx.ini File is corrupted , Trying to Read 16th line Deflection Decimals... (Must be 1 "
-        "to 5)";
+    const std::string lead = "The sx.ini File is corrupted , Trying to Read ";
+    const std::string units = lead + "3rd line for E, M, M2,M3 or M4";
+    const std::string load = lead + "10th line Load Decimals... (Must be 1 to 5)";
+    const std::string deflection = lead + "16th line Deflection Decimals... (Must be 1 to 5)";
+    // clang-format off
     const struct {
         int line;
         const char* text;
         std::string message;
     } cases[] = {
-        {3, "e", units},
-        {3, "M5", units},
-        {5, "X", "The sx.ini File is corrupted , Trying to Read 5th line Letterhead option"},
-        {7, "yes", "The sx.ini File is corrupted , Trying to Read 7th line Speedup option"},
-        {10, "6", load},
-        {10, "0", load},
-        {10, "2.5", load},
-        {10, "2x", load},
-        {12, "9",
-         "The sx.ini File is corrupted , Trying to Read 12th line Shear Decimals... (Must "
-         "be 1 to 5)"},
-        {14, "",
-         "The sx.ini File is corrupted , Trying to Read 14th line Moment Decimals... (Must "
-         "be 1 to 5)"},
+        {3, "e", units}, {3, "M5", units},
+        {5, "X", lead + "5th line Letterhead option"},
+        {7, "yes", lead + "7th line Speedup option"},
+        {10, "6", load}, {10, "0", load}, {10, "2.5", load}, {10, "2x", load},
+        {12, "9", lead + "12th line Shear Decimals... (Must be 1 to 5)"},
+        {14, "", lead + "14th line Moment Decimals... (Must be 1 to 5)"},
         {16, "7", deflection},
-        {20, "YES",
-         "The sx.ini File is corrupted , Trying to Read 1st span E&& I on all spans "
-         "variable"},
+        {20, "YES", lead + "1st span E&& I on all spans variable"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const SettingsReadOutcome read = parse_with(c.line, c.text);
         ASSERT_TRUE(read.corruption) << c.line << " " << c.text;
         EXPECT_EQ(*read.corruption,
                   (Message{c.message, "Continuous Beam Response", MessageIcon::Information}));
     }
-
     // A short file names the first value line it cannot read.
-    for (const auto& [length, message] : std::vector<std::pair<std::size_t, std::string>>{
-             {2, units}, {9, load}, {15, deflection}}) {
+    for (const auto& [length, message] : {std::pair{2, units}, {9, load}, {15, deflection}}) {
         Lines cut = default_file_lines();
         cut.resize(length);
         const SettingsReadOutcome read = parse_settings(crlf_text(cut));
