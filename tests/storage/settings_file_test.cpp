@@ -23,8 +23,8 @@ const std::string kUnitsHelpStart =
 Lines default_file_lines() {
     // clang-format off
     return {"Spanlyx ini file", kUnitsHelpStart + " or M4 (mm ,I=mm^4, E=N/mm^2)", "E",
-            "=>LetterHead Option (Y or M): Y= (giving top margin = 1.5 in, bot margin = .75 in & lt "
-            "& rt margin = 1 in)", "N",
+            "=>LetterHead Option (Y or M): Y= (giving top margin = 1.5 in, bot margin = .75 in "
+            "& lt & rt margin = 1 in)", "N",
             "=>Speed Up Drawing Process By dropping plotted data points", "N",
             "=>Graph Decimal Output (1 to 5)", "Loads", "2", "Shear", "2", "Moment", "2",
             "Deflection", "4", "=>Graph Results on White Background for ClipBoard", "N",
