@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
-#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "response/sample_file_reader.h"
@@ -17,35 +17,19 @@ namespace {
 
 class SampleFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("spanlyx_samples_" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
+    void SetUp() override { std::filesystem::create_directories(dir_); }
     void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::filesystem::path dir_;
+    const std::filesystem::path dir_ =
+        std::filesystem::temp_directory_path() /
+        ("spanlyx_samples_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-// The whole file as bytes.
-std::string read_bytes(const std::filesystem::path& path) {
-    std::string text;
-    if (std::FILE* file = std::fopen(path.string().c_str(), "rb")) {
-        char buffer[4096];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-            text.append(buffer, got);
-        }
-        std::fclose(file);
-    }
-    return text;
-}
-
+// The little-endian double at byte `at` of the file.
 double le_double(const std::string& bytes, std::size_t at) {
     std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < 8; ++i)
         bits |= std::uint64_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    }
     return std::bit_cast<double>(bits);
 }
 
@@ -62,7 +46,8 @@ TEST_F(SampleFileTest, RecordsAreWrittenAndReadBackExactly) {
     ASSERT_EQ(std::filesystem::file_size(path), 1001u * 80u);
 
     // Record 502, the first of span 2: beam_x 5.01, span 2, span_x 0.01, zeros after byte 42.
-    const std::string bytes = read_bytes(path);
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     const std::size_t at = 501 * 80;
     EXPECT_EQ(le_double(bytes, at), 5.01);
     EXPECT_EQ(bytes[at + 32], 2);

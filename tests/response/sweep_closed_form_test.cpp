@@ -31,35 +31,80 @@ void expect_curves(const Swept& s, const std::function<double(double)>& shear,
     }
 }
 
-TEST(SweepClosedForm, SimplySupportedUniformLoad) {
-    Beam beam = make_beam({kL}, {kPinned, kPinned});
-    add_uniform(beam, 1, kW);
-    const Swept s = sweep(beam);
-    ASSERT_EQ(s.points.size(), 501u);  // 0.00 to 5.00
-    EXPECT_EQ(s.response.sample_count, 501);
-    EXPECT_EQ(s.points.front(), (SamplePoint{0, kW * kL / 2, 0, 0, 1, 0}));
+using Curve = std::function<double(double)>;
 
-    const double mid = 5 * kW * std::pow(kL, 4) / (384 * kEI);
-    expect_curves(
-        s, [](double x) { return kW * kL / 2 - kW * x; },
-        [](double x) { return kW * x * (kL - x) / 2; },
-        [](double x) {
-            return -kW * x * (std::pow(kL, 3) - 2 * kL * x * x + x * x * x) / (24 * kEI);
-        },
-        mid);
-    EXPECT_NEAR(s.at(1, 250).moment, kW * kL * kL / 8, 1e-6);
-    EXPECT_NEAR(s.at(1, 250).deflection, -mid, 1e-4 * mid);
-
-    const SpanExtremes& e = s.response.span_extremes.at(0);
-    // The first point of a span is not offered to the shear extremes.
-    EXPECT_NEAR(e.shear_max.value, kW * kL / 2 - 0.01 * kW, 1e-6);
-    EXPECT_DOUBLE_EQ(e.shear_max.at, 0.01);
-    EXPECT_NEAR(e.shear_min.value, -kW * kL / 2, 1e-6);
-    EXPECT_DOUBLE_EQ(e.shear_min.at, kL);
-    EXPECT_NEAR(e.moment_max.value, kW * kL * kL / 8, 1e-6);
-    EXPECT_DOUBLE_EQ(e.moment_max.at, 2.5);
-    EXPECT_NEAR(e.deflection_min.value, -mid, 1e-4 * mid);
-    EXPECT_DOUBLE_EQ(e.deflection_min.at, 2.5);
+// Uniform load kW on a single span kL: every record against the exact curves, and what each
+// support arrangement adds.
+TEST(SweepClosedForm, UniformLoadFollowsTheElasticCurveOfEachSupportArrangement) {
+    const double l3 = kL * kL * kL, l4 = l3 * kL;
+    const Curve simple_v = [](double x) { return kW * kL / 2 - kW * x; };
+    const Curve simple_m = [](double x) { return kW * x * (kL - x) / 2; };
+    const Curve simple_d = [l3](double x) {
+        return -kW * x * (l3 - 2 * kL * x * x + x * x * x) / (24 * kEI);
+    };
+    const struct {
+        const char* name;
+        Joint left, right;
+        Release release;
+        Curve shear, moment, deflection;  // no shear or moment: not compared
+        double largest_deflection;
+        std::function<void(const Swept&)> also;
+    } cases[] = {
+        {"simply supported", kPinned, kPinned, Release::None, simple_v, simple_m, simple_d,
+         5 * kW * l4 / (384 * kEI),
+         [&](const Swept& s) {
+             ASSERT_EQ(s.points.size(), 501u);  // 0.00 to 5.00
+             EXPECT_EQ(s.response.sample_count, 501);
+             EXPECT_EQ(s.points.front(), (SamplePoint{0, kW * kL / 2, 0, 0, 1, 0}));
+             const SpanExtremes& e = s.response.span_extremes.at(0);
+             // The first point of a span is not offered to the shear extremes.
+             EXPECT_DOUBLE_EQ(e.shear_max.at, 0.01);
+             EXPECT_NEAR(e.shear_max.value, kW * kL / 2 - 0.01 * kW, 1e-6);
+             EXPECT_DOUBLE_EQ(e.shear_min.at, kL);
+             EXPECT_NEAR(e.shear_min.value, -kW * kL / 2, 1e-6);
+             EXPECT_DOUBLE_EQ(e.moment_max.at, 2.5);
+             EXPECT_NEAR(e.moment_max.value, kW * kL * kL / 8, 1e-6);
+             EXPECT_DOUBLE_EQ(e.deflection_min.at, 2.5);
+             EXPECT_NEAR(e.deflection_min.value, simple_d(2.5), -1e-4 * simple_d(2.5));
+         }},
+        {"propped cantilever", kFixed, kPinned, Release::None,
+         [](double x) { return 5 * kW * kL / 8 - kW * x; },
+         [](double x) { return -kW * kL * kL / 8 + 5 * kW * kL * x / 8 - kW * x * x / 2; },
+         [](double x) { return -kW * x * x * (3 * kL * kL - 5 * kL * x + 2 * x * x) / (48 * kEI); },
+         kW * l4 / (185 * kEI),
+         [](const Swept& s) {
+             EXPECT_NEAR(s.points.front().moment, -kW * kL * kL / 8, 1e-5);
+             const Extreme& max = s.response.span_extremes[0].moment_max;
+             EXPECT_NEAR(max.value, 9 * kW * kL * kL / 128, 0.2);  // at 5L/8 = 3.125
+             EXPECT_NEAR(max.at, 3.125, 0.0051);
+         }},
+        {"fixed ends", kFixed, kFixed, Release::None, simple_v,
+         [](double x) { return -kW * kL * kL / 12 + kW * x * (kL - x) / 2; },
+         [](double x) { return -kW * x * x * (kL - x) * (kL - x) / (24 * kEI); },
+         kW * l4 / (384 * kEI),
+         [](const Swept& s) {
+             // The reaction moment of joint 2 acts after its point: the end keeps -wL^2/12.
+             EXPECT_NEAR(s.points.back().moment, -kW * kL * kL / 12, 1e-5);  // 5 decimals
+             EXPECT_NEAR(s.response.span_extremes[0].moment_min.value, -kW * kL * kL / 12, 1e-6);
+         }},
+        // Hinged spans take their left slope from the release formula: pinned at the left and
+        // fixed at the right, or simply supported whatever the joints do.
+        {"hinge on the left between fixed joints", kFixed, kFixed, Release::Left, nullptr, nullptr,
+         [l3](double x) { return -kW * x * (l3 - 3 * kL * x * x + 2 * x * x * x) / (48 * kEI); },
+         kW * l4 / (185 * kEI), nullptr},
+        {"hinges at both ends", kFixed, kFixed, Release::Both, nullptr, simple_m, simple_d,
+         5 * kW * l4 / (384 * kEI), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Beam beam = make_beam({kL}, {c.left, c.right});
+        beam.spans[0].release = c.release;
+        add_uniform(beam, 1, kW);
+        const Swept s = sweep(beam);
+        expect_curves(s, c.shear, c.moment, c.deflection, c.largest_deflection);
+        if (c.also)
+            c.also(s);
+    }
 }
 
 TEST(SweepClosedForm, PointLoadStepsTheShearAtItsSample) {
@@ -119,62 +164,6 @@ TEST(SweepClosedForm, EndMomentOnSimplySupportedSpan) {
     expect_curves(
         s, [&](double) { return c / kL; }, [&](double x) { return c * (x / kL - 1); }, y,
         c * kL * kL / (9 * std::sqrt(3.0) * kEI));
-}
-
-TEST(SweepClosedForm, ProppedCantileverAndFixedFixedSpan) {
-    {
-        Beam beam = make_beam({kL}, {kFixed, kPinned});
-        add_uniform(beam, 1, kW);
-        const Swept s = sweep(beam);
-        EXPECT_NEAR(s.points.front().moment, -kW * kL * kL / 8, 1e-5);
-        expect_curves(
-            s, [](double x) { return 5 * kW * kL / 8 - kW * x; },
-            [](double x) { return -kW * kL * kL / 8 + 5 * kW * kL * x / 8 - kW * x * x / 2; },
-            [](double x) {
-                return -kW * x * x * (3 * kL * kL - 5 * kL * x + 2 * x * x) / (48 * kEI);
-            },
-            kW * std::pow(kL, 4) / (185 * kEI));
-        const Extreme& max = s.response.span_extremes[0].moment_max;
-        EXPECT_NEAR(max.value, 9 * kW * kL * kL / 128, 0.2);  // at 5L/8 = 3.125
-        EXPECT_NEAR(max.at, 3.125, 0.0051);
-    }
-    {
-        Beam beam = make_beam({kL}, {kFixed, kFixed});
-        add_uniform(beam, 1, kW);
-        const Swept s = sweep(beam);
-        expect_curves(
-            s, [](double x) { return kW * kL / 2 - kW * x; },
-            [](double x) { return -kW * kL * kL / 12 + kW * x * (kL - x) / 2; },
-            [](double x) { return -kW * x * x * (kL - x) * (kL - x) / (24 * kEI); },
-            kW * std::pow(kL, 4) / (384 * kEI));
-        // The reaction moment of joint 2 acts after its point: the end keeps -wL^2/12.
-        EXPECT_NEAR(s.points.back().moment, -kW * kL * kL / 12, 1e-5);  // 5 decimals
-        EXPECT_NEAR(s.response.span_extremes[0].moment_min.value, -kW * kL * kL / 12, 1e-6);
-    }
-}
-
-TEST(SweepClosedForm, HingedSpansTakeTheLeftSlopeFromTheReleaseFormula) {
-    // Hinge on the left between fixed joints: pinned at the left, fixed at the right.
-    Beam left = make_beam({kL}, {kFixed, kFixed});
-    left.spans[0].release = Release::Left;
-    add_uniform(left, 1, kW);
-    expect_curves(
-        sweep(left), nullptr, nullptr,
-        [](double x) {
-            return -kW * x * (std::pow(kL, 3) - 3 * kL * x * x + 2 * x * x * x) / (48 * kEI);
-        },
-        kW * std::pow(kL, 4) / (185 * kEI));
-
-    // Hinges at both ends: simply supported whatever the joints do.
-    Beam both = make_beam({kL}, {kFixed, kFixed});
-    both.spans[0].release = Release::Both;
-    add_uniform(both, 1, kW);
-    expect_curves(
-        sweep(both), nullptr, [](double x) { return kW * x * (kL - x) / 2; },
-        [](double x) {
-            return -kW * x * (std::pow(kL, 3) - 2 * kL * x * x + x * x * x) / (24 * kEI);
-        },
-        5 * kW * std::pow(kL, 4) / (384 * kEI));
 }
 
 TEST(SweepClosedForm, ImperialFeetSampleDeflectionsInInches) {

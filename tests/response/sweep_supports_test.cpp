@@ -131,6 +131,13 @@ TEST(SweepSupports, LoadsStandingOnASupportGoStraightIntoIt) {
         EXPECT_EQ(p.moment, 0) << p.span_x;
         EXPECT_EQ(p.shear, 0) << p.span_x;
     }
+    // A couple c at the end of span 1 stands on the pinned middle joint of two equal spans:
+    // R1 = c/2L, so the span ends at +c/2 and the couple acts after that record, leaving -c/2.
+    Beam pair = make_beam({kL, kL}, {kPinned, kPinned, kPinned});
+    add_moment(pair, 1, 40000, kL);
+    const Swept j = sweep(pair);
+    EXPECT_NEAR(j.points[500].moment, 20000, 1e-5);
+    EXPECT_NEAR(j.points[501].moment, -20000 + 4000 * 0.01, 1e-5);
 }
 
 }  // namespace
