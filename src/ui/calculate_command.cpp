@@ -1,14 +1,12 @@
 #include "ui/calculate_command.h"
 
-#include <QCoreApplication>
+#include <QWidget>
 #include <ctime>
 
 #include "session/analysis_session.h"
 #include "ui/app_services.h"
-#include "ui/progress_window.h"
 #include "ui/prompter.h"
-#include "ui/results_viewer.h"
-#include "ui/window_placement.h"
+#include "ui/results_window.h"
 
 namespace spanlyx {
 namespace {
@@ -29,24 +27,12 @@ void CalculateCommand::show_error(const std::string& text) {
     services_.prompter.show({text, std::string(kResponseTitle), MessageIcon::Critical});
 }
 
-void CalculateCommand::sweep(const Settings& settings) {
-    ProgressWindow progress(&owner_);
-    progress.adjustSize();
-    centre_on_screen(progress);
-    progress.show();
-    // Let the window appear before the sweep holds the thread.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const ResponseOutcome& response =
-        session_.respond(settings, [&progress](int percent) { progress.set_percent(percent); });
-    progress.set_percent(100);
-    progress.close();
-    if (response.sample_file_error)
-        show_error(*response.sample_file_error);
-}
-
 CalculateResult CalculateCommand::run(const Beam& beam, const Settings& settings,
                                       const std::string& current_file) {
     CalculateResult result;
+    // A results window still open reads the sample file that this analysis will rewrite.
+    if (window_)
+        window_->close();
     const CalculateRun run = session_.calculate(beam, settings, current_file, local_now());
     for (const Message& message : run.outcome.messages)
         services_.prompter.show(message);
@@ -59,16 +45,11 @@ CalculateResult CalculateCommand::run(const Beam& beam, const Settings& settings
     if (run.outcome.status != CalculateStatus::Analysed)
         return result;
 
-    sweep(settings);
-    const ResultsFileOutcome joined = session_.assemble();
-    if (joined.error)
-        show_error(*joined.error);
-    const QString title = QStringLiteral("Results - %1")
-                              .arg(QString::fromStdString(session_.paths().results.string()));
-    result.viewer =
-        new ResultsViewer(joined.text, title, services_.prompter, services_.dialogs, &owner_);
-    centre_on_screen(*result.viewer);
-    result.viewer->show();
+    window_ = new ResultsWindow(session_, settings, current_file, services_, owner_);
+    owner_.hide();
+    window_->show();
+    window_->start();
+    result.window = window_;
     return result;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// "Calculate": the checks and the analysis with their messages in order, the report pieces,
-// the sweep with its progress window, and the joined results file in a new results viewer.
-// Earlier viewers stay open with their text.
+// "Calculate": the checks and the analysis with their messages in order and the report pieces;
+// an analysed beam opens the results window, which sweeps it and draws its diagrams, while the
+// main window waits hidden.
 
+#include <QPointer>
 #include <string>
 
 #include "ui/workflow/controls.h"
@@ -12,19 +13,19 @@ class QWidget;
 namespace spanlyx {
 
 class AnalysisSession;
-class ResultsViewer;
+class ResultsWindow;
 struct AppServices;
 struct Beam;
 struct Settings;
 
 struct CalculateResult {
     Control focus = Control::none;    // the field to correct after a refused beam
-    ResultsViewer* viewer = nullptr;  // the viewer opened, when the beam was analysed
+    ResultsWindow* window = nullptr;  // the results window opened, when the beam was analysed
 };
 
 class CalculateCommand {
   public:
-    // Viewers and the progress window are children of `owner`.
+    // The results window belongs to `owner`, the main window, which it hides while it is open.
     CalculateCommand(AnalysisSession& session, AppServices& services, QWidget& owner);
 
     CalculateResult run(const Beam& beam, const Settings& settings,
@@ -32,11 +33,11 @@ class CalculateCommand {
 
   private:
     void show_error(const std::string& text);
-    void sweep(const Settings& settings);
 
     AnalysisSession& session_;
     AppServices& services_;
     QWidget& owner_;
+    QPointer<ResultsWindow> window_;
 };
 
 }  // namespace spanlyx

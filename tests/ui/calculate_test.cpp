@@ -1,5 +1,6 @@
-// "Calculate" from the keyboard alone: a two-span beam typed field by field, the results file
-// in a viewer, a refused beam's messages and focus, and the temporary files removed at exit.
+// "Calculate" from the keyboard alone: a two-span beam typed field by field, the results window
+// with its extremes and the results file in a viewer, a refused beam's messages and focus, and
+// the temporary files removed at exit.
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 #include "ui/entry_form.h"
 #include "ui/results_viewer.h"
+#include "ui/results_window.h"
 #include "ui/sketch_view.h"
 #include "ui/start_up.h"
 #include "ui_suites.h"
@@ -36,6 +38,11 @@ std::vector<double> shear_reactions(const QString& results) {
         reactions[joint - 1] = match.captured(2).toDouble();
     }
     return reactions;
+}
+
+QString label_text(const QWidget& window, const char* name) {
+    const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing>");
 }
 
 // Tab until the control has the focus; false when it never comes.
@@ -128,6 +135,26 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     press(Qt::Key_Space);
     QVERIFY(h_->prompter.shown.empty());
     QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
+    // The results window replaces the main window, with the extremes of beam theory: the
+    // hogging moment wL^2/8 over the middle support, the sagging 9wL^2/128 in each span.
+    ResultsWindow* results = window_->findChild<ResultsWindow*>();
+    QVERIFY(results && results->isVisible());
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(results->windowTitle(), QStringLiteral("     SHEAR  -  MOMENT  -  DEFLECTION"));
+    QCOMPARE(label_text(*results, "Labelmomentmin"), QStringLiteral("-12500"));
+    QCOMPARE(label_text(*results, "Labelmomentmax"), QStringLiteral(" 7031"));
+    QCOMPARE(label_text(*results, "Labelshearmin"), QStringLiteral("-6250"));
+    // Deflection wL^4/185EI = 83.33 x 120^4 / (185 x 29e6 x 100) = 0.0322 in, down.
+    QCOMPARE(label_text(*results, "Labeldeflectionmin"), QStringLiteral("-0.032"));
+    QCOMPARE(label_text(*results, "Label11"), QStringLiteral("#"));
+    QCOMPARE(label_text(*results, "Label10"), QStringLiteral("ft-#"));
+    // "I: " and "E: " belong to a one-span beam.
+    QVERIFY(!results->findChild<QLabel*>(QStringLiteral("Label18"))->isVisible());
+    save_screenshot(*results, QStringLiteral("results-window-after-calculate"));
+
+    // "Results" joins the pieces into a viewer; each press opens a new one.
+    auto* results_button = results->findChild<QPushButton*>(QStringLiteral("Command3"));
+    QTest::mouseClick(results_button, Qt::LeftButton);
     const QList<ResultsViewer*> viewers = window_->findChildren<ResultsViewer*>();
     QCOMPARE(viewers.size(), 1);
     QVERIFY(viewers[0]->isVisible());
@@ -146,10 +173,19 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
         QVERIFY2(QFileInfo::exists(temp_file(suffix)), suffix);
     }
 
-    // A second Calculate from the keyboard opens a second viewer; the first keeps its text.
+    // "Return" shows the main window again; a second Calculate from the keyboard opens a new
+    // results window, whose "Results" opens a second viewer. The first keeps its text.
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
+    QVERIFY(window_->isVisible());
+    QVERIFY(QFileInfo::exists(temp_file("_contfile.tmp")));
     QVERIFY(show_active(*window_));
     widget<QWidget>(*window_, Control::ptext)->setFocus();
     press(Qt::Key_Return, Qt::ControlModifier);
+    QTRY_COMPARE(window_->findChildren<ResultsWindow*>().size(), 1);
+    results = window_->findChild<ResultsWindow*>();
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")),
+                      Qt::LeftButton);
     QCOMPARE(window_->findChildren<ResultsViewer*>().size(), 2);
     QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
 
@@ -181,7 +217,7 @@ void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
         QCOMPARE(message.title, std::string("Continuous Beam Response"));
     }
     QCOMPARE(focused_control(), Control::spanetext);
-    QVERIFY(window_->findChildren<ResultsViewer*>().isEmpty());
+    QVERIFY(window_->findChildren<ResultsWindow*>().isEmpty());
     QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
     QVERIFY(!QFileInfo::exists(temp_file("_CONTOUT.TMP")));
 }
@@ -203,8 +239,8 @@ void CalculateTest::reportPiecesThatCannotBeWrittenAreReported() {
     QCOMPARE(failure.icon, MessageIcon::Critical);
     QVERIFY2(QString::fromStdString(failure.text).contains(QStringLiteral("user1_CONT01.TMP")),
              failure.text.c_str());
-    // No results file from pieces that were never written.
-    QVERIFY(window_->findChildren<ResultsViewer*>().isEmpty());
+    // No results from pieces that were never written.
+    QVERIFY(window_->findChildren<ResultsWindow*>().isEmpty());
 }
 
 std::unique_ptr<QObject> make_calculate_suite() {

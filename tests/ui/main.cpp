@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
         {"start_up", spanlyx::testing::make_start_up_suite},
         {"entry_window", spanlyx::testing::make_entry_window_suite},
         {"calculate", spanlyx::testing::make_calculate_suite},
+        {"results_window", spanlyx::testing::make_results_window_suite},
     };
     std::vector<char*> args(argv, argv + argc);
     const char* chosen = nullptr;

@@ -9,5 +9,6 @@ namespace spanlyx::testing {
 std::unique_ptr<QObject> make_start_up_suite();
 std::unique_ptr<QObject> make_entry_window_suite();
 std::unique_ptr<QObject> make_calculate_suite();
+std::unique_ptr<QObject> make_results_window_suite();
 
 }  // namespace spanlyx::testing

@@ -21,6 +21,10 @@ std::string batch_usage_text() {
            "                     far end\n"
            "  --samples FILE.csv every sampled point as CSV (beam_x, span, span_x, shear,\n"
            "                     moment, deflection) in the units of the report\n"
+           "  --diagrams FILE    the loading, shear, moment and deflection diagrams as the\n"
+           "                     results window draws them: FILE.png, an image of 1024 x 560\n"
+           "                     pixels, or FILE.pdf, a page of that size (needs a build\n"
+           "                     with the window program)\n"
            "  --help             this text\n"
            "  --version          the program version\n"
            "\n"
@@ -79,6 +83,11 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             if (!v)
                 return out;
             o.samples_csv_path = *v;
+        } else if (a == "--diagrams") {
+            const auto v = value_of("a .png or .pdf file name");
+            if (!v)
+                return out;
+            o.diagrams_path = *v;
         } else if (a == "--interval" || a == "--at") {
             const auto v = value_of("a positive number");
             if (!v)

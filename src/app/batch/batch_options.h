@@ -18,6 +18,7 @@ struct BatchOptions {
     std::optional<double> at;
     bool zero_residual = false;
     std::string samples_csv_path;
+    std::string diagrams_path;  // FILE.png or FILE.pdf
     bool help = false;
     bool version = false;
 };

@@ -9,6 +9,7 @@
 #include "analysis/calculate.h"
 #include "batch/batch_json.h"
 #include "batch/batch_options.h"
+#include "batch/diagrams_output.h"
 #include "batch/samples_csv.h"
 #include "batch/scratch_folder.h"
 #include "model/message.h"
@@ -114,6 +115,12 @@ int run_batch_tool(int argc, char** argv) {
         return kExitAnalysed;
     }
 
+    if (!options.diagrams_path.empty() && !diagrams_available()) {
+        std::cerr << "spanlyx-report: --diagrams is not available: this spanlyx-report was built "
+                     "without the window program\n";
+        return kExitUsage;
+    }
+
     const std::optional<Settings> settings = load_settings(options);
     if (!settings)
         return kExitRefused;
@@ -167,6 +174,12 @@ int run_batch_tool(int argc, char** argv) {
     if (!options.samples_csv_path.empty()) {
         if (auto error =
                 write_samples_csv(session.paths().samples, beam.units, options.samples_csv_path)) {
+            tell(*error);
+            return kExitCannotWrite;
+        }
+    }
+    if (!options.diagrams_path.empty()) {
+        if (auto error = write_diagrams(session, *settings, options.diagrams_path)) {
             tell(*error);
             return kExitCannotWrite;
         }

@@ -1,0 +1,148 @@
+#include "ui/diagram_export.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <memory>
+
+#include "graphics/response_diagrams.h"
+#include "model/units.h"
+#include "response/sample_file_reader.h"
+#include "ui/diagram_pictures.h"
+#include "ui/text_encoding.h"
+
+namespace spanlyx {
+namespace {
+
+constexpr double kScreenDpi = 96;
+
+enum class ExportKind { Png, Pdf };
+
+std::optional<ExportKind> kind_of(const std::filesystem::path& file) {
+    const QString extension = QString::fromStdString(file.extension().string()).toLower();
+    if (extension == QStringLiteral(".png"))
+        return ExportKind::Png;
+    if (extension == QStringLiteral(".pdf"))
+        return ExportKind::Pdf;
+    return std::nullopt;
+}
+
+QSize picture_size() {
+    int height = 0;
+    for (DiagramId id : kDiagramIds)
+        height += design_size(id).height();
+    return {kExportLetterWidth + design_size(DiagramId::Loading).width(), height};
+}
+
+// "V", "M", "D" and their units beside the diagrams, as the window shows them.
+void paint_letters(QPainter& painter, int top, int height, std::string_view letter,
+                   std::string_view unit) {
+    const QRect cell(0, top, kExportLetterWidth, height);
+    QFont font = QGuiApplication::font();
+    const double base = font.pointSizeF() > 0 ? font.pointSizeF() : 9;
+    font.setPointSizeF(base * 1.6);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRect upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, decode_text(letter));
+    font.setPointSizeF(base);
+    font.setBold(false);
+    painter.setFont(font);
+    const QRect lower(cell.left(), cell.center().y(), cell.width(), cell.height() / 2);
+    painter.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, decode_text(unit));
+}
+
+// The whole picture onto a device whose unit is one screen pixel of the window.
+void paint_picture(QPainter& painter, const DiagramExportInput& input, SampleSource& samples,
+                   double pixel_ratio) {
+    const PictureInput picture{input.beam, input.results, input.response, input.settings, false};
+    const Rgb background = diagram_background(input.settings, false);
+    painter.fillRect(QRect(QPoint(0, 0), picture_size()),
+                     QColor(background.red, background.green, background.blue));
+
+    QImage loading = blank_picture(design_size(DiagramId::Loading), pixel_ratio, picture);
+    paint_loading(loading, picture);
+    std::array<QImage, 3> diagrams;
+    for (std::size_t i = 0; i < diagrams.size(); ++i)
+        diagrams[i] = blank_picture(design_size(kDiagramIds[i + 1]), pixel_ratio, picture);
+    paint_diagrams({&diagrams[0], &diagrams[1], &diagrams[2]}, picture, samples);
+
+    const DiagramUnitLabels& units = diagram_unit_labels(input.beam.units);
+    const std::string_view letters[] = {"V", "M", "D"};
+    const std::string_view unit_texts[] = {units.shear, units.moment, units.deflection};
+    int top = 0;
+    painter.drawImage(QPoint(kExportLetterWidth, top), loading);
+    top += design_size(DiagramId::Loading).height();
+    for (std::size_t i = 0; i < diagrams.size(); ++i) {
+        const int height = design_size(kDiagramIds[i + 1]).height();
+        painter.drawImage(QPoint(kExportLetterWidth, top), diagrams[i]);
+        paint_letters(painter, top, height, letters[i], unit_texts[i]);
+        top += height;
+    }
+}
+
+std::optional<std::string> write_png(const DiagramExportInput& input, SampleSource& samples,
+                                     const std::filesystem::path& file) {
+    QImage image(picture_size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter painter(&image);
+        paint_picture(painter, input, samples, 1.0);
+    }
+    if (!image.save(QString::fromStdString(file.string()), "PNG"))
+        return "The diagrams cannot be written to " + file.string();
+    return std::nullopt;
+}
+
+// The PDF page is the picture's size at screen resolution; the areas are drawn at three times
+// that density, so that the curves stay sharp when the page is enlarged or printed.
+std::optional<std::string> write_pdf(const DiagramExportInput& input, SampleSource& samples,
+                                     const std::filesystem::path& file) {
+    QPdfWriter pdf(QString::fromStdString(file.string()));
+    pdf.setCreator(QStringLiteral("Spanlyx"));
+    pdf.setResolution(static_cast<int>(kScreenDpi));
+    const QSizeF inches = QSizeF(picture_size()) / kScreenDpi;
+    pdf.setPageSize(QPageSize(inches, QPageSize::Inch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return "The diagrams cannot be written to " + file.string();
+    paint_picture(painter, input, samples, 3.0);
+    if (!painter.end())
+        return "The diagrams cannot be written to " + file.string();
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> export_diagrams(const DiagramExportInput& input,
+                                           const std::filesystem::path& file) {
+    const std::optional<ExportKind> kind = kind_of(file);
+    if (!kind)
+        return "The diagrams are written as .png or .pdf, not as " + file.filename().string();
+
+    // A drawing needs a GUI application; a window-less program gets one for this call.
+    int argc = 1;
+    char name[] = "spanlyx";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> application;
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return std::string("The diagrams need a graphical Qt application");
+    }
+
+    SampleFileReader reader;
+    if (auto error = reader.open(input.sample_file))
+        return error;
+    SampleFileSource samples(reader);
+    return *kind == ExportKind::Png ? write_png(input, samples, file)
+                                    : write_pdf(input, samples, file);
+}
+
+}  // namespace spanlyx

@@ -1,0 +1,79 @@
+#pragma once
+// The four pictures of the results window drawn into images: the loading diagram, and the
+// shear, moment and deflection diagrams with the "Plot X" marks over them. The window shows
+// them, and the batch tool's export stacks them, so both draw alike.
+
+#include <QImage>
+#include <QSize>
+#include <array>
+#include <utility>
+
+#include "ui/plot_marks_for_qt.h"  // first: see there
+
+#include "analysis/analysis_results.h"
+#include "graphics/sample_source.h"
+#include "model/beam.h"
+#include "model/settings.h"
+#include "response/span_response.h"
+
+namespace spanlyx {
+
+// The four drawing areas, top to bottom.
+enum class DiagramId { Loading, Shear, Moment, Deflection };
+inline constexpr std::array<DiagramId, 4> kDiagramIds = {DiagramId::Loading, DiagramId::Shear,
+                                                         DiagramId::Moment, DiagramId::Deflection};
+
+// The size an area opens with, in logical pixels: one width for all four, so that they share
+// one horizontal scale, and heights in the proportions of the window's design.
+QSize design_size(DiagramId id);
+
+// What a drawing of the results reads: the beam as analysed, its analysis and sweep, the
+// settings (decimals, white background, speed-up) and whether a print is being prepared
+// (white background, black curves).
+struct PictureInput {
+    const Beam& beam;
+    const AnalysisResults& results;
+    const ResponseOutcome& response;
+    const Settings& settings;
+    bool printing = false;
+};
+
+// A picture of `size` logical pixels at the given device pixel ratio, filled with the
+// background of the drawing areas.
+QImage blank_picture(QSize size, double pixel_ratio, const PictureInput& input);
+
+// The loading diagram over the whole picture.
+void paint_loading(QImage& picture, const PictureInput& input);
+
+// Shear, moment and deflection in one pass over the sampled points; progress runs from 0 to
+// 100 as the points are read.
+using ResponsePictures = std::array<QImage*, 3>;
+void paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
+                    SampleSource& samples, const ProgressCallback& progress = {});
+
+// The "Plot X" marks not taken back, over the diagrams.
+void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
+                 const PlotMarks& marks);
+
+// A sample source that reports how far through the records its reader has come.
+class ProgressSampleSource final : public SampleSource {
+  public:
+    ProgressSampleSource(SampleSource& inner, ProgressCallback progress)
+        : inner_(inner), progress_(std::move(progress)) {}
+
+    std::int64_t count() const override { return inner_.count(); }
+    std::optional<SamplePoint> record(std::int64_t number) override;
+    bool scan(std::int64_t first, std::int64_t last, const Visitor& visit) override;
+    std::optional<std::int64_t> find_first_at(long long beam_x_hundredths) override {
+        return inner_.find_first_at(beam_x_hundredths);
+    }
+
+  private:
+    void reached(std::int64_t number);
+
+    SampleSource& inner_;
+    ProgressCallback progress_;
+    int shown_ = -1;
+};
+
+}  // namespace spanlyx

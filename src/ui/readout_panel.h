@@ -1,0 +1,63 @@
+#pragma once
+// The read-out below the diagrams: the span number `cursors` and distance `cursorx` typed by
+// the engineer or filled by a pick, the beam position `realx`, and the shear, moment and
+// deflection `cursorv`, `cursorm`, `cursord` found in the sampled points. The look-ups
+// themselves are the window's; the panel keeps the key rules of its fields and decides when a
+// typed look-up runs.
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "graphics/readout.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace spanlyx {
+
+class Prompter;
+
+class ReadoutPanel final : public QWidget {
+    Q_OBJECT
+  public:
+    // The record of a span (from 1) at a distance in hundredths, when there is one.
+    using TypedLookUp = std::function<std::optional<ReadOut>(int span, long long x_hundredths)>;
+
+    ReadoutPanel(Prompter& prompter, TypedLookUp look_up, QWidget* parent = nullptr);
+
+    // A pick: the fields show the record found, or empty values when none was.
+    void show_picked(const std::optional<ReadOut>& found);
+    // What the fields show now, as "Plot X" reads them.
+    ReadOut shown() const;
+
+    QPushButton* plot_button() const { return plot_; }
+    QPushButton* clear_button() const { return clear_; }
+    QPushButton* help_button() const { return help_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool key_refused(QObject* field, const QKeyEvent& key);
+    void span_changed(const QString& text);
+    void x_changed(const QString& text);
+    void x_entered();
+    void x_left();
+    void clear_values();
+
+    Prompter& prompter_;
+    TypedLookUp look_up_;
+    bool busy_ = false;  // a pick is filling the fields
+    QLineEdit* span_;
+    QLineEdit* x_;
+    QLineEdit* real_x_;
+    QLineEdit* shear_;
+    QLineEdit* moment_;
+    QLineEdit* deflection_;
+    QPushButton* plot_;
+    QPushButton* clear_;
+    QPushButton* help_;
+};
+
+}  // namespace spanlyx

@@ -1,0 +1,30 @@
+#pragma once
+// Printing from the results window: the printer the engineer chooses (or, where no printer is
+// installed, a PDF file the engineer names), the one page of "Print" and the window as shown
+// for "Print(safe)".
+
+#include <QPageLayout>
+#include <memory>
+
+#include "ui/plot_marks_for_qt.h"  // first: see there
+
+#include "graphics/printed_page.h"
+
+class QPrinter;
+class QWidget;
+
+namespace spanlyx {
+
+class FileDialogs;
+
+// A printer ready to print on, or nothing when the engineer cancelled.
+std::unique_ptr<QPrinter> choose_printer(QWidget* parent, FileDialogs& dialogs,
+                                         QPageLayout::Orientation orientation);
+
+// The page of "Print". False when the printer could not be opened or failed.
+bool print_results_page(QPrinter& printer, const PageInput& input, SampleSource& samples);
+
+// The window as it is shown, as large as the page allows. False on a printer failure.
+bool print_window(QPrinter& printer, QWidget& window);
+
+}  // namespace spanlyx

@@ -1,0 +1,293 @@
+// The results window over a beam built here and analysed through the session, driven through
+// its widgets: the read-out typed and picked, "Plot X" and "Clr X", the Copy menu, printing to
+// PDF, a failed print, and "Return". Expected values are those of beam theory for two equal
+// spans L = 10 ft under w = 1000 lb/ft on three pins: reactions 3wL/8, 10wL/8, 3wL/8; in the
+// right span, x from the middle support, V = 5wL/8 - wx and M = -wL^2/8 + 5wLx/8 - wx^2/2.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "session/analysis_session.h"
+#include "ui/diagram_area.h"
+#include "ui/results_window.h"
+#include "ui_suites.h"
+#include "ui_test_support.h"
+
+namespace spanlyx::testing {
+namespace {
+
+Beam two_equal_spans() {
+    Beam beam;
+    for (int i = 0; i < 2; ++i) {
+        Span span;
+        span.length = HeldNumber::computed(10);
+        span.inertia = 100;                         // in^4
+        span.modulus = HeldNumber::computed(29e6);  // psi
+        span.uniforms.push_back({0, 1000, 10, 1000});
+        beam.spans.push_back(span);
+    }
+    beam.joints.assign(3, Joint{1, 0});
+    beam.comments = {"comment one", "comment two", "comment three", "comment four"};
+    return beam;
+}
+
+QString text_in(const QWidget& window, const char* name) {
+    const auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+    return field ? field->text() : QStringLiteral("<missing>");
+}
+
+bool enabled(const QWidget& window, const char* name) {
+    return window.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled();
+}
+
+// The text of a PDF, its lines as laid out with their blanks run together; empty when it
+// cannot be read.
+QString pdf_text(const QString& path) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+        return {};
+    QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = line.simplified();
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+class ResultsWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void readOutTypedAndPicked();
+    void onlyTheMostRecentMarkIsTakenBack();
+    void copyPutsEachAreaOnTheClipboard();
+    void printedPageCarriesTheHeaderBlock_data();
+    void printedPageCarriesTheHeaderBlock();
+    void failedPrintRestoresTheButtons();
+    void returnWritesTheSnapshotAndShowsTheMainWindow();
+
+  private:
+    void open(const Settings& settings);
+
+    std::unique_ptr<DataHome> home_;
+    std::unique_ptr<Harness> h_;
+    std::unique_ptr<QWidget> main_;
+    std::unique_ptr<AnalysisSession> session_;
+    QPointer<ResultsWindow> window_;
+};
+
+void ResultsWindowTest::init() {
+    home_ = std::make_unique<DataHome>();
+    QVERIFY(QDir().mkpath(home_->folder()));
+    h_ = std::make_unique<Harness>();
+    main_ = std::make_unique<QWidget>();
+    session_ =
+        std::make_unique<AnalysisSession>(DataFolder{home_->folder().toStdString(), "user1"});
+}
+
+void ResultsWindowTest::cleanup() {
+    main_.reset();  // the results window with it
+    session_.reset();
+    h_.reset();
+    home_.reset();
+}
+
+void ResultsWindowTest::open(const Settings& settings) {
+    const CalculateRun run =
+        session_->calculate(two_equal_spans(), settings, "/beams/two-spans.cb", std::tm{});
+    QCOMPARE(run.outcome.status, CalculateStatus::Analysed);
+    window_ = new ResultsWindow(*session_, settings, "/beams/two-spans.cb", h_->services, *main_);
+    window_->show();
+    window_->start();
+    QVERIFY(show_active(*window_));
+    QVERIFY(h_->prompter.shown.empty());
+}
+
+void ResultsWindowTest::readOutTypedAndPicked() {
+    open(Settings{});
+    QLineEdit* span = window_->findChild<QLineEdit*>(QStringLiteral("cursors"));
+    span->setFocus();
+    type(QStringLiteral("2a"));  // only digits go in
+    QCOMPARE(span->text(), QStringLiteral("2"));
+    press(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cursorx"));
+    type(QStringLiteral("3.5"));
+    QCOMPARE(text_in(*window_, "cursorv"), QString());
+    press(Qt::Key_Tab);
+    QCOMPARE(text_in(*window_, "cursorx"), QStringLiteral("3.50"));
+    // V = 6250 - 1000 x 3.5, M = -12500 + 6250 x 3.5 - 500 x 3.5^2.
+    QCOMPARE(text_in(*window_, "cursorv"), QStringLiteral("2750.0"));
+    QCOMPARE(text_in(*window_, "cursorm"), QStringLiteral("3250.0"));
+    QCOMPARE(text_in(*window_, "realx"), QStringLiteral("13.5"));
+    QVERIFY(text_in(*window_, "cursord").startsWith(QLatin1Char('-')));
+
+    // X without a span number is refused.
+    span->setFocus();
+    span->clear();
+    window_->findChild<QLineEdit*>(QStringLiteral("cursorx"))->setFocus(Qt::TabFocusReason);
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(h_->prompter.shown[0].text, std::string("Must Enter a Span Number"));
+    QCOMPARE(h_->prompter.shown[0].title, std::string("Continuous Beam Response"));
+    QCOMPARE(QApplication::focusWidget(), span);
+
+    // A press left of the beam reads its left end: the reaction 3wL/8.
+    DiagramArea& moment = window_->area(DiagramId::Moment);
+    QTest::mouseClick(&moment, Qt::LeftButton, {}, QPoint(2, moment.height() / 2));
+    QCOMPARE(text_in(*window_, "cursors"), QStringLiteral("1"));
+    QCOMPARE(text_in(*window_, "cursorx"), QStringLiteral("0.00"));
+    QCOMPARE(text_in(*window_, "cursorv"), QStringLiteral("3750.0"));
+    QCOMPARE(text_in(*window_, "realx"), QStringLiteral("0"));
+
+    // Over the middle support (x = 5 of -0.5 to 10.5): the end of span 1, left of the reaction.
+    window_->pick(550, 1100);
+    QCOMPARE(text_in(*window_, "cursors"), QStringLiteral("1"));
+    QCOMPARE(text_in(*window_, "cursorx"), QStringLiteral("10.00"));
+    QCOMPARE(text_in(*window_, "cursorv"), QStringLiteral("-6250.0"));
+    QCOMPARE(text_in(*window_, "cursorm"), QStringLiteral("-12500.0"));
+    save_screenshot(*window_, QStringLiteral("results-window"));
+}
+
+void ResultsWindowTest::onlyTheMostRecentMarkIsTakenBack() {
+    open(Settings{});
+    const QImage unmarked = window_->area(DiagramId::Moment).picture();
+    for (double x : {200.0, 400.0, 800.0}) {
+        window_->pick(x, 1100);
+        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command5")),
+                          Qt::LeftButton);
+    }
+    QVERIFY(window_->area(DiagramId::Moment).picture() != unmarked);
+    auto* clear = window_->findChild<QPushButton*>(QStringLiteral("Command6"));
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    const std::vector<PlotMark> placed = window_->marks().placed();
+    QCOMPARE(placed.size(), std::size_t{2});
+    // Picks at 200 and 400 of 1100 pixels: beam x = (x / 1100 x 11 - 0.5) x 2.
+    QCOMPARE(placed[0].beam_x, 3.0);
+    QCOMPARE(placed[1].beam_x, 7.0);
+    // M at 3 ft: 3750 x 3 - 500 x 9.
+    QCOMPARE(placed[0].moment, 6750.0);
+    save_screenshot(*window_, QStringLiteral("results-window-marks"));
+}
+
+void ResultsWindowTest::copyPutsEachAreaOnTheClipboard() {
+    Settings white;
+    white.white_background = "y";
+    open(white);
+    const std::pair<const char*, const char*> items[] = {
+        {"clmnu", "Loading Diagram Copied to ClipBoard!"},
+        {"cvmnu", "Shear Diagram Copied to ClipBoard!"},
+        {"cmmnu", "Moment Diagram Copied to ClipBoard!"},
+        {"cdmnu", "Deflection Diagram Copied to ClipBoard!"}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        QGuiApplication::clipboard()->clear();
+        window_->findChild<QAction*>(QString::fromLatin1(items[i].first))->trigger();
+        const QWidget& area = window_->area(kDiagramIds[i]);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), area.size() * area.devicePixelRatioF());
+        QCOMPARE(h_->prompter.shown.back().text, std::string(items[i].second));
+        QCOMPARE(h_->prompter.shown.back().title, std::string("Spanlyx"));
+        QCOMPARE(h_->prompter.shown.back().icon, MessageIcon::None);
+    }
+    // The shear diagram on white carries its magenta curve.
+    const QImage shear = window_->area(DiagramId::Shear).grab().toImage();
+    QCOMPARE(shear.pixelColor(1, 1), QColor(Qt::white));
+    bool magenta = false;
+    for (int y = 0; y < shear.height() && !magenta; ++y) {
+        for (int x = 0; x < shear.width() && !magenta; ++x)
+            magenta = shear.pixelColor(x, y) == QColor(255, 0, 255);
+    }
+    QVERIFY(magenta);
+}
+
+void ResultsWindowTest::printedPageCarriesTheHeaderBlock_data() {
+    QTest::addColumn<char>("letterhead");
+    QTest::newRow("plain") << 'n';
+    QTest::newRow("letterhead") << 'y';
+}
+
+void ResultsWindowTest::printedPageCarriesTheHeaderBlock() {
+    QFETCH(char, letterhead);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    Settings settings;
+    settings.letterhead = letterhead;
+    open(settings);
+    const QString pdf = home_->root() + QStringLiteral("/page.pdf");
+    h_->dialogs.paths.push_back(pdf);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton);
+    QVERIFY(h_->prompter.shown.empty());
+    const QString text = pdf_text(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Spanlyx - version (8.8)")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\nINPUT FILE NAME ====> /beams/two-spans.cb\n")),
+             qPrintable(text));
+    QVERIFY(
+        text.contains(QStringLiteral("\nCOMMENTS ====> comment one\n====> comment two\n"
+                                     "====> comment three\n")));
+    QVERIFY(text.contains(QStringLiteral("LOADING DIAGRAM")));
+    // With letterhead only three comments are printed.
+    QCOMPARE(text.contains(QStringLiteral("====> comment four")), letterhead == 'n');
+    // The hogging moment wL^2/8 over the middle support, with the moment pattern.
+    QVERIFY(text.contains(QStringLiteral("-12500.0")));
+    // One page: pdftotext ends every page with a form feed.
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(tool.waitForFinished(20000));
+    QCOMPARE(tool.readAllStandardOutput().count('\f'), 1);
+}
+
+void ResultsWindowTest::failedPrintRestoresTheButtons() {
+    open(Settings{});
+    QVERIFY(!enabled(*window_, "Command2"));
+    const QString nowhere = home_->root() + QStringLiteral("/no-such-folder/page.pdf");
+    for (const char* command : {"Command8", "Command4"}) {
+        h_->prompter.shown.clear();
+        h_->dialogs.paths.push_back(nowhere);
+        QTest::mouseClick(window_->findChild<QPushButton*>(QString::fromLatin1(command)),
+                          Qt::LeftButton);
+        QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+        const Message& shown = h_->prompter.shown[0];
+        QCOMPARE(shown.text, std::string("Printer cannot be found - canceling print"));
+        QCOMPARE(shown.title, std::string("Continuous Beam Response"));
+        QCOMPARE(shown.icon, MessageIcon::Information);
+        QVERIFY(!window_->printing());
+        for (const char* name : {"Command1", "Command3", "Command4", "Command8"})
+            QVERIFY2(enabled(*window_, name), name);
+    }
+    // " Draw " is offered once a "Print(safe)" has run.
+    QVERIFY(enabled(*window_, "Command2"));
+}
+
+void ResultsWindowTest::returnWritesTheSnapshotAndShowsTheMainWindow() {
+    open(Settings{});
+    const QString snapshot = home_->folder() + QStringLiteral("/user1_contfile.tmp");
+    QVERIFY(!QFile::exists(snapshot));
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTRY_VERIFY(window_.isNull());
+    QVERIFY(main_->isVisible());
+    QFile file(snapshot);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("Spanlyx Program\r\n"));
+    QVERIFY(bytes.contains("comment one"));
+    // The snapshot has no unit tag.
+    QVERIFY(!bytes.contains("Metric E,M,M2,M3 Or M4"));
+}
+
+std::unique_ptr<QObject> make_results_window_suite() {
+    return std::make_unique<ResultsWindowTest>();
+}
+
+}  // namespace spanlyx::testing
+
+#include "results_window_test.moc"
