@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, testing and running Spanlyx need.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev qt6-base-dev xvfb python3)
+          libbenchmark-dev nlohmann-json3-dev qt6-base-dev xvfb python3 poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
