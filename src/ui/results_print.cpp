@@ -13,6 +13,8 @@
 namespace spanlyx {
 namespace {
 
+constexpr int kPrintDotsPerInch = 300;
+
 // The painter's rectangle: the printable part of the page, from the painter's origin.
 QRectF printable(const QPrinter& printer) {
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
@@ -29,6 +31,9 @@ bool finished(QPainter& painter, const QPrinter& printer) {
 std::unique_ptr<QPrinter> choose_printer(QWidget* parent, FileDialogs& dialogs,
                                          QPageLayout::Orientation orientation) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The curves' pens are given in device pixels: at 300 dots per inch they print as a fine
+    // pen line, where the full resolution of a printer would make them hairlines.
+    printer->setResolution(kPrintDotsPerInch);
     printer->setPageOrientation(orientation);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the page goes to a PDF file the engineer names, on the paper

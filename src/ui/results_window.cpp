@@ -87,6 +87,8 @@ ResultsWindow::ResultsWindow(AnalysisSession& session, const Settings& settings,
     build();
     set_buttons_enabled(false);
     set_white(false);
+    // The units and a one-span beam's E and I are known before the sweep; its values are not.
+    fill_labels();
     for (QLabel* value : extreme_labels_)
         value->clear();
     adjustSize();

@@ -99,6 +99,9 @@ void ResultsWindow::build() {
         auto* letters = new QWidget(this);
         letters->setObjectName(QStringLiteral("letters_") + QString::fromLatin1(kNames[row]));
         letters->setAutoFillBackground(true);
+        // Wide enough for every unit ("N-mm", "kg-m"), so no unit waits for a relayout.
+        letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("N-mm")) +
+                                 20);
         letter_panels_[static_cast<std::size_t>(row)] = letters;
         diagrams->addWidget(letters, row, 0);
         if (id == DiagramId::Loading)

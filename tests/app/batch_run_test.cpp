@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -218,6 +219,42 @@ TEST_F(BatchRun, ResultsFileCarriesExtremesAndExtraOutput) {
     // end does.
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 2001 + 2000);
     EXPECT_EQ(doc["sample_count"], 4001);
+}
+
+// --diagrams: the results window's four diagrams stacked, as the usage text promises: a PNG of
+// 1024 x 560 pixels, or a one-page PDF; other extensions are refused.
+TEST_F(BatchRun, DiagramsAreWrittenAsPngOrPdf) {
+    const std::string beam = "'" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'";
+    const fs::path png = dir_ / "diagrams.png";
+    const Outcome drawn = run("-o /dev/null --diagrams '" + png.string() + "' " + beam);
+#if SPANLYX_REPORT_DRAWS
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    const std::string bytes = slurp(png);
+    ASSERT_GE(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    // The IHDR chunk holds the width and the height, big-endian, from byte 16.
+    auto big_endian = [&bytes](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+        return value;
+    };
+    EXPECT_EQ(big_endian(16), 1024u);
+    EXPECT_EQ(big_endian(20), 560u);
+
+    const fs::path pdf = dir_ / "diagrams.PDF";
+    ASSERT_EQ(run("-o /dev/null --diagrams '" + pdf.string() + "' " + beam).status, 0);
+    EXPECT_EQ(slurp(pdf).substr(0, 5), "%PDF-");
+
+    const Outcome refused =
+        run("-o /dev/null --diagrams '" + (dir_ / "d.gif").string() + "' " + beam);
+    EXPECT_EQ(refused.status, 74);
+    EXPECT_NE(refused.err.find(".png or .pdf"), std::string::npos) << refused.err;
+#else
+    EXPECT_EQ(drawn.status, 64);
+    EXPECT_NE(drawn.err.find("--diagrams is not available"), std::string::npos) << drawn.err;
+    EXPECT_FALSE(fs::exists(png));
+#endif
 }
 
 }  // namespace

@@ -49,17 +49,30 @@ bool enabled(const QWidget& window, const char* name) {
     return window.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled();
 }
 
-// The text of a PDF, its lines as laid out with their blanks run together; empty when it
-// cannot be read.
+// The text of a PDF, its lines as laid out with their blanks run together and without empty
+// lines; empty when it cannot be read.
 QString pdf_text(const QString& path) {
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
         return {};
-    QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        line = line.simplified();
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split('\n')) {
+        if (!line.simplified().isEmpty())
+            lines.push_back(line.simplified());
+    }
     return lines.join(QLatin1Char('\n'));
+}
+
+// With SPANLYX_SCREENSHOT_DIR set, a copy of a printed file for a person to look at.
+void keep_for_review(const QString& file, const QString& name) {
+    const QString folder = qEnvironmentVariable("SPANLYX_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    const QString copy = folder + QLatin1Char('/') + name + QStringLiteral(".pdf");
+    QFile::remove(copy);
+    QFile::copy(file, copy);
 }
 
 }  // namespace
@@ -227,6 +240,8 @@ void ResultsWindowTest::printedPageCarriesTheHeaderBlock() {
     h_->dialogs.paths.push_back(pdf);
     QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton);
     QVERIFY(h_->prompter.shown.empty());
+    keep_for_review(pdf,
+                    QStringLiteral("printed-page-") + QString::fromLatin1(QTest::currentDataTag()));
     const QString text = pdf_text(pdf);
     QVERIFY2(text.contains(QStringLiteral("Spanlyx - version (8.8)")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nINPUT FILE NAME ====> /beams/two-spans.cb\n")),
