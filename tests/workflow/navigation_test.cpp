@@ -18,12 +18,12 @@ TEST_F(WorkflowTest, SpanButtonsCycle) {
     EXPECT_EQ(last_text_set(last, Control::spanlengthtext), "30.00");
 }
 
-TEST_F(WorkflowTest, SpanButtonsDoNothingWithoutSpans) {
-    EXPECT_TRUE(click(Control::Command7).empty());
-    EXPECT_TRUE(click(Control::Command8).empty());
-    EXPECT_TRUE(click(Control::nextjoint).empty());
-    EXPECT_TRUE(click(Control::Command3).empty());
+TEST_F(WorkflowTest, ButtonsAndSupportsDoNothingWithoutSpans) {
+    for (Control button : {Control::Command7, Control::Command8, Control::nextjoint,
+                           Control::Command3, Control::jyfree})
+        EXPECT_TRUE(click(button).empty()) << control_name(button);
     EXPECT_EQ(wf.current_span(), 0);
+    EXPECT_TRUE(beam.joints.empty());
 }
 
 TEST_F(WorkflowTest, ShowSpanWritesTheStoredValues) {
@@ -39,19 +39,12 @@ TEST_F(WorkflowTest, ShowSpanWritesTheStoredValues) {
     click(Control::Command7);
 
     const Actions back = click(Control::Command8);
-    EXPECT_EQ(last_text_set(back, Control::Combo1), "Hinge On Right");
-    EXPECT_EQ(last_text_set(back, Control::spanlengthtext), "10.00");
-    EXPECT_EQ(last_text_set(back, Control::spanwidthtext), "12.000");
-    EXPECT_EQ(last_text_set(back, Control::spandepthtext), "18.500");
-    EXPECT_EQ(last_text_set(back, Control::moi), "1500.0000");
-    EXPECT_EQ(last_text_set(back, Control::spanetext), "30.00");
-    EXPECT_EQ(last_text_set(back, Control::points), "2");
+    expect_texts_set(back, {"Combo1", "Hinge On Right", "spanlengthtext", "10.00", "spanwidthtext",
+                            "12.000", "spandepthtext", "18.500", "moi", "1500.0000", "spanetext",
+                            "30.00", "points", "2", "pxtext", "2.50", "ptext", "1000.00"});
     EXPECT_EQ(last_caption_set(back, Control::pnumber), "1");
-    EXPECT_EQ(last_text_set(back, Control::pxtext), "2.50");
-    EXPECT_EQ(last_text_set(back, Control::ptext), "1000.00");
     // Lists without loads are emptied.
-    EXPECT_EQ(wf.text(Control::uniforms), "");
-    EXPECT_EQ(wf.text(Control::moments), "");
+    expect_field_texts(wf, {"uniforms", "", "moments", ""});
 }
 
 TEST_F(WorkflowTest, SpanWithoutLengthShowsEmptyFields) {
@@ -112,12 +105,6 @@ TEST_F(WorkflowTest, NextLoadCycles) {
     EXPECT_EQ(last_focus(blank), Control::uniformx1text);
     EXPECT_EQ(last_text_set(blank, Control::uniformtext2), "0.00");
 }
-
-}  // namespace
-}  // namespace spanlyx::testing
-
-namespace spanlyx::testing {
-namespace {
 
 TEST_F(WorkflowTest, NavigationNeverRoundsAStoredValue) {
     // Imperial inches allow three decimals; a load of 1234.567 has no decimal rule at all.

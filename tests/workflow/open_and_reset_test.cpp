@@ -30,20 +30,12 @@ TEST_F(WorkflowTest, OpenedBeamShowsSpanOneAndJointOne) {
     const Actions shown = wf.show_beam_after_open();
     EXPECT_EQ(wf.current_span(), 1);
     EXPECT_EQ(wf.current_joint(), 1);
-    EXPECT_EQ(wf.text(Control::spans), "2");
-    EXPECT_EQ(wf.text(Control::total_lengthtext), "14.50");
-    EXPECT_EQ(wf.text(Control::spannumber), "1");
-    EXPECT_EQ(wf.text(Control::Jointnumber), "1");
-    EXPECT_EQ(wf.text(Control::Combo1), "Hinge On Left");
-    EXPECT_EQ(wf.text(Control::spanlengthtext), "6.00");
-    EXPECT_EQ(wf.text(Control::moi), "12.5000");
-    EXPECT_EQ(wf.text(Control::spanetext), "200.00");
-    EXPECT_EQ(wf.text(Control::points), "2");
-    EXPECT_EQ(wf.text(Control::pnumber), "1");
-    EXPECT_EQ(wf.text(Control::pxtext), "2.00");
-    EXPECT_EQ(wf.text(Control::ptext), "10.00");
-    EXPECT_EQ(wf.text(Control::uniforms), "");
-    EXPECT_EQ(wf.text(Control::moments), "");
+    // clang-format off
+    expect_field_texts(wf, {"spans", "2", "total_lengthtext", "14.50", "spannumber", "1",
+                            "Jointnumber", "1", "Combo1", "Hinge On Left", "spanlengthtext", "6.00",
+                            "moi", "12.5000", "spanetext", "200.00", "points", "2", "pnumber", "1",
+                            "pxtext", "2.00", "ptext", "10.00", "uniforms", "", "moments", ""});
+    // clang-format on
     EXPECT_EQ(last_caption_set(shown, Control::Label23), "Span E (GN/m^2)");
     EXPECT_TRUE(wf.checked(Control::jyfixed));
     EXPECT_TRUE(wf.checked(Control::jzfixed));

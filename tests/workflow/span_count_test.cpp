@@ -32,8 +32,8 @@ TEST_F(WorkflowTest, FortySpansStartEntryOnSpanOneJointOne) {
     // Joint 1 reads as a pin, and Tab through the release box finds a valid entry.
     EXPECT_EQ(last_flag(accepted, ActionKind::SetChecked, Control::jzfree), true);
     EXPECT_EQ(last_text_set(accepted, Control::Combo1), "No Hinge");
-    EXPECT_TRUE(messages(joined({wf.field_entered(Control::Combo1), leave(Control::Combo1)}))
-                    .empty());
+    EXPECT_TRUE(
+        messages(joined({wf.field_entered(Control::Combo1), leave(Control::Combo1)})).empty());
     EXPECT_FALSE(wf.sketch_live());
     // Every entry field is back in the tab order and usable.
     for (Control field : {Control::spanlengthtext, Control::ptext, Control::uniformx2text,

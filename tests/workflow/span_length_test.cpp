@@ -23,10 +23,15 @@ TEST_F(WorkflowTest, SpanLengthIsStoredAndTotalled) {
     EXPECT_EQ(last_text_set(second, Control::total_lengthtext), "19.75");
     EXPECT_EQ(last_flag(second, ActionKind::Enable, Control::vm), true);
 
+    EXPECT_TRUE(wf.calculate_enabled());
+
     // Leaving the length unchanged makes the sketch live.
     EXPECT_FALSE(wf.sketch_live());
     leave(Control::spanlengthtext);
     EXPECT_TRUE(wf.sketch_live());
+    // A new number of spans disables Calculate until the lengths exist again.
+    change(Control::spans, "3");
+    EXPECT_FALSE(wf.calculate_enabled());
 }
 
 TEST_F(WorkflowTest, InvalidSpanLengthIsClearedAndRefocused) {

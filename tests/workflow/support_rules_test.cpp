@@ -96,10 +96,5 @@ TEST_F(WorkflowTest, SupportsOnSeveralSpansAreNotChecked) {
     EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
 }
 
-TEST_F(WorkflowTest, SupportsWaitForTheNumberOfSpans) {
-    EXPECT_TRUE(click(Control::jyfree).empty());
-    EXPECT_TRUE(beam.joints.empty());
-}
-
 }  // namespace
 }  // namespace spanlyx::testing

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/beam.h"
@@ -54,5 +55,13 @@ std::optional<bool> last_flag(const Actions& actions, ActionKind kind, Control c
 std::optional<Control> last_focus(const Actions& actions);
 bool has_kind(const Actions& actions, ActionKind kind);
 Actions joined(std::initializer_list<Actions> parts);
+
+// Pairs of a control's object name and its expected text: {"spans", "2", "moi", "1.5"}.
+using ControlTexts = std::initializer_list<std::string_view>;
+// Each control's text as the workflow now holds it.
+void expect_field_texts(const EntryWorkflow& wf, ControlTexts expected);
+// Each control's last SetText, or last SetCaption, among the actions.
+void expect_texts_set(const Actions& actions, ControlTexts expected);
+void expect_captions_set(const Actions& actions, ControlTexts expected);
 
 }  // namespace spanlyx::testing
