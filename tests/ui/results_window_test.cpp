@@ -212,6 +212,15 @@ void ResultsWindowTest::copyPutsEachAreaOnTheClipboard() {
         QCOMPARE(h_->prompter.shown.back().title, std::string("Spanlyx"));
         QCOMPARE(h_->prompter.shown.back().icon, MessageIcon::None);
     }
+    // A larger window draws its areas anew at their new size; a copy takes that size.
+    window_->resize(window_->size() + QSize(240, 160));
+    QTRY_VERIFY(window_->area(DiagramId::Deflection).picture_fits());
+    QVERIFY(window_->area(DiagramId::Loading).picture_fits());
+    window_->findChild<QAction*>(QStringLiteral("cdmnu"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->image().size(),
+             window_->area(DiagramId::Deflection).size());
+    save_screenshot(*window_, QStringLiteral("results-window-white-resized"));
+
     // The shear diagram on white carries its magenta curve.
     const QImage shear = window_->area(DiagramId::Shear).grab().toImage();
     QCOMPARE(shear.pixelColor(1, 1), QColor(Qt::white));
@@ -281,6 +290,14 @@ void ResultsWindowTest::failedPrintRestoresTheButtons() {
     }
     // " Draw " is offered once a "Print(safe)" has run.
     QVERIFY(enabled(*window_, "Command2"));
+
+    // A "Print(safe)" that succeeds prints the window on white and gives back its grey.
+    const QString pdf = home_->root() + QStringLiteral("/window.pdf");
+    h_->dialogs.paths.push_back(pdf);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
+    QVERIFY(QFile::exists(pdf));
+    keep_for_review(pdf, QStringLiteral("print-safe"));
+    QCOMPARE(window_->area(DiagramId::Shear).picture().pixelColor(1, 1), QColor(192, 192, 192));
 }
 
 void ResultsWindowTest::returnWritesTheSnapshotAndShowsTheMainWindow() {
