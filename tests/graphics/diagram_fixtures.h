@@ -2,11 +2,15 @@
 // Beams, sampled points and extremes built by hand for the diagram tests, with the geometry of
 // the recording canvas so that expected positions can be worked out independently.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "graphics/recording_canvas.h"
@@ -93,6 +97,22 @@ inline double largest_drawn(const RecordingCanvas& canvas, Rgb colour) {
             largest = std::max({largest, std::abs(l.y1), std::abs(l.y2)});
     }
     return largest;
+}
+
+// The first scale set on the canvas, as {left, top, width, height}.
+inline std::array<double, 4> first_scale(const RecordingCanvas& canvas) {
+    const std::vector<ScaleCall> scales = canvas.scales();
+    EXPECT_FALSE(scales.empty());
+    return scales.empty()
+               ? std::array<double, 4>{}
+               : std::array{scales[0].left, scales[0].top, scales[0].width, scales[0].height};
+}
+
+// The single text with this content; fails the test when there is not exactly one.
+inline TextCall only_text(const RecordingCanvas& canvas, std::string_view content) {
+    const std::vector<TextCall> found = canvas.texts_equal(content);
+    EXPECT_EQ(found.size(), 1u) << content;
+    return found.empty() ? TextCall{} : found[0];
 }
 
 inline bool all_finite(const RecordingCanvas& canvas) {

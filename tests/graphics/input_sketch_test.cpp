@@ -6,28 +6,18 @@
 #include <string_view>
 #include <vector>
 
-#include "graphics/recording_canvas.h"
+#include "diagram_fixtures.h"
 
 namespace spanlyx {
 namespace {
 
-// The recording canvas gives every character a cell of 0.6 x 7 by 1.2 x 7 pixels at the
-// sketch's font size; the sketch maps 11 units on 800 pixels across and 6 units on 200 up.
-constexpr double kCharWidth = 0.6 * 7 * 11.0 / 800;
-constexpr double kTextHeight = 1.2 * 7 * 6.0 / 200;
-constexpr double kTol = 1e-9;
+using test::beam_of;
+using test::only_text;
 
-Beam beam_of(const std::vector<double>& lengths, UnitSystem units = UnitSystem::E) {
-    Beam beam;
-    beam.units = units;
-    for (double length : lengths) {
-        Span span;
-        span.length = HeldNumber::computed(length);
-        beam.spans.push_back(span);
-    }
-    beam.joints.resize(lengths.size() + 1);  // all free
-    return beam;
-}
+// The sketch writes at font size 7 and maps 11 units on 800 pixels across, 6 on 200 up.
+const double kCharWidth = test::char_width(7);
+const double kTextHeight = test::text_height(7, 6);
+constexpr double kTol = 1e-9;
 
 PointLoad point(double x, double p) {
     return {x, HeldNumber::computed(p)};
@@ -39,30 +29,17 @@ RecordingCanvas sketch(const Beam& beam, std::string_view pattern = "0.0") {
     return canvas;
 }
 
-// The single text with this content; fails the test when there is not exactly one.
-TextCall only_text(const RecordingCanvas& canvas, std::string_view content) {
-    const std::vector<TextCall> found = canvas.texts_equal(content);
-    EXPECT_EQ(found.size(), 1u) << content;
-    return found.empty() ? TextCall{} : found[0];
-}
-
 TEST(InputSketch, FrameBeamLineAndSpanLabels) {
     Beam beam = beam_of({10, 30});
     beam.joints[1].restraint_y = 1;  // a pin at the interior joint
     const RecordingCanvas canvas = sketch(beam);
-
     ASSERT_FALSE(canvas.calls().empty());
     EXPECT_TRUE(std::holds_alternative<ClearCall>(canvas.calls()[0]));
-    ASSERT_EQ(canvas.scales().size(), 1u);
-    const ScaleCall scale = canvas.scales()[0];
-    EXPECT_EQ(scale.left, -0.5);
-    EXPECT_EQ(scale.top, 5);
-    EXPECT_EQ(scale.width, 11);
-    EXPECT_EQ(scale.height, -6);
+    EXPECT_EQ(canvas.scales().size(), 1u);
+    EXPECT_EQ(test::first_scale(canvas), (std::array{-0.5, 5.0, 11.0, -6.0}));
 
     // 40 units long fill 10 drawing units: the interior joint sits at 10 x 10/40 = 2.5.
-    const std::vector<LineCall> beam_lines = canvas.lines(kBlack, 3);
-    ASSERT_EQ(beam_lines.size(), 2u);
+    EXPECT_EQ(canvas.lines(kBlack, 3).size(), 2u);
     EXPECT_TRUE(canvas.has_line(0, 0, 2.5, 0));
     EXPECT_TRUE(canvas.has_line(2.5, 0, 10, 0));
     EXPECT_TRUE(canvas.has_line(2.5, 0, 2.2, -0.4));
@@ -74,11 +51,9 @@ TEST(InputSketch, FrameBeamLineAndSpanLabels) {
     EXPECT_NEAR(first.x, 1.25 - 5 * kCharWidth / 2, kTol);
     EXPECT_LE(first.y, 0);
     EXPECT_EQ(first.font_size, 7);
-    const TextCall second = only_text(canvas, "30.00");
-    EXPECT_NEAR(second.x, 6.25 - 5 * kCharWidth / 2, kTol);
-}
+    EXPECT_NEAR(only_text(canvas, "30.00").x, 6.25 - 5 * kCharWidth / 2, kTol);
 
-TEST(InputSketch, DrawsNothingWithoutSpansOrLength) {
+    // Nothing at all without spans or length.
     EXPECT_TRUE(sketch(Beam{}).calls().empty());
     EXPECT_TRUE(sketch(beam_of({0, 0})).calls().empty());
 }
@@ -92,12 +67,10 @@ TEST(InputSketch, PointLoadsArrowsLabelsAndRows) {
     // P = 5: red line of width 2 down to the beam, head at the beam.
     EXPECT_EQ(canvas.lines_between(2, 1.5, 2, 0).at(0).colour, kRed);
     EXPECT_EQ(canvas.lines_between(2, 1.5, 2, 0).at(0).pen_width, 2);
-    EXPECT_TRUE(canvas.has_line(1.9, 0.2, 2, 0));
-    EXPECT_TRUE(canvas.has_line(2.1, 0.2, 2, 0));
+    EXPECT_TRUE(canvas.has_line(1.9, 0.2, 2, 0) && canvas.has_line(2.1, 0.2, 2, 0));
     // P = -3: head at the top of its line.
     EXPECT_TRUE(canvas.has_line(4, 1.5, 4, 0));
-    EXPECT_TRUE(canvas.has_line(3.9, 1.3, 4, 1.5));
-    EXPECT_TRUE(canvas.has_line(4.1, 1.3, 4, 1.5));
+    EXPECT_TRUE(canvas.has_line(3.9, 1.3, 4, 1.5) && canvas.has_line(4.1, 1.3, 4, 1.5));
     EXPECT_FALSE(canvas.has_line(3.9, 0.2, 4, 0));
     // P = 0 is not drawn.
     EXPECT_FALSE(canvas.has_line(6, 1.5, 6, 0));
@@ -119,13 +92,13 @@ TEST(InputSketch, PointLoadsArrowsLabelsAndRows) {
 
     // The load number pattern of the settings decides the decimals.
     EXPECT_EQ(sketch(beam, "0.00").texts_equal("5.00#").size(), 1u);
-}
 
-TEST(InputSketch, PointLoadAtTheRightEndOfTheBeamLabelsFurtherLeft) {
-    Beam beam = beam_of({10, 30});
-    beam.spans[0].points = {point(10, 2)};  // over the interior joint: centred as usual
-    beam.spans[1].points = {point(30, 2)};  // at the right end of the beam
-    const std::vector<TextCall> labels = sketch(beam).texts_equal("2.0#");
+    // Over an interior joint a label is centred as usual; at the right end of the beam it
+    // reaches further left.
+    Beam two = beam_of({10, 30});
+    two.spans[0].points = {point(10, 2)};
+    two.spans[1].points = {point(30, 2)};
+    const std::vector<TextCall> labels = sketch(two).texts_equal("2.0#");
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_NEAR(labels[0].x, 2.5 - 4 * kCharWidth / 2, kTol);
     EXPECT_NEAR(labels[1].x, 10 - 4 * kCharWidth / 1.2, kTol);
@@ -139,8 +112,8 @@ TEST(InputSketch, DistributedLoadBlocks) {
     EXPECT_EQ(canvas.lines_between(2, 0.5, 6, 0.5).at(0).colour, kRed);
     for (double x : {2.0, 3.0, 4.0, 5.0, 6.0}) {
         EXPECT_TRUE(canvas.has_line(x, 0.5, x, 0)) << x;
-        EXPECT_TRUE(canvas.has_line(x - 0.1, 0.2, x, 0)) << x;
-        EXPECT_TRUE(canvas.has_line(x + 0.1, 0.2, x, 0)) << x;
+        EXPECT_TRUE(canvas.has_line(x - 0.1, 0.2, x, 0) && canvas.has_line(x + 0.1, 0.2, x, 0))
+            << x;
     }
     const TextCall label = only_text(canvas, "4.0#/lf");
     EXPECT_NEAR(label.x, 4 - 7 * kCharWidth / 2, kTol);
@@ -149,15 +122,13 @@ TEST(InputSketch, DistributedLoadBlocks) {
     // Upward uniform load: heads at the top.
     beam.spans[0].uniforms = {{2, -4, 6, -4}};
     canvas = sketch(beam);
-    EXPECT_TRUE(canvas.has_line(1.9, 0.3, 2, 0.5));
-    EXPECT_TRUE(canvas.has_line(6.1, 0.3, 6, 0.5));
+    EXPECT_TRUE(canvas.has_line(1.9, 0.3, 2, 0.5) && canvas.has_line(6.1, 0.3, 6, 0.5));
     EXPECT_FALSE(canvas.has_line(1.9, 0.2, 2, 0));
 
     // Rising from 0: starts on the beam, no end line where the value is 0.
     beam.spans[0].uniforms = {{0, 0, 8, 6}};
     canvas = sketch(beam);
-    EXPECT_TRUE(canvas.has_line(0, 0, 8, 0.8));
-    EXPECT_TRUE(canvas.has_line(8, 0.8, 8, 0));
+    EXPECT_TRUE(canvas.has_line(0, 0, 8, 0.8) && canvas.has_line(8, 0.8, 8, 0));
     EXPECT_EQ(canvas.texts_equal("0.0#/lf").size(), 1u);
     EXPECT_EQ(canvas.texts_equal("6.0#/lf").size(), 1u);
 
@@ -176,26 +147,23 @@ TEST(InputSketch, AppliedMoments) {
     Beam beam = beam_of({10});
     beam.spans[0].moments = {{4, 10}, {10, -6}};
     const RecordingCanvas canvas = sketch(beam);
-    EXPECT_TRUE(canvas.has_line(4, 1.5, 4, 0));
-    EXPECT_TRUE(canvas.has_line(10, 1.5, 10, 0));
-    EXPECT_EQ(canvas.circles_at(4, 0, 0.25 / 3).size(), 1u);
-    EXPECT_EQ(canvas.circles_at(10, 0, 0.25 / 3).size(), 1u);
-
+    for (double x : {4.0, 10.0}) {
+        EXPECT_TRUE(canvas.has_line(x, 1.5, x, 0)) << x;
+        EXPECT_EQ(canvas.circles_at(x, 0, 0.25 / 3).size(), 1u) << x;
+    }
     // Arcs of radius 0.2 about the moment's point, on opposite sides for opposite signs:
     // the middle angle of a counterclockwise arc faces right (cos > 0), of a clockwise one left.
     const std::vector<ArcCall> arcs = canvas.arcs();
     ASSERT_EQ(arcs.size(), 2u);
     EXPECT_EQ(arcs[0].cx, 4);
     EXPECT_EQ(arcs[0].radius, 0.2);
+    EXPECT_EQ(arcs[0].colour, kRed);
     EXPECT_GT(std::cos((arcs[0].start + arcs[0].end) / 2), 0);
     EXPECT_LT(std::cos((arcs[1].start + arcs[1].end) / 2), 0);
-    EXPECT_EQ(arcs[0].colour, kRed);
 
-    const TextCall positive = only_text(canvas, "10.0 ft-#");
-    EXPECT_NEAR(positive.x, 4 - 9 * kCharWidth / 2, kTol);
+    EXPECT_NEAR(only_text(canvas, "10.0 ft-#").x, 4 - 9 * kCharWidth / 2, kTol);
     // At the right end of the beam the label reaches further left.
-    const TextCall negative = only_text(canvas, "-6.0 ft-#");
-    EXPECT_NEAR(negative.x, 10 - 9 * kCharWidth / 1.2, kTol);
+    EXPECT_NEAR(only_text(canvas, "-6.0 ft-#").x, 10 - 9 * kCharWidth / 1.2, kTol);
 }
 
 TEST(InputSketch, UnitWordsFollowTheUnitSystemWithoutChangingValues) {
@@ -203,31 +171,21 @@ TEST(InputSketch, UnitWordsFollowTheUnitSystemWithoutChangingValues) {
     beam.spans[0].points = {point(5, 5)};
     beam.spans[0].uniforms = {{0, 4, 10, 4}};
     beam.spans[0].moments = {{2, 3}};
-    RecordingCanvas canvas = sketch(beam);
-    EXPECT_EQ(canvas.texts_equal("5.0#").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("4.0#/lf").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("3.0 ft-#").size(), 1u);
-
-    beam.units = UnitSystem::M3;
-    canvas = sketch(beam);
-    EXPECT_EQ(canvas.texts_equal("5.0kg").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("4.0kg/m").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("3.0 m-kg").size(), 1u);
-    EXPECT_TRUE(canvas.texts_equal("5.0#").empty());
-
-    beam.units = UnitSystem::E2;
-    canvas = sketch(beam);
-    EXPECT_EQ(canvas.texts_equal("4.0#/in").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("3.0 in-#").size(), 1u);
-    beam.units = UnitSystem::M2;
-    canvas = sketch(beam);
-    EXPECT_EQ(canvas.texts_equal("5.0N").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("4.0N/m").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("3.0 m-N").size(), 1u);
-    beam.units = UnitSystem::M4;
-    canvas = sketch(beam);
-    EXPECT_EQ(canvas.texts_equal("4.0N/mm").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal("3.0 mm-N").size(), 1u);
+    // clang-format off
+    const std::pair<UnitSystem, std::array<const char*, 3>> systems[] = {
+        {UnitSystem::E, {"5.0#", "4.0#/lf", "3.0 ft-#"}},
+        {UnitSystem::E2, {"5.0#", "4.0#/in", "3.0 in-#"}},
+        {UnitSystem::M2, {"5.0N", "4.0N/m", "3.0 m-N"}},
+        {UnitSystem::M3, {"5.0kg", "4.0kg/m", "3.0 m-kg"}},
+        {UnitSystem::M4, {"5.0N", "4.0N/mm", "3.0 mm-N"}}};
+    // clang-format on
+    for (const auto& [units, texts] : systems) {
+        beam.units = units;
+        const RecordingCanvas canvas = sketch(beam);
+        EXPECT_EQ(canvas.texts().size(), 4u) << texts[0];  // the span length and three loads
+        for (const char* text : texts)
+            EXPECT_EQ(canvas.texts_equal(text).size(), 1u) << text;
+    }
 }
 
 TEST(InputSketch, SupportGlyphsByRestraint) {
@@ -238,23 +196,19 @@ TEST(InputSketch, SupportGlyphsByRestraint) {
     RecordingCanvas canvas = sketch(beam);
     for (double x : {0.0, 5.0, 10.0})
         EXPECT_TRUE(canvas.has_line(x, -0.4, x, 0.4)) << x;
-    EXPECT_TRUE(canvas.has_line(0, -0.4, -0.4, -0.1));
-    EXPECT_TRUE(canvas.has_line(0, 0, -0.4, 0.3));
-    EXPECT_TRUE(canvas.has_line(0, 0.4, -0.4, 0.7));
-    EXPECT_TRUE(canvas.has_line(10, -0.4, 10.4, -0.1));
-    EXPECT_TRUE(canvas.has_line(10, 0, 10.4, 0.3));
-    EXPECT_TRUE(canvas.has_line(10, 0.4, 10.4, 0.7));
+    // End clamps: hatch strokes on the outer side, in black.
+    for (const auto& [y1, y2] : {std::pair{-0.4, -0.1}, {0.0, 0.3}, {0.4, 0.7}}) {
+        EXPECT_TRUE(canvas.has_line(0, y1, -0.4, y2)) << y1;
+        EXPECT_TRUE(canvas.has_line(10, y1, 10.4, y2)) << y1;
+    }
     EXPECT_EQ(canvas.lines_between(0, 0, -0.4, 0.3).at(0).colour, kBlack);
     // Interior: strokes from the wall reaching 0.2 to each side.
-    int left = 0;
-    int right = 0;
+    int left = 0, right = 0;
     for (const LineCall& l : canvas.lines(kBlack, 2)) {
-        if (l.x1 != 5 || l.x2 == 5)
-            continue;
-        if (std::abs(l.x2 - 4.8) < kTol)
-            ++left;
-        if (std::abs(l.x2 - 5.2) < kTol)
-            ++right;
+        if (l.x1 == 5 && l.x2 != 5) {
+            left += std::abs(l.x2 - 4.8) < kTol ? 1 : 0;
+            right += std::abs(l.x2 - 5.2) < kTol ? 1 : 0;
+        }
     }
     EXPECT_EQ(left, 3);
     EXPECT_EQ(right, 3);
@@ -264,8 +218,7 @@ TEST(InputSketch, SupportGlyphsByRestraint) {
     for (Joint& joint : beam.joints)
         joint = {0, 1};
     canvas = sketch(beam);
-    EXPECT_TRUE(canvas.has_line(0, -0.4, 0, 0.4));
-    EXPECT_TRUE(canvas.has_line(10, -0.4, 10, 0.4));
+    EXPECT_TRUE(canvas.has_line(0, -0.4, 0, 0.4) && canvas.has_line(10, -0.4, 10, 0.4));
     for (double y : {0.0, 0.5, -0.5}) {
         EXPECT_EQ(canvas.circles_at(-0.075, y, 0.075).size(), 1u) << y;
         EXPECT_EQ(canvas.circles_at(10.075, y, 0.075).size(), 1u) << y;
@@ -280,10 +233,8 @@ TEST(InputSketch, SupportGlyphsByRestraint) {
     EXPECT_TRUE(canvas.circles().empty());
 
     // Fewer joints than the spans need (still being entered): the others are skipped.
-    beam.joints.resize(1);
-    beam.joints[0] = {1, 0};
-    canvas = sketch(beam);
-    EXPECT_EQ(canvas.lines(kBlack, 2).size(), 3u);
+    beam.joints = {{1, 0}};
+    EXPECT_EQ(sketch(beam).lines(kBlack, 2).size(), 3u);
 }
 
 TEST(InputSketch, HingeCirclesAtReleasedEnds) {

@@ -44,12 +44,6 @@ RecordingCanvas drawn(const Beam& beam) {
     return canvas;
 }
 
-TextCall only(const RecordingCanvas& canvas, std::string_view content) {
-    const std::vector<TextCall> found = canvas.texts_equal(content);
-    EXPECT_EQ(found.size(), 1u) << content;
-    return found.empty() ? TextCall{} : found[0];
-}
-
 std::size_t texts_starting(const RecordingCanvas& canvas, std::string_view prefix) {
     std::size_t n = 0;
     for (const TextCall& t : canvas.texts())
@@ -60,36 +54,29 @@ std::size_t texts_starting(const RecordingCanvas& canvas, std::string_view prefi
 TEST(LoadingDiagram, ScaleBeamSupportsReactionsAndHinges) {
     const RecordingCanvas canvas = drawn(loaded_beam(UnitSystem::E));
 
-    ASSERT_EQ(canvas.scales().size(), 1u);
-    const ScaleCall scale = canvas.scales()[0];
-    EXPECT_EQ(scale.left, -0.5);
-    EXPECT_EQ(scale.top, 5);
-    EXPECT_EQ(scale.width, 11);
-    EXPECT_EQ(scale.height, -8);
+    EXPECT_EQ(canvas.scales().size(), 1u);
+    EXPECT_EQ(test::first_scale(canvas), (std::array{-0.5, 5.0, 11.0, -8.0}));
     EXPECT_EQ(canvas.clear_count(), 0u);
 
     EXPECT_TRUE(canvas.has_line(0, 0, 4, 0));
     EXPECT_TRUE(canvas.has_line(4, 0, 10, 0));
-    // The clamp at the left end: its wall and a hatch stroke on the outer side, in black.
-    ASSERT_EQ(canvas.lines_between(0, -0.4, 0, 0.4).size(), 1u);
-    EXPECT_EQ(canvas.lines_between(0, -0.4, 0, 0.4)[0].colour, kBlack);
+    // The glyphs of the input sketch: the clamp's wall and hatching at the left end, in black,
+    // and the pin at x 4.
+    EXPECT_EQ(canvas.lines_between(0, -0.4, 0, 0.4).at(0).colour, kBlack);
     EXPECT_TRUE(canvas.has_line(0, -0.4, -0.4, -0.1));
-    // The pin at x 4: apex on the beam, base from 3.7 to 4.3 at -0.4.
-    EXPECT_TRUE(canvas.has_line(4, 0, 3.7, -0.4));
-    EXPECT_TRUE(canvas.has_line(4, 0, 4.3, -0.4));
     EXPECT_TRUE(canvas.has_line(3.7, -0.4, 4.3, -0.4));
     // Nothing at the free end but the hinge of span 2 (release code 3: both its ends).
     EXPECT_EQ(canvas.circles_at(4, 0, 0.075).size(), 1u);
     EXPECT_EQ(canvas.circles_at(10, 0, 0.075).size(), 1u);
-    EXPECT_EQ(canvas.circles_at(0, 0, 0.075).size(), 0u);
+    EXPECT_TRUE(canvas.circles_at(0, 0, 0.075).empty());
 
     // Reactions with one decimal, centred under their joints: the fixed end shows both the
     // shear and the moment, the pin the shear only, the free end nothing.
     EXPECT_EQ(texts_starting(canvas, "v= "), 2u);
     EXPECT_EQ(texts_starting(canvas, "m= "), 1u);
-    const TextCall v1 = only(canvas, "v= 12.3");
-    const TextCall m1 = only(canvas, "m= -8.8");
-    const TextCall v2 = only(canvas, "v= 7.3");
+    const TextCall v1 = test::only_text(canvas, "v= 12.3");
+    const TextCall m1 = test::only_text(canvas, "m= -8.8");
+    const TextCall v2 = test::only_text(canvas, "v= 7.3");
     EXPECT_NEAR(v1.x, 0 - 7 * kCw / 2, kTol);
     EXPECT_NEAR(m1.x, 0 - 7 * kCw / 2, kTol);
     EXPECT_NEAR(v2.x, 4 - 6 * kCw / 2, kTol);
@@ -105,39 +92,38 @@ TEST(LoadingDiagram, LoadsWithTheirValuesAndUnits) {
     const RecordingCanvas canvas = drawn(loaded_beam(UnitSystem::E));
 
     // Distributed loads with two decimals, in red.
-    const TextCall uniform = only(canvas, "2.50#/lf");
+    const TextCall uniform = test::only_text(canvas, "2.50#/lf");
     EXPECT_EQ(uniform.colour, kRed);
     EXPECT_NEAR(uniform.x, 2 - 8 * kCw / 2, kTol);
     // Point loads: whole numbers as such, others with two decimals, then "  #".
-    const TextCall whole = only(canvas, "5  #");
+    const TextCall whole = test::only_text(canvas, "5  #");
     EXPECT_NEAR(whole.x, 7 - 4 * kCw / 2, kTol);
     EXPECT_TRUE(canvas.has_line(7, 1.5, 7, 0));
-    only(canvas, "2.50  #");
+    test::only_text(canvas, "2.50  #");
     // The applied moment: an arc round its position and the value with two decimals.
-    only(canvas, "3.00 ft-#");
+    test::only_text(canvas, "3.00 ft-#");
     ASSERT_FALSE(canvas.arcs().empty());
     EXPECT_NEAR(canvas.arcs()[0].cx, 2, kTol);
 }
 
 TEST(LoadingDiagram, UnitWordsAndLabelsFollowTheUnitSystem) {
-    const RecordingCanvas e2 = drawn(loaded_beam(UnitSystem::E2));
-    only(e2, "2.50#/in");
-    only(e2, "3.00 in-#");
-    only(e2, "5  #");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::E2).shear, "#");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::E2).moment, "in-#");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::E2).deflection, "in");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::E).moment, "ft-#");
-
-    const RecordingCanvas m3 = drawn(loaded_beam(UnitSystem::M3));
-    only(m3, "2.50kg/m");
-    only(m3, "3.00 kg-m");
-    only(m3, "5  kg");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::M3).shear, "kg");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::M3).moment, "kg-m");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::M3).deflection, "cm");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::M4).moment, "N-mm");
-    EXPECT_EQ(diagram_unit_labels(UnitSystem::M2).deflection, "m");
+    for (const auto& [units, texts] :
+         {std::pair{UnitSystem::E2, std::array{"2.50#/in", "3.00 in-#", "5  #"}},
+          {UnitSystem::M3, std::array{"2.50kg/m", "3.00 kg-m", "5  kg"}}}) {
+        const RecordingCanvas canvas = drawn(loaded_beam(units));
+        for (const char* text : texts)
+            test::only_text(canvas, text);
+    }
+    // Shear, moment and deflection words of the diagram axes.
+    const auto words = [](UnitSystem units) {
+        const auto labels = diagram_unit_labels(units);
+        return std::array<std::string_view, 3>{labels.shear, labels.moment, labels.deflection};
+    };
+    EXPECT_EQ(words(UnitSystem::E), (std::array<std::string_view, 3>{"#", "ft-#", "in"}));
+    EXPECT_EQ(words(UnitSystem::E2), (std::array<std::string_view, 3>{"#", "in-#", "in"}));
+    EXPECT_EQ(words(UnitSystem::M2), (std::array<std::string_view, 3>{"N", "N-m", "m"}));
+    EXPECT_EQ(words(UnitSystem::M3), (std::array<std::string_view, 3>{"kg", "kg-m", "cm"}));
+    EXPECT_EQ(words(UnitSystem::M4), (std::array<std::string_view, 3>{"N", "N-mm", "mm"}));
 }
 
 TEST(LoadingDiagram, InertiaAndModulusOfAOneSpanBeamInEntryUnits) {

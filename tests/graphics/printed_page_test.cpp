@@ -118,12 +118,8 @@ TEST(PrintedPage, PageSystemsTitleAxisTitlesAndBlackCurves) {
     PageCase c;
     for (bool letterhead : {false, true}) {
         const RecordingCanvas page = c.print(letterhead);
-        ASSERT_FALSE(page.scales().empty());
-        const ScaleCall scale = page.scales()[0];
-        EXPECT_EQ(scale.left, letterhead ? -2 : -1);
-        EXPECT_EQ(scale.top, letterhead ? -1.7 : 0);
-        EXPECT_EQ(scale.width, 9.5);
-        EXPECT_EQ(scale.height, letterhead ? 13 : 11);
+        EXPECT_EQ(test::first_scale(page), letterhead ? (std::array{-2.0, -1.7, 9.5, 13.0})
+                                                      : (std::array{-1.0, 0.0, 9.5, 11.0}));
         EXPECT_EQ(page.texts_equal("fourth").size(), 0u);  // comments are zoned into lines
         EXPECT_EQ(
             page.texts_equal(
