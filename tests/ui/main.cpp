@@ -18,6 +18,8 @@ int main(int argc, char* argv[]) {
         {"entry_window", spanlyx::testing::make_entry_window_suite},
         {"calculate", spanlyx::testing::make_calculate_suite},
         {"results_window", spanlyx::testing::make_results_window_suite},
+        {"file_commands", spanlyx::testing::make_file_commands_suite},
+        {"option_windows", spanlyx::testing::make_option_windows_suite},
     };
     std::vector<char*> args(argv, argv + argc);
     const char* chosen = nullptr;

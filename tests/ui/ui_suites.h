@@ -10,5 +10,7 @@ std::unique_ptr<QObject> make_start_up_suite();
 std::unique_ptr<QObject> make_entry_window_suite();
 std::unique_ptr<QObject> make_calculate_suite();
 std::unique_ptr<QObject> make_results_window_suite();
+std::unique_ptr<QObject> make_file_commands_suite();
+std::unique_ptr<QObject> make_option_windows_suite();
 
 }  // namespace spanlyx::testing
