@@ -15,10 +15,13 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "session/analysis_session.h"
 #include "ui/diagram_area.h"
+#include "ui/progress_window.h"
 #include "ui/results_window.h"
+#include "ui/vmd_help_dialog.h"
 #include "ui_suites.h"
 #include "ui_test_support.h"
 
@@ -122,7 +125,16 @@ void ResultsWindowTest::open(const Settings& settings) {
     QCOMPARE(run.outcome.status, CalculateStatus::Analysed);
     window_ = new ResultsWindow(*session_, settings, "/beams/two-spans.cb", h_->services, *main_);
     window_->show();
+    // The progress window is up while the sweep starts, and gone once the diagrams are drawn.
+    QStringList progress;
+    QTimer::singleShot(0, window_, [this, &progress] {
+        if (const auto* shown = window_->findChild<ProgressWindow*>())
+            progress << shown->windowTitle() << shown->status() << shown->percent();
+    });
     window_->start();
+    QCOMPARE(progress, QStringList({QStringLiteral("CALCULATING........"),
+                                    QStringLiteral("Calculating....."), QStringLiteral("0")}));
+    QVERIFY(!window_->findChild<ProgressWindow*>());
     QVERIFY(show_active(*window_));
     QVERIFY(h_->prompter.shown.empty());
 }
@@ -191,6 +203,18 @@ void ResultsWindowTest::onlyTheMostRecentMarkIsTakenBack() {
     // M at 3 ft: 3750 x 3 - 500 x 9.
     QCOMPARE(placed[0].moment, 6750.0);
     save_screenshot(*window_, QStringLiteral("results-window-marks"));
+
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
+    const auto* help = window_->findChild<VmdHelpDialog*>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("V-M-D HELP"));
+    QVERIFY(
+        help->findChild<QLabel*>(QStringLiteral("Label1"))
+            ->text()
+            .contains(QStringLiteral("diagram to  have the Span Number  X dist and V, M, and  D")));
+    QVERIFY(help->findChild<QLabel*>(QStringLiteral("Label2"))
+                ->text()
+                .endsWith(QStringLiteral("remove the value you just placed . ")));
 }
 
 void ResultsWindowTest::copyPutsEachAreaOnTheClipboard() {
