@@ -9,9 +9,8 @@
 namespace spanlyx::testing {
 
 // One span of length 10 under a uniform load of 1000 from 0 to 10, I 12.5 and E 200 in the
-// entry units of `tag`, clamped at joint 1 (Y and Z fixed) and on a roller at joint 2, with the
-// given comments.
-std::string one_span_file(const std::string& tag, const std::vector<std::string>& comments = {});
+// entry units of `tag`, clamped at joint 1 (Y and Z fixed) and on a roller at joint 2.
+std::string one_span_file(const std::string& tag);
 
 // Writes the bytes exactly; the folder must exist.
 void write_file(const QString& path, const std::string& bytes);
