@@ -14,6 +14,7 @@
 #include "session/analysis_session.h"
 #include "storage/beam_file.h"
 #include "ui/app_services.h"
+#include "ui/diagram_area.h"
 #include "ui/file_dialogs.h"
 #include "ui/prompter.h"
 #include "ui/results_window.h"
@@ -83,6 +84,7 @@ void BM_ResultsWindowOpenToDrawn(benchmark::State& state) {
     for (auto _ : state) {
         ResultsWindow* window = b.open();
         state.PauseTiming();
+        state.counters["area_px"] = window->area(DiagramId::Shear).width();
         window->close();
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
