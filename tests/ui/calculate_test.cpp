@@ -175,8 +175,7 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
 
     // "Return" shows the main window again; a second Calculate from the keyboard opens a new
     // results window, whose "Results" opens a second viewer. The first keeps its text.
-    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(window_->isVisible());
     QVERIFY(QFileInfo::exists(temp_file("_contfile.tmp")));
     QVERIFY(show_active(*window_));
@@ -184,8 +183,7 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     press(Qt::Key_Return, Qt::ControlModifier);
     QTRY_COMPARE(window_->findChildren<ResultsWindow*>().size(), 1);
     results = window_->findChild<ResultsWindow*>();
-    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")),
-                      Qt::LeftButton);
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
     QCOMPARE(window_->findChildren<ResultsViewer*>().size(), 2);
     QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
 
