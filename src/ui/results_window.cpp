@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <ctime>
 
 #include "graphics/readout.h"
@@ -81,7 +82,10 @@ ResultsWindow::ResultsWindow(AnalysisSession& session, const Settings& settings,
     redraw_timer_->setSingleShot(true);
     redraw_timer_->setInterval(kRedrawDelayMs);
     connect(redraw_timer_, &QTimer::timeout, this, [this] {
-        if (started_ && !printing_)
+        const bool all_fit = std::all_of(areas_.begin(), areas_.end(), [](const DiagramArea* each) {
+            return each->picture_fits();
+        });
+        if (started_ && !printing_ && !all_fit)
             redraw();
     });
     build();
