@@ -205,9 +205,10 @@ void ResultsWindowTest::onlyTheMostRecentMarkIsTakenBack() {
     save_screenshot(*window_, QStringLiteral("results-window-marks"));
 
     QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
-    const auto* help = window_->findChild<VmdHelpDialog*>();
+    auto* help = window_->findChild<VmdHelpDialog*>();
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("V-M-D HELP"));
+    save_screenshot(*help, QStringLiteral("vmd-help"));
     QVERIFY(
         help->findChild<QLabel*>(QStringLiteral("Label1"))
             ->text()
