@@ -34,7 +34,7 @@ class PlotMarks {
     // A new sweep starts with no marks.
     void reset() { slots_.clear(); }
 
-    const std::vector<PlotMark>& slots() const { return slots_; }
+    const std::vector<PlotMark>& entries() const { return slots_; }
     std::vector<PlotMark> placed() const;
 
   private:

@@ -8,7 +8,7 @@
 #include <array>
 #include <utility>
 
-#include "ui/plot_marks_for_qt.h"  // first: see there
+#include "graphics/plot_marks.h"  // first: see there
 
 #include "analysis/analysis_results.h"
 #include "graphics/sample_source.h"

@@ -153,11 +153,12 @@ QLineEdit* ExtraOutputDialog::distance_box(const char* name, double SessionOptio
         const QSignalBlocker blocker(box);
         box->setText(hundredths_text(options_.*value));
     };
-    OptionBox::attach(box, prompter_,
-                      {is_decimal_key,
-                       {"Data Input was other than Numeric", std::string(kResponseTitle),
-                        MessageIcon::Information},
-                       left});
+    OptionBox::Rules rules;
+    rules.accepts = is_decimal_key;
+    rules.refusal.text = "Data Input was other than Numeric";
+    rules.refusal.title = std::string(kResponseTitle);
+    rules.left = left;
+    OptionBox::attach(box, prompter_, std::move(rules));
     connect(box, &QLineEdit::textEdited, this, [this, value](const QString& text) {
         const double typed = round_to_decimals(leading_value(encode_text(text)), kDistanceDecimals);
         if (typed > 0)

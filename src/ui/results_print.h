@@ -6,7 +6,7 @@
 #include <QPageLayout>
 #include <memory>
 
-#include "ui/plot_marks_for_qt.h"  // first: see there
+#include "graphics/plot_marks.h"  // first: see there
 
 #include "graphics/printed_page.h"
 

@@ -124,7 +124,7 @@ TEST(PlotMarks, PlaceClearAndRefuseTheNinetyFirst) {
     ASSERT_TRUE(marks.plot(at_200));
     marks.clear_last();
     marks.clear_last();  // takes back nothing more
-    ASSERT_EQ(marks.slots().size(), 3u);
+    ASSERT_EQ(marks.entries().size(), 3u);
     const std::vector<PlotMark> placed = marks.placed();
     ASSERT_EQ(placed.size(), 2u);
     EXPECT_EQ(placed[0].beam_x, 8.5);
@@ -162,7 +162,7 @@ TEST(PlotMarks, PlaceClearAndRefuseTheNinetyFirst) {
     for (int i = 0; i < 90; ++i)
         ASSERT_TRUE(full.plot(at_850));
     EXPECT_FALSE(full.plot(at_850));
-    EXPECT_EQ(full.slots().size(), 90u);
+    EXPECT_EQ(full.entries().size(), 90u);
 }
 
 }  // namespace
