@@ -1,5 +1,6 @@
 #include "ui/file_commands.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include "model/beam.h"
@@ -52,7 +53,10 @@ bool FileCommands::calculated_or_refuse() {
 }
 
 bool FileCommands::settle_unsaved_work() {
-    if (c_.file.calculated_flag != "y" || c_.workflow.save_state() == SaveState::Saved)
+    if (c_.file.calculated_flag != "y")
+        return true;
+    commit_edit();
+    if (c_.workflow.save_state() == SaveState::Saved)
         return true;
     const Message question{"Do you want to save file " + c_.file.current_file.string(),
                            std::string(kProgramTitle), MessageIcon::Question};
@@ -75,6 +79,7 @@ std::optional<fs::path> FileCommands::ask_save_path() {
 bool FileCommands::save() {
     if (!calculated_or_refuse())
         return false;
+    commit_edit();
     if (c_.file.current_file == c_.folder.untitled_beam()) {
         if (const std::optional<fs::path> path = ask_save_path())
             return save_to(*path);
@@ -85,6 +90,7 @@ bool FileCommands::save() {
 bool FileCommands::save_as() {
     if (!calculated_or_refuse())
         return false;
+    commit_edit();
     const std::optional<fs::path> path = ask_save_path();
     return path && save_to(*path);
 }
@@ -112,6 +118,14 @@ bool FileCommands::write() {
         return false;
     }
     return true;
+}
+
+// A field stores its value when it is left. A menu command does not take the focus, so the field
+// being typed in is left first: what the engineer sees is what is saved.
+void FileCommands::commit_edit() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && c_.main_window.isAncestorOf(focus))
+        focus->clearFocus();
 }
 
 void FileCommands::reset_to_new() {

@@ -48,6 +48,7 @@ class FileCommands {
 
   private:
     bool calculated_or_refuse();
+    void commit_edit();
     std::optional<std::filesystem::path> ask_save_path();
     // Makes `path` current with the caption that Save As gives it; writes; on failure the
     // earlier file stays current.

@@ -40,6 +40,7 @@ class FileCommandsTest : public QObject {
     void openFollowsTheUnitSystemOfTheFile();
     void refusedFileLeavesANewBeamAndAUsableWindow();
     void saveQuestionOnlyAfterAChange();
+    void saveTakesTheFieldBeingTyped();
     void commentsTravelInTheFile();
     void failedSaveKeepsTheOldFileAndTheBeamUnsaved();
     void exitRemovesTheTemporaryFiles();
@@ -270,6 +271,20 @@ void FileCommandsTest::saveQuestionOnlyAfterAChange() {
     QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
     QCOMPARE(file_lines(path).at(14), std::string("12"));
     QVERIFY(!window_->isVisible());
+}
+
+void FileCommandsTest::saveTakesTheFieldBeingTyped() {
+    const QString path = in_folder(QStringLiteral("beam.cb"));
+    open_file(QStringLiteral("beam.cb"), one_span_file("E"));
+    calculate();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitFor([this] { return window_->isActiveWindow(); }));
+    auto* length = widget<QLineEdit>(*window_, Control::spanlengthtext);
+    length->setFocus();
+    length->selectAll();
+    QTest::keyClicks(length, QStringLiteral("12"));  // typed, the field not left
+    trigger("mnuSave");
+    QCOMPARE(file_lines(path).at(14), std::string("12"));
 }
 
 void FileCommandsTest::commentsTravelInTheFile() {
