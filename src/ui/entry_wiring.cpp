@@ -11,13 +11,11 @@
 #include "ui/action_applier.h"
 #include "ui/control_map.h"
 #include "ui/text_encoding.h"
+#include "ui/typed_keys.h"
 #include "ui/workflow/entry_workflow.h"
 
 namespace spanlyx {
 namespace {
-
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 
 constexpr Control kButtons[] = {
     Control::Command7, Control::Command8, Control::nextjoint, Control::Command3, Control::Command4,
@@ -26,31 +24,6 @@ constexpr Control kButtons[] = {
 // The controls whose keys and focus the workflow sees.
 bool takes_events(Control control) {
     return is_text_field(control) || control == Control::Combo1 || control == Control::Check1;
-}
-
-// The character code of a typed key, as the field's key filter reads it; nothing for keys that
-// only move the cursor or edit (arrows, Delete, shortcuts), which the field handles itself.
-std::optional<int> key_code(const QKeyEvent& key) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    if (key.key() == Qt::Key_Backspace)
-        return kBackspace;
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return kEnter;
-    const QString text = key.text();
-    if (text.size() != 1)
-        return std::nullopt;
-    const char16_t code = text.at(0).unicode();
-    if (code < 0x20 || code == 0x7F)
-        return std::nullopt;
-    return static_cast<int>(code);
-}
-
-// A focus change caused by another window (a message box, a menu) is not the engineer leaving
-// or entering the field.
-bool engineer_moved_focus(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
 }
 
 }  // namespace
@@ -113,7 +86,7 @@ bool EntryWiring::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool EntryWiring::key_pressed(Control control, QEvent* event) {
-    const std::optional<int> code = key_code(*static_cast<QKeyEvent*>(event));
+    const std::optional<char16_t> code = typed_character(*static_cast<QKeyEvent*>(event));
     if (!code)
         return false;
     const KeyResult result = workflow_.key_typed(control, *code);
