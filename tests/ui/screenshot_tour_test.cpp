@@ -1,0 +1,161 @@
+// The tour behind the pictures of the README and the user guide: the example two-span beam
+// opened through File > Open, shown in the main window with its sketch, then calculated, with
+// the results window showing the extremes of beam theory. With SPANLYX_SCREENSHOT_DIR set, both
+// windows are saved there at a readable size (main-window.png, results-window.png).
+//
+// The beam is examples/two-span-uniform.cb: SPANLYX_EXAMPLES_DIR names the folder, else it is
+// looked for in the folders above the test program (a build folder inside the source tree).
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/diagram_area.h"
+#include "ui/entry_form.h"
+#include "ui/results_window.h"
+#include "ui/sketch_view.h"
+#include "ui/start_up.h"
+#include "ui_suites.h"
+#include "ui_test_support.h"
+
+namespace spanlyx::testing {
+namespace {
+
+const QString kExample = QStringLiteral("two-span-uniform.cb");
+const QSize kShotSize(1100, 760);
+
+// The example beam's path; empty when it cannot be found.
+QString example_path() {
+    const QString named = qEnvironmentVariable("SPANLYX_EXAMPLES_DIR");
+    if (!named.isEmpty())
+        return QDir(named).filePath(kExample);
+    QDir dir(QCoreApplication::applicationDirPath());
+    do {
+        const QString candidate = dir.filePath(QStringLiteral("examples/") + kExample);
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    } while (dir.cdUp());
+    return {};
+}
+
+QString label_text(const QWidget& window, const char* name) {
+    const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+// Saves the window when pictures are asked for, and checks that the picture was written.
+void save_picture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("SPANLYX_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
+    QFile::remove(file);
+    save_screenshot(window, name);
+    QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+}
+
+}  // namespace
+
+class ScreenshotTourTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void exampleBeamOpenedAndCalculated();
+
+  private:
+    std::unique_ptr<DataHome> home_;
+    std::unique_ptr<Harness> h_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void ScreenshotTourTest::init() {
+    home_ = std::make_unique<DataHome>();
+    home_->write_settings(settings_lines("E", "no"));
+    h_ = std::make_unique<Harness>();
+    window_ = start_up(h_->services);
+    QVERIFY(window_);
+    QVERIFY(show_active(*window_));
+}
+
+void ScreenshotTourTest::cleanup() {
+    window_.reset();
+    h_.reset();
+    home_.reset();
+}
+
+void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
+    const QString example = example_path();
+    if (example.isEmpty())
+        QSKIP("examples/two-span-uniform.cb not found; set SPANLYX_EXAMPLES_DIR");
+    QVERIFY2(QFileInfo::exists(example), qPrintable(example));
+
+    // File > Open, the dialog answered with the example.
+    h_->dialogs.paths.push_back(example);
+    window_->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(h_->dialogs.paths.empty());
+    QVERIFY(window_->isVisible());
+    QVERIFY(window_->windowTitle().endsWith(QStringLiteral("Current File: ") + kExample));
+    QCOMPARE(widget<QLineEdit>(*window_, Control::spans)->text().trimmed(), QStringLiteral("2"));
+    QCOMPARE(widget<QLineEdit>(*window_, Control::total_lengthtext)->text(),
+             QStringLiteral("40.00"));
+    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("1"));
+    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(),
+             QStringLiteral("Span Length (ft)"));
+    QCOMPARE(widget<QLineEdit>(*window_, Control::spanlengthtext)->text(), QStringLiteral("20.00"));
+    QVERIFY(window_->form().sketch()->drawn());
+
+    window_->resize(kShotSize);
+    QTRY_COMPARE(window_->size(), kShotSize);
+    QTest::qWait(50);
+    save_picture(*window_, QStringLiteral("main-window"));
+
+    // Calculate: the results window takes the place of the main window.
+    auto* calculate = widget<QPushButton>(*window_, Control::vm);
+    QVERIFY(calculate->isEnabled());
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QVERIFY(h_->prompter.shown.empty());
+    auto* results = window_->findChild<ResultsWindow*>();
+    QVERIFY(results && results->isVisible());
+    QVERIFY(!window_->isVisible());
+
+    // Two equal spans L = 20 ft under w = 1000 lb/ft: the support moment -wL^2/8, the span
+    // moment 9wL^2/128 at 3L/8, the shear 5wL/8 left of the middle support, and the deflection
+    // about wL^4/185EI = 0.103 in down (E = 29000000 psi, I = 500 in^4).
+    QCOMPARE(label_text(*results, "Labelmomentmin"), QStringLiteral("-50000"));
+    QCOMPARE(label_text(*results, "Labelmomentmax"), QStringLiteral(" 28125"));
+    QCOMPARE(label_text(*results, "Labelshearmin"), QStringLiteral("-12500"));
+    QCOMPARE(label_text(*results, "Labeldeflectionmin"), QStringLiteral("-0.103"));
+    QCOMPARE(label_text(*results, "Label11"), QStringLiteral("#"));
+    QCOMPARE(label_text(*results, "Label10"), QStringLiteral("ft-#"));
+    QCOMPARE(label_text(*results, "Label9"), QStringLiteral("in"));
+
+    // A read-out over the middle of span 1, for the picture: span 1, X 7.50, the largest
+    // sagging moment.
+    auto* span = results->findChild<QLineEdit*>(QStringLiteral("cursors"));
+    auto* x = results->findChild<QLineEdit*>(QStringLiteral("cursorx"));
+    span->setText(QStringLiteral("1"));
+    x->setText(QStringLiteral("7.50"));
+    QCOMPARE(results->findChild<QLineEdit*>(QStringLiteral("cursorm"))->text(),
+             QStringLiteral("28125.00"));
+
+    results->resize(kShotSize);
+    QTRY_COMPARE(results->size(), kShotSize);
+    for (DiagramId id : kDiagramIds)
+        QTRY_VERIFY(results->area(id).picture_fits());
+    save_picture(*results, QStringLiteral("results-window"));
+}
+
+std::unique_ptr<QObject> make_screenshot_tour_suite() {
+    return std::make_unique<ScreenshotTourTest>();
+}
+
+}  // namespace spanlyx::testing
+
+#include "screenshot_tour_test.moc"
