@@ -1,6 +1,5 @@
 #include "ui/file_commands.h"
 
-#include <QApplication>
 #include <QWidget>
 
 #include "model/beam.h"
@@ -11,6 +10,7 @@
 #include "ui/file_state.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
+#include "ui/workflow/controls.h"
 #include "ui/workflow/entry_workflow.h"
 
 namespace spanlyx {
@@ -123,9 +123,18 @@ bool FileCommands::write() {
 // A field stores its value when it is left. A menu command does not take the focus, so the field
 // being typed in is left first: what the engineer sees is what is saved.
 void FileCommands::commit_edit() {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && c_.main_window.isAncestorOf(focus))
+    QWidget* focus = c_.main_window.focusWidget();
+    if (focus == nullptr)
+        return;
+    if (focus->hasFocus()) {
         focus->clearFocus();
+        return;
+    }
+    // The main window is not the active one: its field lost the keyboard to another window
+    // without being left, so its leave rule runs here.
+    const std::optional<Control> control = control_from_name(focus->objectName().toStdString());
+    if (control && is_text_field(*control))
+        c_.apply(c_.workflow.field_left(*control));
 }
 
 void FileCommands::reset_to_new() {
