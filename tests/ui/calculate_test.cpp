@@ -68,27 +68,18 @@ class CalculateTest : public QObject {
     void type_span(const QString& length, const QString& inertia, const QString& modulus,
                    const QString& load);
     QString temp_file(const char* suffix) const {
-        return home_->folder() + QStringLiteral("/user1") + QString::fromLatin1(suffix);
+        return app_.home->folder() + QStringLiteral("/user1") + QString::fromLatin1(suffix);
     }
 
-    std::unique_ptr<DataHome> home_;
-    std::unique_ptr<Harness> h_;
-    std::unique_ptr<MainWindow> window_;
+    RunningProgram app_;
 };
 
 void CalculateTest::init() {
-    home_ = std::make_unique<DataHome>();
-    home_->write_settings(settings_lines("E", "no"));
-    h_ = std::make_unique<Harness>();
-    window_ = start_up(h_->services);
-    QVERIFY(window_);
-    QVERIFY(show_active(*window_));
+    QVERIFY(app_.start());
 }
 
 void CalculateTest::cleanup() {
-    window_.reset();
-    h_.reset();
-    home_.reset();
+    app_.stop();
 }
 
 void CalculateTest::type_span(const QString& length, const QString& inertia, const QString& modulus,
@@ -118,28 +109,28 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     enter(QStringLiteral("2"));
     type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
               QStringLiteral("1000"));
-    QVERIFY(window_->form().sketch()->drawn());
-    QVERIFY(!widget<QPushButton>(*window_, Control::vm)->isEnabled());
+    QVERIFY(app_.window->form().sketch()->drawn());
+    QVERIFY(!widget<QPushButton>(*app_.window, Control::vm)->isEnabled());
     // Leaving the moment value of span 1 moves on to span 2, which has no length yet.
     QVERIFY(tab_to(Control::momenttext));
     press(Qt::Key_Return);
-    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("2"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("2"));
     type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
               QStringLiteral("1000"));
-    QVERIFY(h_->prompter.shown.empty());
-    QCOMPARE(widget<QLineEdit>(*window_, Control::total_lengthtext)->text(),
+    QVERIFY(app_.h->prompter.shown.empty());
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::total_lengthtext)->text(),
              QStringLiteral("20.00"));
 
-    save_screenshot(*window_, QStringLiteral("main-window"));
+    save_screenshot(*app_.window, QStringLiteral("main-window"));
     QVERIFY(tab_to(Control::vm));
     press(Qt::Key_Space);
-    QVERIFY(h_->prompter.shown.empty());
-    QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
+    QVERIFY(app_.h->prompter.shown.empty());
+    QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
     // The results window replaces the main window, with the extremes of beam theory: the
     // hogging moment wL^2/8 over the middle support, the sagging 9wL^2/128 in each span.
-    ResultsWindow* results = window_->findChild<ResultsWindow*>();
+    ResultsWindow* results = app_.window->findChild<ResultsWindow*>();
     QVERIFY(results && results->isVisible());
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!app_.window->isVisible());
     QCOMPARE(results->windowTitle(), QStringLiteral("     SHEAR  -  MOMENT  -  DEFLECTION"));
     QCOMPARE(label_text(*results, "Labelmomentmin"), QStringLiteral("-12500"));
     QCOMPARE(label_text(*results, "Labelmomentmax"), QStringLiteral(" 7031"));
@@ -155,7 +146,7 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     // "Results" joins the pieces into a viewer; each press opens a new one.
     auto* results_button = results->findChild<QPushButton*>(QStringLiteral("Command3"));
     QTest::mouseClick(results_button, Qt::LeftButton);
-    const QList<ResultsViewer*> viewers = window_->findChildren<ResultsViewer*>();
+    const QList<ResultsViewer*> viewers = app_.window->findChildren<ResultsViewer*>();
     QCOMPARE(viewers.size(), 1);
     QVERIFY(viewers[0]->isVisible());
 
@@ -176,26 +167,26 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     // "Return" shows the main window again; a second Calculate from the keyboard opens a new
     // results window, whose "Results" opens a second viewer. The first keeps its text.
     QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(window_->isVisible());
+    QVERIFY(app_.window->isVisible());
     QVERIFY(QFileInfo::exists(temp_file("_contfile.tmp")));
-    QVERIFY(show_active(*window_));
-    widget<QWidget>(*window_, Control::ptext)->setFocus();
+    QVERIFY(show_active(*app_.window));
+    widget<QWidget>(*app_.window, Control::ptext)->setFocus();
     press(Qt::Key_Return, Qt::ControlModifier);
-    QTRY_COMPARE(window_->findChildren<ResultsWindow*>().size(), 1);
-    results = window_->findChild<ResultsWindow*>();
+    QTRY_COMPARE(app_.window->findChildren<ResultsWindow*>().size(), 1);
+    results = app_.window->findChild<ResultsWindow*>();
     QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
-    QCOMPARE(window_->findChildren<ResultsViewer*>().size(), 2);
+    QCOMPARE(app_.window->findChildren<ResultsViewer*>().size(), 2);
     QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
 
     // Exit removes the temporary files and closes every window.
-    window_->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
-    QVERIFY(!window_->isVisible());
-    QTRY_COMPARE(window_->findChildren<ResultsViewer*>().size(), 0);
+    app_.window->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
+    QVERIFY(!app_.window->isVisible());
+    QTRY_COMPARE(app_.window->findChildren<ResultsViewer*>().size(), 0);
     for (const char* suffix :
          {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
         QVERIFY2(!QFileInfo::exists(temp_file(suffix)), suffix);
     }
-    QVERIFY(QFileInfo::exists(home_->folder() + QStringLiteral("/sx.ini")));
+    QVERIFY(QFileInfo::exists(app_.home->folder() + QStringLiteral("/sx.ini")));
 }
 
 void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
@@ -205,18 +196,18 @@ void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
     QVERIFY(tab_to(Control::momenttext));
     press(Qt::Key_Tab);
     type_span(QStringLiteral("8"), QStringLiteral("50"), QString(), QStringLiteral("500"));
-    QVERIFY(h_->prompter.shown.empty());
-    auto* calculate = widget<QPushButton>(*window_, Control::vm);
+    QVERIFY(app_.h->prompter.shown.empty());
+    auto* calculate = widget<QPushButton>(*app_.window, Control::vm);
     QVERIFY(calculate->isEnabled());
     QTest::mouseClick(calculate, Qt::LeftButton);
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
-    for (const Message& message : h_->prompter.shown) {
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    for (const Message& message : app_.h->prompter.shown) {
         QCOMPARE(message.text, std::string("There is a Span E = 0. Please Check"));
         QCOMPARE(message.title, std::string("Continuous Beam Response"));
     }
     QCOMPARE(focused_control(), Control::spanetext);
-    QVERIFY(window_->findChildren<ResultsWindow*>().isEmpty());
-    QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
+    QVERIFY(app_.window->findChildren<ResultsWindow*>().isEmpty());
+    QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
     QVERIFY(!QFileInfo::exists(temp_file("_CONTOUT.TMP")));
 }
 
@@ -224,21 +215,21 @@ void CalculateTest::reportPiecesThatCannotBeWrittenAreReported() {
     enter(QStringLiteral("1"));
     type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
               QStringLiteral("1000"));
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
     // The data folder becomes a plain file after start-up: nothing can be written into it.
-    QVERIFY(QDir(home_->folder()).removeRecursively());
-    QFile blocker(home_->folder());
+    QVERIFY(QDir(app_.home->folder()).removeRecursively());
+    QFile blocker(app_.home->folder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    QTest::mouseClick(widget<QPushButton>(*window_, Control::vm), Qt::LeftButton);
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    const Message& failure = h_->prompter.shown[0];
+    QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    const Message& failure = app_.h->prompter.shown[0];
     QCOMPARE(failure.icon, MessageIcon::Critical);
     QVERIFY2(QString::fromStdString(failure.text).contains(QStringLiteral("user1_CONT01.TMP")),
              failure.text.c_str());
     // No results from pieces that were never written.
-    QVERIFY(window_->findChildren<ResultsWindow*>().isEmpty());
+    QVERIFY(app_.window->findChildren<ResultsWindow*>().isEmpty());
 }
 
 std::unique_ptr<QObject> make_calculate_suite() {

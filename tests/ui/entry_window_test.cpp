@@ -67,114 +67,108 @@ class EntryWindowTest : public QObject {
     void helpAndAboutOpenOnce();
 
   private:
-    std::unique_ptr<DataHome> home_;
-    std::unique_ptr<Harness> h_;
-    std::unique_ptr<MainWindow> window_;
+    RunningProgram app_;
 };
 
 void EntryWindowTest::init() {
-    home_ = std::make_unique<DataHome>();
-    home_->write_settings(settings_lines("E", "no"));
-    h_ = std::make_unique<Harness>();
-    window_ = start_up(h_->services);
-    QVERIFY(window_);
-    QVERIFY(show_active(*window_));
+    QVERIFY(app_.start());
     QCOMPARE(focused_control(), Control::spans);
 }
 
 void EntryWindowTest::cleanup() {
-    window_.reset();
-    h_.reset();
-    home_.reset();
+    app_.stop();
 }
 
 void EntryWindowTest::refusedKeysNeverReachTheField() {
     enter(QStringLiteral("2"));
     QCOMPARE(focused_control(), Control::spanlengthtext);
     type(QStringLiteral("1a2"));
-    QCOMPARE(widget<QLineEdit>(*window_, Control::spanlengthtext)->text(), QStringLiteral("12"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    QCOMPARE(h_->prompter.shown[0].text, std::string("Data Input was other than Numeric"));
-    QCOMPARE(h_->prompter.shown[0].title, std::string("Spanlyx"));
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanlengthtext)->text(),
+             QStringLiteral("12"));
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown[0].text, std::string("Data Input was other than Numeric"));
+    QCOMPARE(app_.h->prompter.shown[0].title, std::string("Spanlyx"));
 
     // Load values take a minus sign; their refusals carry the response title.
-    auto* load = widget<QLineEdit>(*window_, Control::ptext);
+    auto* load = widget<QLineEdit>(*app_.window, Control::ptext);
     load->setFocus();
     type(QStringLiteral("-5x"));
     QCOMPARE(load->text(), QStringLiteral("-5"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
-    QCOMPARE(h_->prompter.shown[1].title, std::string("Continuous Beam Response"));
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    QCOMPARE(app_.h->prompter.shown[1].title, std::string("Continuous Beam Response"));
 }
 
 void EntryWindowTest::enterMovesOnAndRunsTheLeaveRule() {
     // No spans: leaving the count reports it and the focus comes back.
     enter(QStringLiteral("0"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    QCOMPARE(h_->prompter.shown[0].text,
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown[0].text,
              std::string("The number of spans must be greater than 0 "));
     QCOMPARE(focused_control(), Control::spans);
 
     press(Qt::Key_Backspace);
     enter(QStringLiteral("3"));
     QCOMPARE(focused_control(), Control::spanlengthtext);
-    QVERIFY(widget<QWidget>(*window_, Control::nextjoint)->isEnabled());
-    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("1"));
+    QVERIFY(widget<QWidget>(*app_.window, Control::nextjoint)->isEnabled());
+    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
     // Leaving the span length stores it and shows the running total.
     enter(QStringLiteral("12.5"));
-    QCOMPARE(window_->beam().spans.at(0).length.value, 12.5);
-    QCOMPARE(widget<QLineEdit>(*window_, Control::total_lengthtext)->text(),
+    QCOMPARE(app_.window->beam().spans.at(0).length.value, 12.5);
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::total_lengthtext)->text(),
              QStringLiteral("12.50"));
     QCOMPARE(focused_control(), Control::moi);
     // Under the imperial systems an E below 30 is millions of psi, written back on leaving.
     press(Qt::Key_Tab);
     enter(QStringLiteral("29"));
-    QCOMPARE(widget<QLineEdit>(*window_, Control::spanetext)->text(), QStringLiteral("29000000"));
-    QCOMPARE(window_->beam().spans.at(0).modulus.value, 29000000.0);
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanetext)->text(),
+             QStringLiteral("29000000"));
+    QCOMPARE(app_.window->beam().spans.at(0).modulus.value, 29000000.0);
     QCOMPARE(focused_control(), Control::Combo1);
 
     // A span with more decimals than the system allows is reported and keeps the focus.
-    widget<QPushButton>(*window_, Control::Command7)->click();
-    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("2"));
+    widget<QPushButton>(*app_.window, Control::Command7)->click();
+    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("2"));
     QCOMPARE(focused_control(), Control::spanlengthtext);
     enter(QStringLiteral("12.015"));
-    QCOMPARE(h_->prompter.shown.back().text,
+    QCOMPARE(app_.h->prompter.shown.back().text,
              std::string("SPAN LENGTH decimal input to hundreths only (ex 12.01)"));
     QCOMPARE(focused_control(), Control::spanlengthtext);
-    QCOMPARE(widget<QLineEdit>(*window_, Control::spanlengthtext)->selectedText(),
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanlengthtext)->selectedText(),
              QStringLiteral("12.015"));
 }
 
 void EntryWindowTest::unitMenuChangesTheCaptions() {
-    auto* inches = window_->findChild<QAction*>(QStringLiteral("mnuEnglish2"));
+    auto* inches = app_.window->findChild<QAction*>(QStringLiteral("mnuEnglish2"));
     QVERIFY(inches);
     inches->trigger();
     QVERIFY(inches->isChecked());
-    QVERIFY(!window_->findChild<QAction*>(QStringLiteral("mnuEnglish"))->isChecked());
-    QCOMPARE(window_->beam().units, UnitSystem::E2);
-    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(),
+    QVERIFY(!app_.window->findChild<QAction*>(QStringLiteral("mnuEnglish"))->isChecked());
+    QCOMPARE(app_.window->beam().units, UnitSystem::E2);
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (in)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label11)->text(), QStringLiteral("X1(in)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label12)->text(), QStringLiteral("W1 (#/in)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label14)->text(), QStringLiteral("M (in-#)"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label11)->text(), QStringLiteral("X1(in)"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label12)->text(), QStringLiteral("W1 (#/in)"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label14)->text(), QStringLiteral("M (in-#)"));
     // I and E keep their imperial captions.
-    QCOMPARE(widget<QLabel>(*window_, Control::Label19)->text(),
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label19)->text(),
              QStringLiteral("Moment of Inertia (in^4)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label23)->text(), QStringLiteral("Span E (psi)"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(),
+             QStringLiteral("Span E (psi)"));
 
-    auto* millimetres = window_->findChild<QAction*>(QStringLiteral("mnumetric4"));
+    auto* millimetres = app_.window->findChild<QAction*>(QStringLiteral("mnumetric4"));
     millimetres->trigger();
     QVERIFY(!inches->isChecked());
-    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(),
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (mm)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label19)->text(),
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label19)->text(),
              QStringLiteral("Mom of Inertia (mm^4)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label8)->text(), QStringLiteral("P (N)"));
-    QVERIFY(h_->prompter.shown.empty());
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label8)->text(), QStringLiteral("P (N)"));
+    QVERIFY(app_.h->prompter.shown.empty());
 }
 
 void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
-    window_->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
-    auto* choice = window_->findChild<InertiaChoiceDialog*>();
+    app_.window->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    auto* choice = app_.window->findChild<InertiaChoiceDialog*>();
     QVERIFY(choice && choice->isVisible());
     QVERIFY(!choice->isModal());
     QCOMPARE(choice->windowTitle(), QStringLiteral("Choice for Calculation of Moment of Interia"));
@@ -186,45 +180,46 @@ void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
     QVERIFY(typed->isChecked());
 
     QTest::mouseClick(section, Qt::LeftButton);
-    QVERIFY(!window_->beam().inertia_entered);
+    QVERIFY(!app_.window->beam().inertia_entered);
     for (Control hidden : {Control::moi, Control::Label19})
-        QVERIFY(!widget<QWidget>(*window_, hidden)->isVisible());
+        QVERIFY(!widget<QWidget>(*app_.window, hidden)->isVisible());
     for (Control shown :
          {Control::spanwidthtext, Control::spandepthtext, Control::Label22, Control::Label21})
-        QVERIFY(widget<QWidget>(*window_, shown)->isVisible());
-    QCOMPARE(widget<QLabel>(*window_, Control::Label22)->text(), QStringLiteral("Span width (in)"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label21)->text(),
+        QVERIFY(widget<QWidget>(*app_.window, shown)->isVisible());
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label22)->text(),
+             QStringLiteral("Span width (in)"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label21)->text(),
              QStringLiteral("Span Depth  (in)"));
 
     // "Return" closes it; opened again it is the same window with the b, d option chosen.
     QTest::mouseClick(choice->findChild<QPushButton*>(QStringLiteral("Return")), Qt::LeftButton);
     QVERIFY(!choice->isVisible());
-    window_->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
-    QCOMPARE(window_->findChildren<InertiaChoiceDialog*>().size(), 1);
+    app_.window->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    QCOMPARE(app_.window->findChildren<InertiaChoiceDialog*>().size(), 1);
     QVERIFY(choice->isVisible());
     QVERIFY(section->isChecked());
     QTest::mouseClick(typed, Qt::LeftButton);
-    QVERIFY(window_->beam().inertia_entered);
-    QVERIFY(widget<QWidget>(*window_, Control::moi)->isVisible());
-    QVERIFY(!widget<QWidget>(*window_, Control::spanwidthtext)->isVisible());
+    QVERIFY(app_.window->beam().inertia_entered);
+    QVERIFY(widget<QWidget>(*app_.window, Control::moi)->isVisible());
+    QVERIFY(!widget<QWidget>(*app_.window, Control::spanwidthtext)->isVisible());
 }
 
 void EntryWindowTest::firstSpanOptionWritesTheSettingsAtOnce() {
     const auto settings_line = [this](int number) {
-        QFile file(home_->folder() + QStringLiteral("/sx.ini"));
+        QFile file(app_.home->folder() + QStringLiteral("/sx.ini"));
         if (!file.open(QIODevice::ReadOnly))
             return QByteArray("missing");
         return file.readAll().split('\n').value(number - 1).trimmed();
     };
     enter(QStringLiteral("1"));
     enter(QStringLiteral("10"));
-    window_->findChild<QAction*>(QStringLiteral("mnumetric3"))->trigger();
+    app_.window->findChild<QAction*>(QStringLiteral("mnumetric3"))->trigger();
     QCOMPARE(settings_line(20), QByteArray("no"));
-    auto* first_span = widget<QAbstractButton>(*window_, Control::Check1);
+    auto* first_span = widget<QAbstractButton>(*app_.window, Control::Check1);
     first_span->setFocus();
     press(Qt::Key_Space);
     QVERIFY(first_span->isChecked());
-    QVERIFY(window_->beam().use_first_span_ei);
+    QVERIFY(app_.window->beam().use_first_span_ei);
     // The file follows at once, with the unit system chosen since start-up.
     QCOMPARE(settings_line(20), QByteArray("yes"));
     QCOMPARE(settings_line(3), QByteArray("M3"));
@@ -234,11 +229,11 @@ void EntryWindowTest::firstSpanOptionWritesTheSettingsAtOnce() {
     press(Qt::Key_Return);
     QVERIFY(!first_span->isChecked());
     QCOMPARE(focused_control(), Control::uniforms);
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
 }
 
 void EntryWindowTest::sketchFollowsTheSpansEntered() {
-    SketchView* sketch = window_->form().sketch();
+    SketchView* sketch = app_.window->form().sketch();
     QCOMPARE(sketch->objectName(), QStringLiteral("loading"));
     QVERIFY(!sketch->drawn());
     QCOMPARE(dark_pixels(*sketch), 0);
@@ -249,7 +244,7 @@ void EntryWindowTest::sketchFollowsTheSpansEntered() {
     QVERIFY(dark_pixels(*sketch) > 0);  // the beam line and its two pins
     QCOMPARE(red_pixels(*sketch), 0);   // no load yet
 
-    auto* count = widget<QLineEdit>(*window_, Control::points);
+    auto* count = widget<QLineEdit>(*app_.window, Control::points);
     count->setFocus();
     enter(QStringLiteral("1"));
     QCOMPARE(focused_control(), Control::pxtext);
@@ -259,11 +254,11 @@ void EntryWindowTest::sketchFollowsTheSpansEntered() {
 
     // The sketch is drawn to the size of the picture.
     const int before = dark_pixels(*sketch);
-    window_->resize(window_->width() + 300, window_->height());
+    app_.window->resize(app_.window->width() + 300, app_.window->height());
     QTRY_VERIFY(dark_pixels(*sketch) > before);
 
     // A new number of spans empties it until the spans add up again.
-    auto* spans = widget<QLineEdit>(*window_, Control::spans);
+    auto* spans = widget<QLineEdit>(*app_.window, Control::spans);
     spans->setFocus();
     type(QStringLiteral("2"));
     QVERIFY(!sketch->drawn());
@@ -271,17 +266,17 @@ void EntryWindowTest::sketchFollowsTheSpansEntered() {
 }
 
 void EntryWindowTest::helpAndAboutOpenOnce() {
-    auto* contents = window_->findChild<QAction*>(QStringLiteral("mnucontents"));
+    auto* contents = app_.window->findChild<QAction*>(QStringLiteral("mnucontents"));
     contents->trigger();
     contents->trigger();
-    QCOMPARE(window_->findChildren<HelpWindow*>().size(), 1);
-    HelpWindow* help = window_->findChild<HelpWindow*>();
+    QCOMPARE(app_.window->findChildren<HelpWindow*>().size(), 1);
+    HelpWindow* help = app_.window->findChild<HelpWindow*>();
     QVERIFY(help->isVisible());
     QVERIFY(help->text().contains(QStringLiteral("Entering a beam")));
     QVERIFY(help->text().contains(QStringLiteral("Calculate")));
 
-    window_->findChild<QAction*>(QStringLiteral("mnuabout"))->trigger();
-    auto* about = window_->findChild<AboutDialog*>();
+    app_.window->findChild<QAction*>(QStringLiteral("mnuabout"))->trigger();
+    auto* about = app_.window->findChild<AboutDialog*>();
     QVERIFY(about && about->isVisible());
     QString shown;
     for (const QLabel* label : about->findChildren<QLabel*>())

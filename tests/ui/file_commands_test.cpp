@@ -47,73 +47,64 @@ class FileCommandsTest : public QObject {
 
   private:
     void trigger(const char* item) {
-        window_->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        app_.window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
-    QString in_folder(const QString& name) const { return home_->folder() + '/' + name; }
+    QString in_folder(const QString& name) const { return app_.home->folder() + '/' + name; }
     // Opens the one-span beam written under `name` in the data folder.
     void open_file(const QString& name, const std::string& bytes) {
         write_file(in_folder(name), bytes);
-        h_->dialogs.paths.push_back(in_folder(name));
+        app_.h->dialogs.paths.push_back(in_folder(name));
         trigger("mnuOpen");
     }
     // The results window took the keyboard: back to the main window to type a new length and
     // move on, which stores it.
     void change_span_length() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitFor([this] { return window_->isActiveWindow(); }));
-        widget<QWidget>(*window_, Control::spanlengthtext)->setFocus();
+        app_.window->activateWindow();
+        QVERIFY(QTest::qWaitFor([this] { return app_.window->isActiveWindow(); }));
+        widget<QWidget>(*app_.window, Control::spanlengthtext)->setFocus();
         enter(QStringLiteral("12"));
-        QCOMPARE(line_text(*window_, Control::spanlengthtext), QStringLiteral("12"));
+        QCOMPARE(line_text(*app_.window, Control::spanlengthtext), QStringLiteral("12"));
     }
     // Calculate, then "Return" from the results window to the main window.
     void calculate() {
-        auto* button = widget<QPushButton>(*window_, Control::vm);
+        auto* button = widget<QPushButton>(*app_.window, Control::vm);
         QVERIFY(button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(window_->file_state().calculated_flag, std::string("y"));
-        auto* results = window_->findChild<ResultsWindow*>();
+        QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
+        auto* results = app_.window->findChild<ResultsWindow*>();
         QVERIFY(results);
         if (show_results)
             QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")),
                               Qt::LeftButton);
         QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
-        QVERIFY(window_->isVisible());
+        QVERIFY(app_.window->isVisible());
     }
 
     bool show_results = false;  // "Results" pressed before "Return"
-    std::unique_ptr<DataHome> home_;
-    std::unique_ptr<Harness> h_;
-    std::unique_ptr<MainWindow> window_;
+    RunningProgram app_;
 };
 
 void FileCommandsTest::init() {
-    home_ = std::make_unique<DataHome>();
-    home_->write_settings(settings_lines("E", "no"));
-    h_ = std::make_unique<Harness>();
-    window_ = start_up(h_->services);
-    QVERIFY(window_);
-    QVERIFY(show_active(*window_));
+    QVERIFY(app_.start());
 }
 
 void FileCommandsTest::cleanup() {
-    window_.reset();
-    h_.reset();
-    home_.reset();
+    app_.stop();
 }
 
 void FileCommandsTest::saveBeforeCalculateIsRefused() {
-    widget<QWidget>(*window_, Control::ptext)->setFocus();
+    widget<QWidget>(*app_.window, Control::ptext)->setFocus();
     for (const char* item : {"mnuSave", "mnuSaveas"}) {
-        h_->prompter.shown.clear();
-        h_->dialogs.paths = {in_folder(QStringLiteral("never.cb"))};
+        app_.h->prompter.shown.clear();
+        app_.h->dialogs.paths = {in_folder(QStringLiteral("never.cb"))};
         trigger(item);
-        QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-        QCOMPARE(h_->prompter.shown[0],
+        QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+        QCOMPARE(app_.h->prompter.shown[0],
                  (Message{"You Must Calculate Input Before Saving It", "Continuous Beam Response",
                           MessageIcon::Information}));
         QCOMPARE(focused_control(), Control::spans);
-        QCOMPARE(h_->dialogs.paths.size(), std::size_t{1});  // no dialog was shown
+        QCOMPARE(app_.h->dialogs.paths.size(), std::size_t{1});  // no dialog was shown
     }
     QVERIFY(!QFileInfo::exists(in_folder(QStringLiteral("user1_untitled.cb"))));
 }
@@ -129,27 +120,27 @@ void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     press(Qt::Key_Return);
     for (const char* value : {"1", "0", "1000", "10", "1000"})
         enter(QString::fromLatin1(value));
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
     calculate();
     const QString untitled = in_folder(QStringLiteral("user1_untitled.cb"));
-    const QString title = window_->windowTitle();
+    const QString title = app_.window->windowTitle();
 
     // The Save As dialog cancelled: the beam still goes to the untitled file.
     trigger("mnuSave");
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
     QVERIFY(QFileInfo::exists(untitled));
     QCOMPARE(file_lines(untitled).at(5), std::string("E"));
-    QCOMPARE(window_->windowTitle(), title);
-    QCOMPARE(window_->workflow().save_state(), SaveState::Saved);
+    QCOMPARE(app_.window->windowTitle(), title);
+    QCOMPARE(app_.window->workflow().save_state(), SaveState::Saved);
 
     // Named in the dialog: the file is written there and the caption shows its name.
     const QString named = in_folder(QStringLiteral("girder.cb"));
-    h_->dialogs.paths.push_back(named);
+    app_.h->dialogs.paths.push_back(named);
     trigger("mnuSave");
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(read_file(named), read_file(untitled));
-    QCOMPARE(window_->windowTitle(), kPrefix + QStringLiteral("   Current File: girder.cb"));
-    QCOMPARE(QString::fromStdString(window_->file_state().current_file.string()), named);
+    QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("   Current File: girder.cb"));
+    QCOMPARE(QString::fromStdString(app_.window->file_state().current_file.string()), named);
 }
 
 void FileCommandsTest::openFollowsTheUnitSystemOfTheFile_data() {
@@ -189,24 +180,24 @@ void FileCommandsTest::openFollowsTheUnitSystemOfTheFile() {
     QFETCH(QString, length_caption);
     QFETCH(QString, modulus_caption);
     open_file(QStringLiteral("beam.cb"), one_span_file(tag.toStdString()));
-    QVERIFY(h_->prompter.shown.empty());
-    QCOMPARE(window_->windowTitle(), kPrefix + QStringLiteral("  Current File: beam.cb"));
-    QVERIFY(window_->findChild<QAction*>(item)->isChecked());
-    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(), length_caption);
-    QCOMPARE(widget<QLabel>(*window_, Control::Label23)->text(), modulus_caption);
+    QVERIFY(app_.h->prompter.shown.empty());
+    QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("  Current File: beam.cb"));
+    QVERIFY(app_.window->findChild<QAction*>(item)->isChecked());
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(), length_caption);
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(), modulus_caption);
     // Span 1 and joint 1 as the file holds them; I and E back in entry units.
-    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("1"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Jointnumber)->text(), QStringLiteral("1"));
-    QCOMPARE(line_text(*window_, Control::spanlengthtext), QStringLiteral("10.00"));
-    QCOMPARE(line_text(*window_, Control::moi), QStringLiteral("12.5000"));
-    QCOMPARE(line_text(*window_, Control::spanetext), QStringLiteral("200.00"));
-    QCOMPARE(line_text(*window_, Control::uniforms), QStringLiteral("1"));
-    QCOMPARE(line_text(*window_, Control::uniformtext), QStringLiteral("1000.00"));
-    QCOMPARE(line_text(*window_, Control::points), QString());  // a count of 0 shows empty
-    QVERIFY(widget<QRadioButton>(*window_, Control::jyfixed)->isChecked());
-    QVERIFY(widget<QRadioButton>(*window_, Control::jzfixed)->isChecked());
-    QCOMPARE(window_->file_state().calculated_flag, std::string("n"));
-    QCOMPARE(window_->beam().units == UnitSystem::E2, tag == QStringLiteral("E2"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Jointnumber)->text(), QStringLiteral("1"));
+    QCOMPARE(line_text(*app_.window, Control::spanlengthtext), QStringLiteral("10.00"));
+    QCOMPARE(line_text(*app_.window, Control::moi), QStringLiteral("12.5000"));
+    QCOMPARE(line_text(*app_.window, Control::spanetext), QStringLiteral("200.00"));
+    QCOMPARE(line_text(*app_.window, Control::uniforms), QStringLiteral("1"));
+    QCOMPARE(line_text(*app_.window, Control::uniformtext), QStringLiteral("1000.00"));
+    QCOMPARE(line_text(*app_.window, Control::points), QString());  // a count of 0 shows empty
+    QVERIFY(widget<QRadioButton>(*app_.window, Control::jyfixed)->isChecked());
+    QVERIFY(widget<QRadioButton>(*app_.window, Control::jzfixed)->isChecked());
+    QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
+    QCOMPARE(app_.window->beam().units == UnitSystem::E2, tag == QStringLiteral("E2"));
 }
 
 void FileCommandsTest::refusedFileLeavesANewBeamAndAUsableWindow() {
@@ -214,28 +205,28 @@ void FileCommandsTest::refusedFileLeavesANewBeamAndAUsableWindow() {
     std::string lower = one_span_file("E");
     lower.replace(lower.find("\r\nE\r\n"), 5, "\r\ne\r\n");
     open_file(QStringLiteral("lower.cb"), lower);
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    QCOMPARE(h_->prompter.shown[0],
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown[0],
              (Message{"The Data file Does not Contain a Metric or English Tag Aborting open",
                       "Continuous Beam Response", MessageIcon::Information}));
-    QVERIFY(window_->isVisible());
-    QVERIFY(window_->beam().spans.empty());
-    QCOMPARE(line_text(*window_, Control::spans), QString());
-    QCOMPARE(line_text(*window_, Control::spanlengthtext), QString());
-    QCOMPARE(window_->windowTitle(), kPrefix + QStringLiteral("  Current File: ") +
-                                         in_folder(QStringLiteral("user1_untitled.cb")));
+    QVERIFY(app_.window->isVisible());
+    QVERIFY(app_.window->beam().spans.empty());
+    QCOMPARE(line_text(*app_.window, Control::spans), QString());
+    QCOMPARE(line_text(*app_.window, Control::spanlengthtext), QString());
+    QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("  Current File: ") +
+                                             in_folder(QStringLiteral("user1_untitled.cb")));
 
     // A file cut short is refused with the line where it ends.
     const std::string whole = one_span_file("E");
     open_file(QStringLiteral("short.cb"), whole.substr(0, whole.find("member E  ")));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
-    QVERIFY(h_->prompter.shown[1].text.starts_with("Line 18: "));
-    QVERIFY(window_->beam().spans.empty());
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    QVERIFY(app_.h->prompter.shown[1].text.starts_with("Line 18: "));
+    QVERIFY(app_.window->beam().spans.empty());
 
     // The window goes on working: a good file opens.
     open_file(QStringLiteral("good.cb"), one_span_file("M"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
-    QCOMPARE(line_text(*window_, Control::spanetext), QStringLiteral("200.00"));
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    QCOMPARE(line_text(*app_.window, Control::spanetext), QStringLiteral("200.00"));
 }
 
 void FileCommandsTest::saveQuestionOnlyAfterAChange() {
@@ -243,43 +234,43 @@ void FileCommandsTest::saveQuestionOnlyAfterAChange() {
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
     calculate();
     trigger("mnuSave");
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
     // Saved, nothing changed since: New asks nothing.
     trigger("mnuNew");
-    QVERIFY(h_->prompter.shown.empty());
-    QCOMPARE(window_->file_state().calculated_flag, std::string("n"));
+    QVERIFY(app_.h->prompter.shown.empty());
+    QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
 
     open_file(QStringLiteral("beam.cb"), read_file(path));
     calculate();
     trigger("mnuSave");
     change_span_length();
     trigger("mnuNew");
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    QCOMPARE(h_->prompter.shown[0], (Message{"Do you want to save file " + path.toStdString(),
-                                             "Spanlyx", MessageIcon::Question}));
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown[0], (Message{"Do you want to save file " + path.toStdString(),
+                                                 "Spanlyx", MessageIcon::Question}));
     // Answered No (the recording prompter's default): nothing written, the beam is new.
     QCOMPARE(file_lines(path).at(14), std::string("10.00"));
-    QVERIFY(window_->beam().spans.empty());
+    QVERIFY(app_.window->beam().spans.empty());
 
     // Exit after a change asks too; Yes saves before the program ends.
     open_file(QStringLiteral("beam.cb"), read_file(path));
     calculate();
     change_span_length();
-    h_->prompter.shown.clear();
-    h_->prompter.answers = {PromptAnswer::Yes};
+    app_.h->prompter.shown.clear();
+    app_.h->prompter.answers = {PromptAnswer::Yes};
     trigger("mnuQuit");
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(file_lines(path).at(14), std::string("12"));
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!app_.window->isVisible());
 }
 
 void FileCommandsTest::saveTakesTheFieldBeingTyped() {
     const QString path = in_folder(QStringLiteral("beam.cb"));
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
     calculate();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitFor([this] { return window_->isActiveWindow(); }));
-    auto* length = widget<QLineEdit>(*window_, Control::spanlengthtext);
+    app_.window->activateWindow();
+    QVERIFY(QTest::qWaitFor([this] { return app_.window->isActiveWindow(); }));
+    auto* length = widget<QLineEdit>(*app_.window, Control::spanlengthtext);
     length->setFocus();
     length->selectAll();
     QTest::keyClicks(length, QStringLiteral("12"));  // typed, the field not left
@@ -290,7 +281,7 @@ void FileCommandsTest::saveTakesTheFieldBeingTyped() {
 void FileCommandsTest::commentsTravelInTheFile() {
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
     trigger("mnucomment");
-    auto* comments = window_->findChild<CommentsWindow*>();
+    auto* comments = app_.window->findChild<CommentsWindow*>();
     QVERIFY(comments && comments->isVisible());
     QCOMPARE(comments->windowTitle(), QStringLiteral("Comments for Input and Output Files"));
     comments->findChild<QLineEdit*>(QStringLiteral("Text1"))
@@ -302,7 +293,7 @@ void FileCommandsTest::commentsTravelInTheFile() {
 
     calculate();
     const QString path = in_folder(QStringLiteral("noted.cb"));
-    h_->dialogs.paths.push_back(path);
+    app_.h->dialogs.paths.push_back(path);
     trigger("mnuSaveas");
     const std::vector<std::string> lines = file_lines(path);
     QCOMPARE(lines.at(2), std::string(" 2 "));
@@ -313,14 +304,14 @@ void FileCommandsTest::commentsTravelInTheFile() {
     // New empties the comments; opening the file fills comments 1 and 2.
     trigger("mnuNew");
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QString());
-    h_->dialogs.paths.push_back(path);
+    app_.h->dialogs.paths.push_back(path);
     trigger("mnuOpen");
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
              QStringLiteral("Caf\u00e9 floor"));
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
              QStringLiteral("Grid B"));
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("text3"))->text(), QString());
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
 }
 
 void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
@@ -330,38 +321,38 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     // The chosen name is a folder.
     const QString folder = in_folder(QStringLiteral("taken.cb"));
     QVERIFY(QDir().mkdir(folder));
-    h_->dialogs.paths.push_back(folder);
+    app_.h->dialogs.paths.push_back(folder);
     trigger("mnuSaveas");
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    QCOMPARE(h_->prompter.shown[0].title, std::string("Continuous Beam Response"));
-    QVERIFY(h_->prompter.shown[0].text.find(folder.toStdString()) != std::string::npos);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown[0].title, std::string("Continuous Beam Response"));
+    QVERIFY(app_.h->prompter.shown[0].text.find(folder.toStdString()) != std::string::npos);
     QVERIFY(QFileInfo(folder).isDir());
-    QCOMPARE(window_->workflow().save_state(), SaveState::Unsaved);
-    QCOMPARE(window_->windowTitle(),
+    QCOMPARE(app_.window->workflow().save_state(), SaveState::Unsaved);
+    QCOMPARE(app_.window->windowTitle(),
              kPrefix + QStringLiteral("  Current File: ") + in_folder(QStringLiteral("beam.cb")));
 
     // An existing file whose name leaves no room for the temporary beside it: the system refuses
     // the temporary, and the file keeps its old content.
     const QString old_file = in_folder(QString(250, QLatin1Char('k')) + QStringLiteral(".cb"));
     write_file(old_file, "the last good copy\r\n");
-    h_->dialogs.paths.push_back(old_file);
+    app_.h->dialogs.paths.push_back(old_file);
     trigger("mnuSaveas");
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
-    QVERIFY(h_->prompter.shown[1].text.find(old_file.toStdString()) != std::string::npos);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    QVERIFY(app_.h->prompter.shown[1].text.find(old_file.toStdString()) != std::string::npos);
     QCOMPARE(read_file(old_file), std::string("the last good copy\r\n"));
-    QCOMPARE(window_->workflow().save_state(), SaveState::Unsaved);
+    QCOMPARE(app_.window->workflow().save_state(), SaveState::Unsaved);
 
     // Exit asks again.
     trigger("mnuQuit");
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{3});
-    QCOMPARE(h_->prompter.shown[2].icon, MessageIcon::Question);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{3});
+    QCOMPARE(app_.h->prompter.shown[2].icon, MessageIcon::Question);
 }
 
 void FileCommandsTest::exitRemovesTheTemporaryFiles() {
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
     show_results = true;
     calculate();
-    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(app_.h->prompter.shown.empty());
     const char* removed[] = {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP",
                              "_cont10.tmp"};
     for (const char* suffix : removed)
@@ -369,11 +360,11 @@ void FileCommandsTest::exitRemovesTheTemporaryFiles() {
     const QString snapshot = in_folder(QStringLiteral("user1_contfile.tmp"));
     QVERIFY(QFileInfo::exists(snapshot));  // written when the results window was left
     trigger("mnuQuit");
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});  // the save question, answered No
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});  // the save question, answered No
     for (const char* suffix : removed)
         QVERIFY2(!QFileInfo::exists(in_folder(QStringLiteral("user1") + suffix)), suffix);
     QVERIFY(QFileInfo::exists(snapshot));
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!app_.window->isVisible());
 }
 
 std::unique_ptr<QObject> make_file_commands_suite() {

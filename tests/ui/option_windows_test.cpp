@@ -40,8 +40,8 @@ class OptionWindowsTest : public QObject {
 
   private:
     QWidget* open_window(const char* item, const char* name) {
-        window_->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-        auto* shown = window_->findChild<QWidget*>(QString::fromLatin1(name));
+        app_.window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        auto* shown = app_.window->findChild<QWidget*>(QString::fromLatin1(name));
         // Offscreen, the window's handle may report itself active before the application does.
         if (!shown || !QTest::qWaitFor([shown] { return shown->isActiveWindow(); }))
             return nullptr;
@@ -49,38 +49,29 @@ class OptionWindowsTest : public QObject {
     }
     // Opens the one-span beam, calculates and gives the text of the results file.
     QString results_of_a_calculation() {
-        const QString path = home_->folder() + QStringLiteral("/beam.cb");
+        const QString path = app_.home->folder() + QStringLiteral("/beam.cb");
         write_file(path, one_span_file("E"));
-        h_->dialogs.paths.push_back(path);
-        window_->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
-        QTest::mouseClick(widget<QPushButton>(*window_, Control::vm), Qt::LeftButton);
-        auto* results = window_->findChild<ResultsWindow*>();
+        app_.h->dialogs.paths.push_back(path);
+        app_.window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+        QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
+        auto* results = app_.window->findChild<ResultsWindow*>();
         if (!results)
             return {};
         QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")),
                           Qt::LeftButton);
-        const QList<ResultsViewer*> viewers = window_->findChildren<ResultsViewer*>();
+        const QList<ResultsViewer*> viewers = app_.window->findChildren<ResultsViewer*>();
         return viewers.isEmpty() ? QString() : viewers.last()->text();
     }
 
-    std::unique_ptr<DataHome> home_;
-    std::unique_ptr<Harness> h_;
-    std::unique_ptr<MainWindow> window_;
+    RunningProgram app_;
 };
 
 void OptionWindowsTest::init() {
-    home_ = std::make_unique<DataHome>();
-    home_->write_settings(settings_lines("E", "no"));
-    h_ = std::make_unique<Harness>();
-    window_ = start_up(h_->services);
-    QVERIFY(window_);
-    QVERIFY(show_active(*window_));
+    QVERIFY(app_.start());
 }
 
 void OptionWindowsTest::cleanup() {
-    window_.reset();
-    h_.reset();
-    home_.reset();
+    app_.stop();
 }
 
 void OptionWindowsTest::decimalsReachTheReportAndTheSettingsFile() {
@@ -96,7 +87,7 @@ void OptionWindowsTest::decimalsReachTheReportAndTheSettingsFile() {
     // Loads take "1" to "5": "6" is refused before it reaches the box.
     box("Text1")->setFocus();
     type(QStringLiteral("63"));
-    QCOMPARE(h_->prompter.shown,
+    QCOMPARE(app_.h->prompter.shown,
              std::vector<Message>{response("Data Input was other than Numeric")});
     QCOMPARE(box("Text1")->text(), QStringLiteral("3"));
     // Shear "12" is over the limit: said when the box is left, and the focus stays.
@@ -104,25 +95,26 @@ void OptionWindowsTest::decimalsReachTheReportAndTheSettingsFile() {
     QCOMPARE(QApplication::focusWidget(), box("Text2"));
     type(QStringLiteral("12"));
     press(Qt::Key_Tab);
-    QCOMPARE(h_->prompter.shown.back(), response("Max 5 decimal places to the Right"));
+    QCOMPARE(app_.h->prompter.shown.back(), response("Max 5 decimal places to the Right"));
     QCOMPARE(QApplication::focusWidget(), box("Text2"));
-    QCOMPARE(window_->settings().shear_decimals, 1);  // 12 never becomes a setting
+    QCOMPARE(app_.window->settings().shear_decimals, 1);  // 12 never becomes a setting
     type(QStringLiteral("4"));
     // Deflection takes "6", refuses "7" with its own message, and stops at 6.
     box("text4")->setFocus();
     type(QStringLiteral("7"));
-    QCOMPARE(h_->prompter.shown.back(),
+    QCOMPARE(app_.h->prompter.shown.back(),
              response("Data Input was other than Numeric or your integer is > 6"));
     type(QStringLiteral("16"));
     press(Qt::Key_Tab);
-    QCOMPARE(h_->prompter.shown.back(), response("Max 6 decimal places to the Right"));
+    QCOMPARE(app_.h->prompter.shown.back(), response("Max 6 decimal places to the Right"));
     QCOMPARE(QApplication::focusWidget(), box("text4"));
     type(QStringLiteral("6"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{4});
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{4});
 
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
     QVERIFY(!form->isVisible());
-    const std::vector<std::string> ini = file_lines(home_->folder() + QStringLiteral("/sx.ini"));
+    const std::vector<std::string> ini =
+        file_lines(app_.home->folder() + QStringLiteral("/sx.ini"));
     QCOMPARE(ini.at(9), std::string("3"));
     QCOMPARE(ini.at(11), std::string("4"));
     QCOMPARE(ini.at(13), std::string("2"));
@@ -161,10 +153,10 @@ void OptionWindowsTest::extraOutputReachesTheResultsFile() {
     QVERIFY(interval->isEnabled() && shown("Label2") && shown("Label3"));
     interval->setFocus();
     type(QStringLiteral("2a"));
-    QCOMPARE(h_->prompter.shown,
+    QCOMPARE(app_.h->prompter.shown,
              std::vector<Message>{response("Data Input was other than Numeric")});
     QCOMPARE(interval->text(), QStringLiteral("2"));
-    QCOMPARE(window_->session().options().interval_step, 2.0);
+    QCOMPARE(app_.window->session().options().interval_step, 2.0);
     type(QStringLiteral(".5"));
     press(Qt::Key_Return);
     QCOMPARE(interval->text(), QStringLiteral("2.50"));
@@ -176,7 +168,7 @@ void OptionWindowsTest::extraOutputReachesTheResultsFile() {
     // Interval No empties its box; the note stays while specific X is on.
     QTest::mouseClick(button("Option6"), Qt::LeftButton);
     QCOMPARE(interval->text(), QString());
-    QCOMPARE(window_->session().options().interval_step, 0.0);
+    QCOMPARE(app_.window->session().options().interval_step, 0.0);
     QVERIFY(!shown("Label2") && shown("Label3"));
     QTest::mouseClick(button("Option5"), Qt::LeftButton);
     interval->setFocus();
@@ -205,21 +197,21 @@ void OptionWindowsTest::extraOutputReachesTheResultsFile() {
 }
 
 void OptionWindowsTest::saveUnitsOptionWritesTheUnitSystem() {
-    window_->findChild<QAction*>(QStringLiteral("mnuEnglish2"))->trigger();
-    window_->findChild<QAction*>(QStringLiteral("mnu_saveini"))->trigger();
-    QVERIFY(h_->prompter.shown.empty());
-    QCOMPARE(file_lines(home_->folder() + QStringLiteral("/sx.ini")).at(2), std::string("E2"));
-    QCOMPARE(window_->beam().units, UnitSystem::E2);
+    app_.window->findChild<QAction*>(QStringLiteral("mnuEnglish2"))->trigger();
+    app_.window->findChild<QAction*>(QStringLiteral("mnu_saveini"))->trigger();
+    QVERIFY(app_.h->prompter.shown.empty());
+    QCOMPARE(file_lines(app_.home->folder() + QStringLiteral("/sx.ini")).at(2), std::string("E2"));
+    QCOMPARE(app_.window->beam().units, UnitSystem::E2);
 }
 
 void OptionWindowsTest::sectionsShowIAndEAndReportProblems() {
-    const QString file = home_->folder() + QStringLiteral("/sections.dat");
+    const QString file = app_.home->folder() + QStringLiteral("/sections.dat");
     // Missing: the message names the file.
     QWidget* sections = open_window("mnusection2", "Form23");
     QVERIFY(sections);
     QCOMPARE(sections->windowTitle(), QStringLiteral("Choose or Define Sections"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-    QVERIFY(h_->prompter.shown[0].text.find(file.toStdString()) != std::string::npos);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    QVERIFY(app_.h->prompter.shown[0].text.find(file.toStdString()) != std::string::npos);
     sections->close();
 
     write_file(file,
@@ -236,7 +228,7 @@ void OptionWindowsTest::sectionsShowIAndEAndReportProblems() {
              QStringLiteral("53.8"));
     QCOMPARE(sections->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
              QStringLiteral("29000000"));
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     sections->close();
 
     // More than the window holds: the first 100 are listed and the window says so.
@@ -246,8 +238,8 @@ void OptionWindowsTest::sectionsShowIAndEAndReportProblems() {
     write_file(file, many);
     sections = open_window("mnusection2", "Form23");
     QCOMPARE(names->count(), 100);
-    QCOMPARE(h_->prompter.shown.size(), std::size_t{2});
-    QVERIFY(h_->prompter.shown[1].text.find("left out") != std::string::npos);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    QVERIFY(app_.h->prompter.shown[1].text.find("left out") != std::string::npos);
 }
 
 std::unique_ptr<QObject> make_option_windows_suite() {

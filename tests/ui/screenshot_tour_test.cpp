@@ -69,24 +69,15 @@ class ScreenshotTourTest : public QObject {
     void exampleBeamOpenedAndCalculated();
 
   private:
-    std::unique_ptr<DataHome> home_;
-    std::unique_ptr<Harness> h_;
-    std::unique_ptr<MainWindow> window_;
+    RunningProgram app_;
 };
 
 void ScreenshotTourTest::init() {
-    home_ = std::make_unique<DataHome>();
-    home_->write_settings(settings_lines("E", "no"));
-    h_ = std::make_unique<Harness>();
-    window_ = start_up(h_->services);
-    QVERIFY(window_);
-    QVERIFY(show_active(*window_));
+    QVERIFY(app_.start());
 }
 
 void ScreenshotTourTest::cleanup() {
-    window_.reset();
-    h_.reset();
-    home_.reset();
+    app_.stop();
 }
 
 void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
@@ -96,34 +87,36 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
     QVERIFY2(QFileInfo::exists(example), qPrintable(example));
 
     // File > Open, the dialog answered with the example.
-    h_->dialogs.paths.push_back(example);
-    window_->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
-    QVERIFY(h_->prompter.shown.empty());
-    QVERIFY(h_->dialogs.paths.empty());
-    QVERIFY(window_->isVisible());
-    QVERIFY(window_->windowTitle().endsWith(QStringLiteral("Current File: ") + kExample));
-    QCOMPARE(widget<QLineEdit>(*window_, Control::spans)->text().trimmed(), QStringLiteral("2"));
-    QCOMPARE(widget<QLineEdit>(*window_, Control::total_lengthtext)->text(),
+    app_.h->dialogs.paths.push_back(example);
+    app_.window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QVERIFY(app_.h->prompter.shown.empty());
+    QVERIFY(app_.h->dialogs.paths.empty());
+    QVERIFY(app_.window->isVisible());
+    QVERIFY(app_.window->windowTitle().endsWith(QStringLiteral("Current File: ") + kExample));
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spans)->text().trimmed(),
+             QStringLiteral("2"));
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::total_lengthtext)->text(),
              QStringLiteral("40.00"));
-    QCOMPARE(widget<QLabel>(*window_, Control::spannumber)->text(), QStringLiteral("1"));
-    QCOMPARE(widget<QLabel>(*window_, Control::Label10)->text(),
+    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
+    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (ft)"));
-    QCOMPARE(widget<QLineEdit>(*window_, Control::spanlengthtext)->text(), QStringLiteral("20.00"));
-    QVERIFY(window_->form().sketch()->drawn());
+    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanlengthtext)->text(),
+             QStringLiteral("20.00"));
+    QVERIFY(app_.window->form().sketch()->drawn());
 
-    window_->resize(kShotSize);
-    QTRY_COMPARE(window_->size(), kShotSize);
+    app_.window->resize(kShotSize);
+    QTRY_COMPARE(app_.window->size(), kShotSize);
     QTest::qWait(50);
-    save_picture(*window_, QStringLiteral("main-window"));
+    save_picture(*app_.window, QStringLiteral("main-window"));
 
     // Calculate: the results window takes the place of the main window.
-    auto* calculate = widget<QPushButton>(*window_, Control::vm);
+    auto* calculate = widget<QPushButton>(*app_.window, Control::vm);
     QVERIFY(calculate->isEnabled());
     QTest::mouseClick(calculate, Qt::LeftButton);
-    QVERIFY(h_->prompter.shown.empty());
-    auto* results = window_->findChild<ResultsWindow*>();
+    QVERIFY(app_.h->prompter.shown.empty());
+    auto* results = app_.window->findChild<ResultsWindow*>();
     QVERIFY(results && results->isVisible());
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!app_.window->isVisible());
 
     // Two equal spans L = 20 ft under w = 1000 lb/ft: the support moment -wL^2/8, the span
     // moment 9wL^2/128 at 3L/8, the shear 5wL/8 left of the middle support, and the deflection

@@ -1,5 +1,7 @@
 #include "ui_test_support.h"
 
+#include "ui/start_up.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -102,6 +104,20 @@ Control focused_control() {
 
 QString text_of(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool RunningProgram::start() {
+    home = std::make_unique<DataHome>();
+    home->write_settings(settings_lines("E", "no"));
+    h = std::make_unique<Harness>();
+    window = start_up(h->services);
+    return window != nullptr && show_active(*window);
+}
+
+void RunningProgram::stop() {
+    window.reset();
+    h.reset();
+    home.reset();
 }
 
 void save_screenshot(QWidget& window, const QString& name) {

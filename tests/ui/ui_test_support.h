@@ -12,6 +12,7 @@
 
 #include "ui/app_services.h"
 #include "ui/file_dialogs.h"
+#include "ui/main_window.h"
 #include "ui/prompter.h"
 #include "ui/workflow/controls.h"
 
@@ -70,6 +71,18 @@ struct Harness {
 // The window shown and active, with the focus where the program puts it.
 bool show_active(QWidget& window);
 
+// The program started on a fresh data folder whose sx.ini holds the imperial defaults, its
+// main window shown and active: where most window tests begin.
+struct RunningProgram {
+    std::unique_ptr<DataHome> home;
+    std::unique_ptr<Harness> h;
+    std::unique_ptr<MainWindow> window;
+
+    // False when the program did not start or its window could not be made active.
+    bool start();
+    void stop();
+};
+
 // Keys to the widget that has the focus, as the engineer types them.
 void type(const QString& text);
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -89,11 +102,6 @@ QString text_of(std::string_view text);
 // at; nothing otherwise.
 void save_screenshot(QWidget& window, const QString& name);
 
-}  // namespace spanlyx::testing
-
-#include "ui/main_window.h"
-
-namespace spanlyx::testing {
 template <class T>
 T* widget(const MainWindow& window, Control control) {
     return window.controls().get<T>(control);
