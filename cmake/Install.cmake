@@ -9,8 +9,12 @@ if(TARGET spanlyx)
   install(FILES packaging/spanlyx.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
-install(FILES docs/user-guide.md docs/verification.md README.md
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx)
+# The README's links (docs/...) hold in the installed copy too.
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx)
+install(FILES docs/user-guide.md docs/verification.md docs/performance.md
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx/docs)
+install(DIRECTORY docs/screenshots DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx/docs
+        FILES_MATCHING PATTERN "*.png")
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/spanlyx/examples
         FILES_MATCHING PATTERN "*.cb")
 

@@ -26,7 +26,8 @@ got = [round(j["reaction_shear"], 6) for j in doc["joints"]]
 assert got == [7500.0, 25000.0, 7500.0], got
 PY
 for f in /usr/bin/spanlyx /usr/share/applications/spanlyx.desktop \
-         /usr/share/icons/hicolor/scalable/apps/spanlyx.svg /usr/share/doc/spanlyx/user-guide.md; do
+         /usr/share/icons/hicolor/scalable/apps/spanlyx.svg /usr/share/doc/spanlyx/docs/user-guide.md \
+         /usr/share/doc/spanlyx/docs/screenshots/main-window.png; do
   [ -e "$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 echo "Package installed and analysed an example from the installed paths."
