@@ -11,8 +11,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "model/message.h"
+#include "model/number_text.h"
 #include "ui/app_services.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
@@ -30,8 +32,10 @@ class FirstPaintTimer final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !reported_) {
             reported_ = true;
-            std::fprintf(stderr, "spanlyx: main window painted %.1f ms after start\n",
-                         static_cast<double>(clock_.nsecsElapsed()) / 1e6);
+            // Through the number-text module: QApplication has set the user's locale by now.
+            const std::string ms =
+                spanlyx::format_fixed(static_cast<double>(clock_.nsecsElapsed()) / 1e6, 1);
+            std::fprintf(stderr, "spanlyx: main window painted %s ms after start\n", ms.c_str());
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return QObject::eventFilter(watched, event);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cassert>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
+#include <system_error>
 
 namespace spanlyx {
 namespace {
@@ -21,20 +23,82 @@ struct DecimalDigits {
 };
 
 DecimalDigits significant_digits(double magnitude, int digits) {
+    // The scientific form of to_chars is the C library's "%.*e" in the C locale, whatever
+    // locale the process runs in: "d.ddddde+XX".
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-    // buffer looks like "d.ddddde+XX"
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, digits - 1);
+    assert(written.ec == std::errc());
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     DecimalDigits out;
-    std::string_view text(buffer);
     const auto e_at = text.find('e');
     for (std::size_t i = 0; i < e_at; ++i) {
         if (text[i] != '.')
             out.digits.push_back(text[i]);
     }
-    out.exponent = std::atoi(buffer + e_at + 1);
+    std::size_t exponent_at = e_at + 1;
+    if (text[exponent_at] == '+')
+        ++exponent_at;  // from_chars takes a minus sign but no plus sign
+    std::from_chars(text.data() + exponent_at, text.data() + text.size(), out.exponent);
     while (out.digits.size() > 1 && out.digits.back() == '0')
         out.digits.pop_back();
     return out;
+}
+
+// "E+05", "E-12", "E+300": the exponent of the general form, at least two digits.
+std::string exponent_text(int exponent) {
+    std::string out = exponent < 0 ? "E-" : "E+";
+    const std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < 2)
+        out.push_back('0');
+    return out + digits;
+}
+
+// Power of ten of the first non-zero digit of an unsigned number text
+// (digits [. digits] [E [sign] digits]); 0 when every digit is zero.
+long long leading_power(std::string_view number) {
+    const std::size_t exponent_at = number.find_first_of("Ee");
+    const std::string_view mantissa = number.substr(0, exponent_at);
+    long long exponent = 0;
+    if (exponent_at != std::string_view::npos) {
+        std::string_view digits = number.substr(exponent_at + 1);
+        const bool negative = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+'))
+            digits.remove_prefix(1);
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        // Any exponent this large is beyond the range of a double either way; the bound keeps
+        // the sum below from overflowing.
+        constexpr long long kFarBeyond = 1'000'000'000;
+        if (read.ec == std::errc::result_out_of_range || exponent > kFarBeyond)
+            exponent = kFarBeyond;
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    const auto place = first < point ? static_cast<long long>(point - first - 1)
+                                     : -static_cast<long long>(first - point);
+    return place + exponent;
+}
+
+// Reads a number text ([sign] digits [. digits] [E [sign] digits], or the "NaN"/"Inf" of the
+// formatters) as the C library reads it in the C locale, in any locale: a magnitude beyond the
+// range of a double is infinite, one below the smallest subnormal is zero.
+double to_double(std::string_view number) {
+    bool negative = false;
+    if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
+        negative = number[0] == '-';
+        number.remove_prefix(1);  // from_chars takes no plus sign
+    }
+    double value = 0;
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec == std::errc::result_out_of_range)
+        value = leading_power(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+    else if (read.ec != std::errc())
+        value = 0;
+    return negative ? -value : value;
 }
 
 }  // namespace
@@ -138,11 +202,7 @@ std::string general_number(double value) {
             out.push_back('.');
             out.append(d.digits, 1, std::string::npos);
         }
-        char exponent[16];
-        std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
-                      std::abs(d.exponent));
-        out += exponent;
-        return out;
+        return out + exponent_text(d.exponent);
     }
     if (d.exponent < 0) {
         out.push_back('.');
@@ -181,21 +241,25 @@ std::string padded_integer(long long value) {
 long long hundredths(double value) {
     // Beyond 1e15 hundredths no beam position lives; saturate instead of overflowing.
     constexpr double kLimit = 1e15;
-    if (std::isnan(value)) return 0;
-    if (value >= kLimit) return static_cast<long long>(kLimit * 100);
-    if (value <= -kLimit) return -static_cast<long long>(kLimit * 100);
+    if (std::isnan(value))
+        return 0;
+    if (value >= kLimit)
+        return static_cast<long long>(kLimit * 100);
+    if (value <= -kLimit)
+        return -static_cast<long long>(kLimit * 100);
     const std::string text = format_fixed(value, 2);
     const bool negative = text[0] == '-';
     long long n = 0;
     for (char c : text) {
-        if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
+        if (c >= '0' && c <= '9')
+            n = n * 10 + (c - '0');
     }
     return negative ? -n : n;
 }
 
 double round_to_decimals(double value, int decimals) {
     const std::string text = format_fixed(value, decimals);
-    return std::strtod(text.c_str(), nullptr);
+    return to_double(text);
 }
 
 std::string_view trim(std::string_view text) {
@@ -242,11 +306,6 @@ std::size_t number_prefix(std::string_view text) {
     return i;
 }
 
-double to_double(std::string_view number) {
-    std::string copy(number);
-    const double v = std::strtod(copy.c_str(), nullptr);
-    return v;
-}
 }  // namespace
 
 std::optional<double> parse_number(std::string_view text) {

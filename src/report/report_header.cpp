@@ -1,9 +1,12 @@
 // Title block of the detailed and the brief report piece.
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "model/message.h"
+#include "model/windows_1252.h"
 #include "report/report_sections.h"
 
 namespace spanlyx {
@@ -15,13 +18,25 @@ constexpr std::size_t kBannerAsterisks = 62;
 
 }  // namespace
 
+std::string report_path_text(std::string_view path) {
+    if (path.empty())
+        return {};
+    std::error_code ec;
+    std::filesystem::path whole = std::filesystem::absolute(std::filesystem::path(path), ec);
+    if (ec)
+        whole = std::filesystem::path(path);
+    return utf8_to_windows_1252(whole.lexically_normal().native());
+}
+
 std::string report_file_name(std::string_view path) {
-    if (path.size() <= kLongestWholePath)
-        return std::string(path);
-    const auto slash = path.rfind('/');
-    if (slash == std::string_view::npos)
-        return std::string(path);
-    return std::string(path.substr(slash + 1));
+    // In Windows-1252 every character is one byte, so the length is the character count.
+    const std::string shown = report_path_text(path);
+    if (shown.size() <= kLongestWholePath)
+        return shown;
+    const auto slash = shown.rfind('/');
+    if (slash == std::string::npos)
+        return shown;
+    return shown.substr(slash + 1);
 }
 
 void write_header(PieceWriters& pieces, const Beam& beam, const ReportContext& context) {

@@ -23,8 +23,13 @@ struct PieceWriters {
 // "    ****..." with the given number of asterisks after four blanks.
 std::string asterisk_line(std::size_t asterisks);
 
-// The file name as the title block shows it: the whole path while it is shorter than 71
-// characters, otherwise only the part after its last "/".
+// A beam file path (UTF-8, as the system gives it) as the reports write it: absolute, without
+// "." or ".." components (resolved lexically, links are not followed), in Windows-1252 with
+// "?" for a character it cannot hold.
+std::string report_path_text(std::string_view path);
+
+// The file name as the title block shows it: the whole report path while it is shorter than
+// 71 characters, otherwise only the part after its last "/".
 std::string report_file_name(std::string_view path);
 
 // Title block of both pieces: banner, version, piece title, file name, date and comments.

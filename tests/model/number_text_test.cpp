@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/number_text.h"
 
 namespace spanlyx {
@@ -91,6 +93,25 @@ TEST(Parsing, NumberLinesAndFieldValues) {
     EXPECT_EQ(leading_value(""), 0.0);
     EXPECT_EQ(leading_value("-"), 0.0);
     EXPECT_EQ(trim("  M2 \t"), "M2");
+}
+
+TEST(Parsing, EdgesOfTheDoubleRange) {
+    // Beyond the largest double (about 1.8E+308) a value is infinite, so not a number of a file.
+    EXPECT_EQ(parse_number("1000E305"), 1e308);
+    EXPECT_FALSE(parse_number("100000E305"));
+    EXPECT_FALSE(parse_number("1E+99999999999999999999"));
+    EXPECT_EQ(leading_value("2E400 ft"), 0.0);
+    // Below half the smallest subnormal (about 2.5E-324) a value reads as zero, keeping its sign;
+    // subnormals themselves are read exactly.
+    EXPECT_EQ(parse_number("1E-400"), 0.0);
+    EXPECT_TRUE(std::signbit(*parse_number("-1E-400")));
+    EXPECT_EQ(parse_number("0.001E-322"), 0.0);
+    EXPECT_EQ(parse_number("-1E-99999999999999999999"), 0.0);
+    EXPECT_EQ(parse_number("1E-320"), 1e-320);
+    EXPECT_EQ(parse_number("+5"), 5.0);
+    EXPECT_EQ(parse_number("5."), 5.0);
+    EXPECT_EQ(general_number(5e-324), "4.94065645841247E-324");
+    EXPECT_EQ(general_number(-1.7976931348623157e308), "-1.79769313486232E+308");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "report/report_sections.h"
 #include "report_test_support.h"
 
@@ -53,6 +55,43 @@ TEST(ReportHeader, InputFileNameShownWholeUpTo70Characters) {
     c.context.input_file_path = path71;
     EXPECT_EQ(heads(c, 13).second[12],
               "    INPUT FILE NAME  ====>  " + std::string(56, 'y') + ".cb");
+}
+
+TEST(ReportHeader, PathIsAbsoluteWithoutDotComponents) {
+    EXPECT_EQ(report_path_text("/home/eng/./beams/../girders/./b1.cb"), "/home/eng/girders/b1.cb");
+    EXPECT_EQ(report_path_text("/../b1.cb"), "/b1.cb");  // nothing lies above the root
+    EXPECT_EQ(report_path_text("//srv//beams/b1.cb"), "/srv/beams/b1.cb");
+    // A relative path is taken from the working folder, as the program opened it.
+    const std::string cwd = std::filesystem::current_path().string();
+    const std::string parent = std::filesystem::current_path().parent_path().string();
+    EXPECT_EQ(report_path_text("b1.cb"), cwd + "/b1.cb");
+    EXPECT_EQ(report_path_text("./beams/../b1.cb"), cwd + "/b1.cb");
+    EXPECT_EQ(report_path_text("../b1.cb"), (parent == "/" ? "" : parent) + "/b1.cb");
+}
+
+TEST(ReportHeader, NonAsciiPathInWindows1252CountedInCharacters) {
+    // ö U+00F6 and ä U+00E4 are one byte each in Windows-1252; 李 (U+674E) has no byte there.
+    EXPECT_EQ(report_path_text("/home/j\xC3\xB6rg/tr\xC3\xA4ger \xE2\x82\xAC.cb"),
+              "/home/j\xF6rg/tr\xE4ger \x80.cb");
+    EXPECT_EQ(report_path_text("/home/\xE6\x9D\x8E/b.cb"), "/home/?/b.cb");
+
+    // 70 characters but 100 UTF-8 bytes: still shown whole.
+    std::string umlauts;
+    for (int i = 0; i < 30; ++i)
+        umlauts += "\xC3\xA4";
+    const std::string path70 = "/work/" + umlauts + std::string(31, 'x') + ".cb";
+    ASSERT_EQ(path70.size(), 100u);
+    EXPECT_EQ(report_file_name(path70),
+              "/work/" + std::string(30, '\xE4') + std::string(31, 'x') + ".cb");
+    // One character more: only the last component, in Windows-1252.
+    const std::string path71 = "/work/" + umlauts + "/" + std::string(31, 'x') + ".cb";
+    EXPECT_EQ(report_file_name(path71), std::string(31, 'x') + ".cb");
+    const std::string cut = "/work/" + std::string(61, 'y') + "/\xC3\xA4" + ".cb";
+    EXPECT_EQ(report_file_name(cut), "\xE4.cb");
+
+    HandCase c = cantilever(UnitSystem::E);
+    c.context.input_file_path = "/home/j\xC3\xB6rg/../j\xC3\xB6rg/b.cb";
+    EXPECT_EQ(heads(c, 13).first[12], "    INPUT FILE NAME  ====>  /home/j\xF6rg/b.cb");
 }
 
 TEST(ReportHeader, CommentsShowNoneOrAllFourLines) {

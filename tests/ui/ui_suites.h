@@ -13,5 +13,6 @@ std::unique_ptr<QObject> make_results_window_suite();
 std::unique_ptr<QObject> make_file_commands_suite();
 std::unique_ptr<QObject> make_option_windows_suite();
 std::unique_ptr<QObject> make_screenshot_tour_suite();
+std::unique_ptr<QObject> make_locale_suite();
 
 }  // namespace spanlyx::testing
