@@ -1,8 +1,13 @@
 #pragma once
 // One engineer's analysis session: Calculate with its report pieces, the sweep with its sample
 // file, extremes and extra output, the joined results file, and the temporary files that all of
-// this leaves in the data folder until the program ends. The window program and the batch tool
-// both go this road, so they write the same results.
+// this leaves until the program ends. The window program and the batch tool both go this road,
+// so they write the same results.
+//
+// The temporary files lie in a folder private to the session (storage/instance_folder.h),
+// claimed inside the data folder at the first Calculate and removed with everything in it at
+// exit: two instances of the program over one data folder never read or remove each other's
+// pieces. Their names inside that folder are the login name and the fixed suffixes.
 
 #include <ctime>
 #include <optional>
@@ -13,9 +18,9 @@
 #include "model/beam.h"
 #include "model/settings.h"
 #include "report/report_pieces.h"
-#include "report/results_file.h"
 #include "response/span_response.h"
 #include "storage/data_folder.h"
+#include "storage/instance_folder.h"
 
 namespace spanlyx {
 
@@ -25,20 +30,29 @@ struct CalculateRun {
     std::optional<std::string> file_error;
 };
 
+struct ResultsFileOutcome {
+    std::string text;  // what the results file holds; empty when a piece could not be read
+    // A piece could not be read, or the results file could not be written (path and reason).
+    std::optional<std::string> error;
+};
+
 class AnalysisSession {
   public:
     explicit AnalysisSession(DataFolder folder);
 
     const DataFolder& folder() const { return folder_; }
+    // The temporary files in the session's private folder; empty paths until a Calculate has
+    // claimed that folder.
     TempFilePaths paths() const;
-    const TempFileFlags& flags() const { return flags_; }
 
     SessionOptions& options() { return options_; }
     const SessionOptions& options() const { return options_; }
 
     // Calculate: the checks, the stiffness model, the report pieces ("_CONT01.TMP" and
     // "_CONT02.TMP", written whenever the model was generated) and the analysis. The earlier
-    // results stay when Calculate ends before the model is generated.
+    // results stay when Calculate ends before the model is generated; once new pieces are
+    // written, the pieces of the earlier sweep and results file are gone, and the analysis is
+    // this one's or none.
     CalculateRun calculate(const Beam& beam, const Settings& settings,
                            const std::string& current_file, const std::tm& when);
 
@@ -47,15 +61,16 @@ class AnalysisSession {
     const Beam& analysed_beam() const { return analysed_->beam; }
     const CalculateOutcome& analysis() const { return analysed_->outcome; }
 
-    // The sweep over the last analysis: the sample file, "_CONT03.TMP" and "_CONT08.TMP".
-    // Needs has_analysis().
+    // The sweep over the last analysis: the sample file, "_CONT03.TMP" and, when interval or
+    // specific-X output is on, "_CONT08.TMP". Needs has_analysis().
     const ResponseOutcome& respond(const Settings& settings, const ProgressCallback& progress = {});
     const std::optional<ResponseOutcome>& response() const { return response_; }
 
-    // "Results": joins the pieces into "_CONTOUT.TMP".
+    // "Results": joins the pieces the options choose into "_CONTOUT.TMP" (written atomically).
+    // A piece that cannot be read is an error naming its path, and no results file is written.
     ResultsFileOutcome assemble();
 
-    // At exit: removes the temporary files this session created; texts of those that stay.
+    // At exit: removes the private folder with every temporary file in it; texts of what stays.
     std::vector<std::string> remove_temporary_files();
 
   private:
@@ -64,9 +79,14 @@ class AnalysisSession {
         CalculateOutcome outcome;
     };
 
+    // Claims the private folder at the first need; the error names the path and the reason.
+    std::optional<std::string> claim_instance_folder();
+    // Removes pieces that a later step writes, so none of an earlier beam can be joined.
+    void remove_pieces_after_report();
+
     DataFolder folder_;
     SessionOptions options_;
-    TempFileFlags flags_;
+    std::optional<InstanceFolder> instance_;
     std::optional<Analysed> analysed_;
     std::optional<ResponseOutcome> response_;
 };

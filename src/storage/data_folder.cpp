@@ -18,14 +18,16 @@ std::string_view temp_suffix(TempFile file) {
             return "_cont10.tmp";
         case TempFile::Results:
             return "_CONTOUT.TMP";
-        case TempFile::Snapshot:
-            return "_contfile.tmp";
     }
     return "";
 }
 
-std::filesystem::path DataFolder::temp_file(TempFile file) const {
-    return folder / (login + std::string(temp_suffix(file)));
+TempFilePaths temp_file_paths(const std::filesystem::path& folder, const std::string& login) {
+    const auto path = [&](TempFile file) {
+        return folder / (login + std::string(temp_suffix(file)));
+    };
+    return {path(TempFile::Detailed), path(TempFile::Brief),   path(TempFile::Extremes),
+            path(TempFile::Extra),    path(TempFile::Samples), path(TempFile::Results)};
 }
 
 namespace {

@@ -15,8 +15,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// "64 MB" for whole mebibytes, else the count of bytes.
+std::string size_text(std::uintmax_t bytes) {
+    constexpr std::uintmax_t kMiB = 1024 * 1024;
+    if (bytes >= kMiB && bytes % kMiB == 0)
+        return std::to_string(bytes / kMiB) + " MB";
+    return std::to_string(bytes) + " bytes";
+}
+
 std::string failure(std::string_view action, const fs::path& path, int error) {
     return std::string(action) + " \"" + path.string() + "\": " + std::strerror(error);
+}
+
+std::string too_large(const fs::path& path, std::uintmax_t max_bytes) {
+    return "Cannot read \"" + path.string() + "\": the file is larger than " +
+           size_text(max_bytes) + ", the largest file this program reads";
 }
 
 // Six random hex digits: two programs saving beside each other never share a temporary.
@@ -88,16 +101,32 @@ std::optional<std::string> write_file_atomically(const fs::path& path, std::stri
     return failure("Cannot save", path, error);
 }
 
-std::optional<std::string> read_whole_file(const fs::path& path, std::string& bytes) {
+std::optional<std::string> read_whole_file(const fs::path& path, std::string& bytes,
+                                           std::uintmax_t max_bytes) {
     bytes.clear();
     errno = 0;
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
     if (!file)
         return failure("Cannot read", path, errno ? errno : EIO);
+    // A regular file says its size up front; a pipe or a growing file is counted as it comes.
+    std::error_code size_error;
+    const std::uintmax_t size =
+        fs::is_regular_file(path, size_error) ? fs::file_size(path, size_error) : std::uintmax_t{0};
+    if (!size_error && size > max_bytes) {
+        std::fclose(file);
+        return too_large(path, max_bytes);
+    }
+    if (!size_error && size > 0)
+        bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];
     int error = 0;
+    bool over_limit = false;
     while (true) {
         const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        if (got > max_bytes - bytes.size()) {
+            over_limit = true;
+            break;
+        }
         bytes.append(buffer, got);
         if (got < sizeof buffer) {
             if (std::ferror(file))
@@ -106,6 +135,10 @@ std::optional<std::string> read_whole_file(const fs::path& path, std::string& by
         }
     }
     std::fclose(file);
+    if (over_limit) {
+        bytes = std::string();
+        return too_large(path, max_bytes);
+    }
     if (error != 0) {
         bytes.clear();
         return failure("Cannot read", path, error);

@@ -278,6 +278,9 @@ ResultsViewer* ResultsWindow::show_results() {
     const ResultsFileOutcome joined = session_.assemble();
     if (joined.error)
         show_error(*joined.error);
+    // A piece that could not be read leaves nothing to show.
+    if (joined.error && joined.text.empty())
+        return nullptr;
     const QString title = QStringLiteral("Results - %1")
                               .arg(QString::fromStdString(session_.paths().results.string()));
     // The viewer belongs to the main window: it stays open after this window is left.
@@ -304,7 +307,7 @@ void ResultsWindow::leave() {
     left_ = true;
     redraw_timer_->stop();
     reader_.close();
-    const auto snapshot = session_.folder().temp_file(TempFile::Snapshot);
+    const auto snapshot = session_.folder().snapshot_file();
     if (auto error = write_file_atomically(snapshot, format_beam_snapshot(beam_)))
         show_error(*error);
     main_window_.show();

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "storage/data_folder.h"
+#include "storage/instance_folder.h"
 #include "storage/settings_file.h"
 #include "ui/app_services.h"
 #include "ui/main_window.h"
@@ -40,6 +41,9 @@ std::unique_ptr<MainWindow> start_up(AppServices& services) {
         services.prompter.show(*read.corruption);
         return nullptr;
     }
+    // Temporary files left by instances that ended without removing them (a crash, a kill);
+    // a folder that cannot be removed now is tried again at the next start.
+    remove_stale_instance_folders(folder);
     window->apply_settings(read.settings);
     centre_on_screen(*window);
     return window;

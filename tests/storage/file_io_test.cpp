@@ -6,6 +6,9 @@
 #include <iterator>
 
 #include "scratch_folder.h"
+#include "storage/beam_file.h"
+#include "storage/sections_file.h"
+#include "storage/settings_file.h"
 
 namespace spanlyx {
 namespace {
@@ -91,6 +94,63 @@ TEST(AtomicWrite, ReadOnlyFolderKeepsTheOldFile) {
     EXPECT_NE(error->find("Permission denied"), std::string::npos) << *error;
     EXPECT_EQ(contents(target), "old");
     EXPECT_EQ(entries(folder), 1);
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ReadLimit, AFileAboveTheLimitIsRefusedWithItsPathAndAtTheLimitIsRead) {
+    test::ScratchFolder scratch;
+    const fs::path at_limit = scratch.path() / "at.cb";
+    const fs::path above = scratch.path() / "above.cb";
+    std::ofstream(at_limit, std::ios::binary) << std::string(1000, 'x');
+    std::ofstream(above, std::ios::binary) << std::string(1001, 'x');
+
+    std::string bytes;
+    EXPECT_FALSE(read_whole_file(at_limit, bytes, 1000));
+    EXPECT_EQ(bytes.size(), 1000u);
+    const auto refused = read_whole_file(above, bytes, 1000);
+    ASSERT_TRUE(refused);
+    EXPECT_TRUE(contains(*refused, above.string())) << *refused;
+    EXPECT_TRUE(contains(*refused, "larger than 1000 bytes")) << *refused;
+    EXPECT_TRUE(bytes.empty());
+}
+
+TEST(ReadLimit, AStreamWithoutASizeIsCountedAsItIsRead) {
+    // /dev/zero never ends: without counting, the read would take all memory.
+    std::string bytes;
+    const auto refused = read_whole_file("/dev/zero", bytes, std::uintmax_t{1} << 20);
+    ASSERT_TRUE(refused);
+    EXPECT_TRUE(contains(*refused, "larger than 1 MB")) << *refused;
+    EXPECT_TRUE(bytes.empty());
+}
+
+TEST(ReadLimit, BeamSettingsAndSectionsReadersRefuseAFileAbove64MB) {
+    test::ScratchFolder scratch;
+    // A sparse file one byte above 64 MiB: no disk space, and no memory if it is refused.
+    const auto oversized = [&](const fs::path& path) {
+        std::ofstream(path, std::ios::binary).put('x');
+        fs::resize_file(path, std::uintmax_t{64} * 1024 * 1024 + 1);
+    };
+    const fs::path beam = scratch.path() / "huge.cb";
+    oversized(beam);
+    const BeamReadResult read = read_beam_file(beam);
+    EXPECT_FALSE(read.beam);
+    EXPECT_TRUE(contains(read.message, "huge.cb")) << read.message;
+    EXPECT_TRUE(contains(read.message, "larger than 64 MB")) << read.message;
+
+    const fs::path sections = scratch.path() / "sections.dat";
+    oversized(sections);
+    const SectionsReadResult listed = read_sections_file(sections);
+    EXPECT_TRUE(listed.sections.empty());
+    EXPECT_TRUE(contains(listed.problem, "larger than 64 MB")) << listed.problem;
+
+    oversized(scratch.path() / "sx.ini");
+    const SettingsReadOutcome settings = sxini_read(scratch.path());
+    ASSERT_TRUE(settings.corruption);
+    EXPECT_TRUE(contains(settings.corruption->text, "larger than 64 MB"))
+        << settings.corruption->text;
 }
 
 }  // namespace

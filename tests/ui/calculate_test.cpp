@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <filesystem>
 
+#include "file_fixtures.h"
 #include "ui/entry_form.h"
 #include "ui/results_viewer.h"
 #include "ui/results_window.h"
@@ -62,13 +64,19 @@ class CalculateTest : public QObject {
     void typedTwoSpanBeamGivesTheReactionsOfBeamTheory();
     void refusedBeamShowsEveryMessageAndFocusesTheField();
     void reportPiecesThatCannotBeWrittenAreReported();
+    void twoProgramsOfOneUserEachShowTheirOwnResults();
 
   private:
     // One span from its length to its uniform load, by keys alone, starting on the length.
     void type_span(const QString& length, const QString& inertia, const QString& modulus,
                    const QString& load);
-    QString temp_file(const char* suffix) const {
-        return app_.home->folder() + QStringLiteral("/user1") + QString::fromLatin1(suffix);
+    // The folder of this program's temporary files; empty before the first Calculate.
+    QString session_folder() const {
+        const std::filesystem::path results = app_.window->session().paths().results;
+        return results.empty() ? QString() : QString::fromStdString(results.parent_path().string());
+    }
+    static QString in(const QString& folder, const char* suffix) {
+        return folder + QStringLiteral("/user1") + QString::fromLatin1(suffix);
     }
 
     RunningProgram app_;
@@ -159,16 +167,19 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     QVERIFY(viewers[0]->text().contains(QStringLiteral("SUPPORT REACTIONS")));
     save_screenshot(*viewers[0], QStringLiteral("results-viewer"));
 
+    // The temporary files lie in a folder of this program's own under the data folder.
+    const QString session = session_folder();
+    QCOMPARE(QFileInfo(session).absolutePath(), app_.home->folder() + QStringLiteral("/instances"));
     for (const char* suffix :
          {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
-        QVERIFY2(QFileInfo::exists(temp_file(suffix)), suffix);
+        QVERIFY2(QFileInfo::exists(in(session, suffix)), suffix);
     }
 
     // "Return" shows the main window again; a second Calculate from the keyboard opens a new
     // results window, whose "Results" opens a second viewer. The first keeps its text.
     QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(app_.window->isVisible());
-    QVERIFY(QFileInfo::exists(temp_file("_contfile.tmp")));
+    QVERIFY(QFileInfo::exists(in(app_.home->folder(), "_contfile.tmp")));
     QVERIFY(show_active(*app_.window));
     widget<QWidget>(*app_.window, Control::ptext)->setFocus();
     press(Qt::Key_Return, Qt::ControlModifier);
@@ -184,8 +195,10 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     QTRY_COMPARE(app_.window->findChildren<ResultsViewer*>().size(), 0);
     for (const char* suffix :
          {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
-        QVERIFY2(!QFileInfo::exists(temp_file(suffix)), suffix);
+        QVERIFY2(!QFileInfo::exists(in(session, suffix)), suffix);
     }
+    QVERIFY(!QFileInfo::exists(session));
+    QVERIFY(QFileInfo::exists(in(app_.home->folder(), "_contfile.tmp")));
     QVERIFY(QFileInfo::exists(app_.home->folder() + QStringLiteral("/sx.ini")));
 }
 
@@ -208,7 +221,7 @@ void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
     QCOMPARE(focused_control(), Control::spanetext);
     QVERIFY(app_.window->findChildren<ResultsWindow*>().isEmpty());
     QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
-    QVERIFY(!QFileInfo::exists(temp_file("_CONTOUT.TMP")));
+    QVERIFY(session_folder().isEmpty() || !QFileInfo::exists(in(session_folder(), "_CONTOUT.TMP")));
 }
 
 void CalculateTest::reportPiecesThatCannotBeWrittenAreReported() {
@@ -226,10 +239,72 @@ void CalculateTest::reportPiecesThatCannotBeWrittenAreReported() {
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     const Message& failure = app_.h->prompter.shown[0];
     QCOMPARE(failure.icon, MessageIcon::Critical);
-    QVERIFY2(QString::fromStdString(failure.text).contains(QStringLiteral("user1_CONT01.TMP")),
+    QVERIFY2(QString::fromStdString(failure.text).contains(app_.home->folder()),
              failure.text.c_str());
     // No results from pieces that were never written.
     QVERIFY(app_.window->findChildren<ResultsWindow*>().isEmpty());
+}
+
+// Opens the beam file through File > Open, calculates it and presses "Results"; the results
+// window and the viewer it opened.
+static std::pair<ResultsWindow*, ResultsViewer*> open_and_calculate(MainWindow& window, Harness& h,
+                                                                    const QString& path) {
+    h.dialogs.paths.push_back(path);
+    window.findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QTest::mouseClick(widget<QPushButton>(window, Control::vm), Qt::LeftButton);
+    auto* results = window.findChild<ResultsWindow*>();
+    if (!results)
+        return {nullptr, nullptr};
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    const QList<ResultsViewer*> viewers = window.findChildren<ResultsViewer*>();
+    return {results, viewers.isEmpty() ? nullptr : viewers.back()};
+}
+
+// Two programs of one user over one data folder, each with its own beam: a span of 10 ft fixed
+// at joint 1 and on a roller at joint 2 under w, whose reactions are 5wL/8 and 3wL/8.
+void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
+    const QString light = app_.home->folder() + QStringLiteral("/light.cb");
+    const QString heavy = app_.home->folder() + QStringLiteral("/heavy.cb");
+    std::string heavy_bytes = one_span_file("E");
+    for (std::size_t at; (at = heavy_bytes.find(" 1000 ")) != std::string::npos;)
+        heavy_bytes.replace(at, 6, " 2000 ");
+    write_file(light, one_span_file("E"));
+    write_file(heavy, heavy_bytes);
+
+    Harness other_h;
+    std::unique_ptr<MainWindow> other = start_up(other_h.services);
+    QVERIFY(other);
+    const auto [first_results, first_viewer] = open_and_calculate(*app_.window, *app_.h, light);
+    const auto [other_results, other_viewer] = open_and_calculate(*other, other_h, heavy);
+    QVERIFY(first_viewer && other_viewer);
+    QVERIFY(app_.h->prompter.shown.empty() && other_h.prompter.shown.empty());
+    QCOMPARE(shear_reactions(first_viewer->text()), (std::vector<double>{6250, 3750}));
+    QCOMPARE(shear_reactions(other_viewer->text()), (std::vector<double>{12500, 7500}));
+
+    // The first program's "Results" again, after the other calculated: still its own beam; and
+    // its diagrams' extremes are its own (the fixed-end moment wL^2/8).
+    QTest::mouseClick(first_results->findChild<QPushButton*>(QStringLiteral("Command3")),
+                      Qt::LeftButton);
+    QCOMPARE(shear_reactions(app_.window->findChildren<ResultsViewer*>().back()->text()),
+             (std::vector<double>{6250, 3750}));
+    QCOMPARE(label_text(*first_results, "Labelmomentmin"), QStringLiteral("-12500"));
+    QCOMPARE(label_text(*other_results, "Labelmomentmin"), QStringLiteral("-25000"));
+
+    // The first program ends; the other's results file is still its own.
+    const QString first_folder = session_folder();
+    QTest::mouseClick(first_results->findChild<QPushButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
+    app_.window->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
+    QVERIFY(!app_.window->isVisible());
+    QVERIFY(!QFileInfo::exists(first_folder));
+    const int viewers_before = static_cast<int>(other->findChildren<ResultsViewer*>().size());
+    QTest::mouseClick(other_results->findChild<QPushButton*>(QStringLiteral("Command3")),
+                      Qt::LeftButton);
+    const QList<ResultsViewer*> viewers = other->findChildren<ResultsViewer*>();
+    QCOMPARE(static_cast<int>(viewers.size()), viewers_before + 1);
+    QCOMPARE(shear_reactions(viewers.back()->text()), (std::vector<double>{12500, 7500}));
+    QVERIFY(other_h.prompter.shown.empty());
+    other.reset();
 }
 
 std::unique_ptr<QObject> make_calculate_suite() {

@@ -355,14 +355,19 @@ void FileCommandsTest::exitRemovesTheTemporaryFiles() {
     QVERIFY(app_.h->prompter.shown.empty());
     const char* removed[] = {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP",
                              "_cont10.tmp"};
+    // In the program's own folder under the data folder.
+    const QString session =
+        QString::fromStdString(app_.window->session().paths().results.parent_path().string());
+    QVERIFY(session.startsWith(in_folder(QStringLiteral("instances/"))));
     for (const char* suffix : removed)
-        QVERIFY2(QFileInfo::exists(in_folder(QStringLiteral("user1") + suffix)), suffix);
+        QVERIFY2(QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
     const QString snapshot = in_folder(QStringLiteral("user1_contfile.tmp"));
     QVERIFY(QFileInfo::exists(snapshot));  // written when the results window was left
     trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});  // the save question, answered No
     for (const char* suffix : removed)
-        QVERIFY2(!QFileInfo::exists(in_folder(QStringLiteral("user1") + suffix)), suffix);
+        QVERIFY2(!QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
+    QVERIFY(!QFileInfo::exists(session));
     QVERIFY(QFileInfo::exists(snapshot));
     QVERIFY(!app_.window->isVisible());
 }

@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -41,6 +43,7 @@ class StartUpTest : public QObject {
     void corruptedSettingsEndTheStartWithTheirMessage_data();
     void corruptedSettingsEndTheStartWithTheirMessage();
     void applicationDataFolderThatCannotBeMadeEndsTheStart();
+    void startRemovesTheFolderOfAProgramThatNoLongerRuns();
 };
 
 void StartUpTest::freshStartCreatesTheFolderWithBothNotices() {
@@ -200,6 +203,26 @@ void StartUpTest::applicationDataFolderThatCannotBeMadeEndsTheStart() {
     QCOMPARE(h.prompter.shown.size(), std::size_t{1});
     QCOMPARE(h.prompter.shown[0].text, std::string("The folder does not exist"));
     QCOMPARE(h.prompter.shown[0].title, std::string("Spanlyx"));
+}
+
+// A program that was killed leaves its folder of temporary files and a lock file nobody holds.
+void StartUpTest::startRemovesTheFolderOfAProgramThatNoLongerRuns() {
+    DataHome home;
+    home.write_settings(settings_lines("E", "no"));
+    const QString instances = home.folder() + QStringLiteral("/instances");
+    QVERIFY(QDir().mkpath(instances + QStringLiteral("/31337")));
+    QFile piece(instances + QStringLiteral("/31337/user1_CONTOUT.TMP"));
+    QVERIFY(piece.open(QIODevice::WriteOnly));
+    piece.close();
+    QFile lock(instances + QStringLiteral("/31337.lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    Harness h;
+    const std::unique_ptr<MainWindow> window = start_up(h.services);
+    QVERIFY(window);
+    QVERIFY(h.prompter.shown.empty());
+    QVERIFY(!QFileInfo::exists(instances + QStringLiteral("/31337")));
+    QVERIFY(!QFileInfo::exists(instances + QStringLiteral("/31337.lock")));
 }
 
 std::unique_ptr<QObject> make_start_up_suite() {

@@ -1529,9 +1529,9 @@ five spans with unequal spans, sections and moduli, trapezoidal and partial load
 moments and a hinged beam, entered in all six unit systems. Every table below is written
 by `tests/verification/verify.py`, which is run by `ctest` as the test `verification`: it
 writes each beam as a `.cb` file, analyses it with `spanlyx-report --json --samples`, and
-fails when a value lies outside its tolerance. A second test, `verification_manual`,
-regenerates this manual and fails when the committed copy differs, so the figures below
-are always those of the current program.
+fails when a value lies outside its tolerance. The same run writes this manual anew into
+the build folder and fails when the committed copy differs, so the figures below are
+always those of the current program.
 
 The exact values are worked out in the script from closed-form beam theory, with the
 Python standard library only: textbook formulas for the single spans, the three-moment
