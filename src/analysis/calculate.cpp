@@ -1,5 +1,10 @@
 #include "analysis/calculate.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "model/beam_sanity.h"
 #include "model/load_check.h"
 
 namespace spanlyx {
@@ -9,6 +14,10 @@ constexpr std::string_view kUnstableText = "Stiffness Matrix not Positive Defini
 constexpr std::string_view kUnstableReleaseText =
     "Stiffness Matrix not Positive Definite!!  - Beam supports are unstable. Please check your "
     "span releases.";
+
+constexpr std::string_view kResultsOutOfRangeText =
+    "The analysis of this beam gives numbers beyond the range the computer can hold. Please "
+    "Check the loads, E and I";
 
 Message response_message(std::string_view text, MessageIcon icon) {
     return {std::string(text), std::string(kResponseTitle), icon};
@@ -52,12 +61,42 @@ bool has_release(const Beam& beam) {
     return false;
 }
 
+template <typename Values>
+bool all_finite(const Values& values) {
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double v) { return std::isfinite(v); });
+}
+
+// The input checks keep stiffness and load effects inside the range of doubles; this catches
+// whatever still overflows in the solution, so that no NaN reaches a report or the sweep.
+bool results_finite(const AnalysisResults& results) {
+    for (const auto& forces : results.member_force_local) {
+        if (!all_finite(forces))
+            return false;
+    }
+    for (const auto& displacements : results.member_end_disp_local) {
+        if (!all_finite(displacements))
+            return false;
+    }
+    return all_finite(results.joint_disp_y) && all_finite(results.joint_rotation) &&
+           all_finite(results.reaction_shear) && all_finite(results.reaction_moment);
+}
+
 }  // namespace
 
 CalculateOutcome calculate(const Beam& beam) {
     CalculateOutcome outcome;
     if (!beam.has_loads())
         return outcome;
+
+    // Before the load check: a length or position that is not a number would make its
+    // comparisons meaningless.
+    if (auto nonsense = find_nonsense(beam)) {
+        outcome.status = CalculateStatus::BeamRejected;
+        outcome.messages.push_back(std::move(nonsense->message));
+        outcome.focus = nonsense->focus;
+        return outcome;
+    }
 
     if (auto rejected = check_loading(beam)) {
         outcome.status = CalculateStatus::LoadRejected;
@@ -75,7 +114,15 @@ CalculateOutcome calculate(const Beam& beam) {
     outcome.model = generate_structure(beam);
     outcome.results = runanalysis(*outcome.model);
     outcome.any_release = has_release(beam);
-    if (outcome.results->stable) {
+    if (outcome.results->stable && !results_finite(*outcome.results)) {
+        // Nothing of this analysis is kept: the earlier results stay, as after any refusal.
+        outcome.model.reset();
+        outcome.results.reset();
+        outcome.status = CalculateStatus::BeamRejected;
+        outcome.messages.push_back(
+            response_message(kResultsOutOfRangeText, MessageIcon::Information));
+        outcome.focus = FocusField::spanetext;
+    } else if (outcome.results->stable) {
         outcome.status = CalculateStatus::Analysed;
     } else {
         outcome.status = CalculateStatus::Unstable;

@@ -14,6 +14,7 @@ namespace spanlyx {
 
 enum class CalculateStatus {
     NoLoads,          // silent end: no span carries a load
+    BeamRejected,     // a value that describes no beam, or results beyond doubles (one message)
     LoadRejected,     // check_loading refused a load (one message)
     SectionRejected,  // a zero section or modulus (one message per failing value)
     Unstable,         // the stiffness matrix is singular (one message)

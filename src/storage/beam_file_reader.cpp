@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/beam_sanity.h"
 #include "model/number_text.h"
 #include "storage/beam_file.h"
 #include "storage/beam_file_labels.h"
@@ -109,6 +110,24 @@ class BeamFileParser {
         }
         return value;
     }
+    // A length, width, depth, I or E just read, in stored units. No entry field holds a negative
+    // one or one too small for the analysis to work with, so a file that does is refused at its
+    // line. A 0 is what an empty field saves: it is read, and Calculate asks for the value.
+    bool dimension(double stored, const std::string& what) {
+        const std::string_view line = lines_[next_ - 1];
+        switch (dimension_fault(stored)) {
+            case DimensionFault::Negative:
+                return refuse_value(what + " (a number)", line, " (negative)");
+            case DimensionFault::Subnormal:
+                return refuse_value(what + " (a number)", line, " (too small)");
+            case DimensionFault::NotFinite:  // not read as a number at all
+            case DimensionFault::Zero:
+            case DimensionFault::None:
+                break;
+        }
+        return true;
+    }
+
     // A number line kept with its text, as a typed field keeps it.
     std::optional<HeldNumber> held(const std::string& what) {
         if (!number(what))
@@ -186,10 +205,12 @@ class BeamFileParser {
             return false;
         if (mode->substr(0, label::kMemberDepthPrefix.size()) == label::kMemberDepthPrefix) {
             const auto depth = number("the depth" + of_span(m));
-            if (!depth || !skip_label(label::kMemberWidth))
+            if (!depth || !dimension(*depth, "the depth" + of_span(m)) ||
+                !skip_label(label::kMemberWidth)) {
                 return false;
+            }
             const auto width = number("the width" + of_span(m));
-            if (!width)
+            if (!width || !dimension(*width, "the width" + of_span(m)))
                 return false;
             span.depth = *depth;
             span.width = *width;
@@ -201,6 +222,8 @@ class BeamFileParser {
             if (!inertia)
                 return false;
             span.inertia = inertia_to_stored(beam.units, *inertia);
+            if (!dimension(span.inertia, "the moment of inertia" + of_span(m)))
+                return false;
             beam.inertia_entered = true;
         }
         if (!skip_label(label::kMemberModulus))
@@ -209,6 +232,8 @@ class BeamFileParser {
         if (!modulus)
             return false;
         modulus->value = modulus_to_stored(beam.units, modulus->value);
+        if (!dimension(modulus->value, "the modulus E" + of_span(m)))
+            return false;
         span.modulus = std::move(*modulus);
 
         // Files written before releases existed go straight on to the uniform-load header.
@@ -295,7 +320,7 @@ class BeamFileParser {
             return false;
         }
         auto length = held("the length" + of_span(m));
-        if (!length)
+        if (!length || !dimension(length->value, "the length" + of_span(m)))
             return false;
         span.length = std::move(*length);
         if (!section(beam, span, m) || !loads(span, m))

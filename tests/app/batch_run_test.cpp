@@ -259,3 +259,45 @@ TEST_F(BatchRun, DiagramsAreWrittenAsPngOrPdf) {
 
 }  // namespace
 }  // namespace spanlyx
+
+namespace spanlyx {
+namespace {
+
+// Values that parse but describe no beam: refused with exit status 1 and the message the window
+// shows, before any analysis or sample file.
+TEST_F(BatchRun, NonsenseValuesAreRefusedWithStatusOne) {
+    Beam beam;
+    beam.spans.push_back(span_of(20, 500, 29e6));
+    beam.spans[0].points.push_back({10, HeldNumber::computed(1000)});
+    beam.joints = {Joint{1, 0}, Joint{1, 0}};
+
+    Beam zero_length = beam;
+    zero_length.spans[0].length = HeldNumber::computed(0);
+    const Outcome zero = run("--json " + write_beam("zero.cb", zero_length));
+    EXPECT_EQ(zero.status, 1);
+    EXPECT_EQ(zero.err, "Span 1 Length is not valid as it is not greater than 0. Please Check\n");
+    EXPECT_EQ(nlohmann::json::parse(zero.out)["status"], "beam rejected");
+
+    Beam tiny_modulus = beam;
+    tiny_modulus.spans[0].modulus = HeldNumber::typed(" 1E-320 ");
+    const Outcome tiny = run(write_beam("tiny-e.cb", tiny_modulus));
+    EXPECT_EQ(tiny.status, 1);
+    EXPECT_EQ(
+        tiny.err,
+        "Line 19: expected the modulus E of span 1 (a number), found \"1E-320\" (too small)\n");
+    EXPECT_EQ(tiny.out, "");
+
+    // 2000 km in feet: 200,000,001 points.
+    Beam long_beam = beam;
+    long_beam.spans[0].length = HeldNumber::computed(2e6);
+    const Outcome too_long = run(write_beam("long.cb", long_beam));
+    EXPECT_EQ(too_long.status, 1);
+    EXPECT_EQ(too_long.err,
+              "This beam would be sampled at 200000001 points, one every 0.01 length unit, more "
+              "than the limit of 20000000 points (1.6 GB of sample file). Please shorten the "
+              "spans, or enter a long beam in a unit system in metres (M, M2 or M3).\n");
+    EXPECT_EQ(too_long.out, "");
+}
+
+}  // namespace
+}  // namespace spanlyx

@@ -132,6 +132,12 @@ TEST(BeamFileReader, RefusesGarbageNamingTheLine) {
         {18, "", "expected the moment of inertia of span 1 (a number), found \"\""},
         {20, "2.9E+40",
          "expected the modulus E of span 1 (a number), found \"2.9E+40\" (too large)"},
+        {16, "-10", "expected the length of span 1 (a number), found \"-10\" (negative)"},
+        {16, "1E-320", "expected the length of span 1 (a number), found \"1E-320\" (too small)"},
+        {18, "-100", "expected the moment of inertia of span 1 (a number), found \"-100\" (negative)"},
+        {18, "2E-308", "expected the moment of inertia of span 1 (a number), found \"2E-308\" (too small)"},
+        {20, "-29000000", "expected the modulus E of span 1 (a number), found \"-29000000\" (negative)"},
+        {20, "1E-320", "expected the modulus E of span 1 (a number), found \"1E-320\" (too small)"},
         {22, "4", "expected the release code of span 1 (0 to 3), found \"4\""},
         {24, "91", uniforms + "\"91\""},
         {24, "0.5", uniforms + "\"0.5\""},
@@ -153,6 +159,36 @@ TEST(BeamFileReader, RefusesGarbageNamingTheLine) {
         EXPECT_EQ(read.line, c.line);
         EXPECT_FALSE(read.unit_tag_refused);
     }
+}
+
+// A 0 is what an empty entry field saves: such a file opens, and Calculate asks for the value.
+// Values no field can hold are refused at their line, judged in stored units and for b and d too.
+TEST(BeamFileReader, ReadsZeroValuesAndRefusesOnesNoFieldHolds) {
+    Lines zeros = with_line(with_line(with_line(one_span_file(), 16, " 0 "), 18, " 0 "), 20, " 0 ");
+    const auto read = parse_beam_file(crlf_text(zeros));
+    ASSERT_TRUE(read.beam) << read.message;
+    EXPECT_EQ(read.beam->spans[0].length.value, 0);
+    EXPECT_EQ(read.beam->spans[0].inertia, 0);
+    EXPECT_EQ(read.beam->spans[0].modulus.value, 0);
+    // 2.2250738585072014E-308 is the smallest normal double.
+    EXPECT_TRUE(
+        parse_beam_file(crlf_text(with_line(one_span_file(), 18, "2.2250738585072014E-308"))).beam);
+
+    // System M2 stores I x 1e-8: 1E-300 typed is 1e-308 stored, below the smallest normal number.
+    Lines m2 = with_line(one_span_file(), 7, "M2");
+    EXPECT_TRUE(parse_beam_file(crlf_text(with_line(m2, 18, "1E-299"))).beam);
+    EXPECT_EQ(parse_beam_file(crlf_text(with_line(m2, 18, "1E-300"))).message,
+              "Line 18: expected the moment of inertia of span 1 (a number), found \"1E-300\" (too "
+              "small)");
+
+    Lines section = one_span_file();
+    section.erase(section.begin() + 16, section.begin() + 18);
+    section.insert(section.begin() + 16, {"member depth ", " 2 ", "member width ", "-3"});
+    EXPECT_EQ(parse_beam_file(crlf_text(section)).message,
+              "Line 20: expected the width of span 1 (a number), found \"-3\" (negative)");
+    section[17] = "1E-310";
+    EXPECT_EQ(parse_beam_file(crlf_text(section)).message,
+              "Line 18: expected the depth of span 1 (a number), found \"1E-310\" (too small)");
 }
 
 TEST(BeamFileReader, RefusesFilesThatEndEarly) {

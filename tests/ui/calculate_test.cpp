@@ -65,6 +65,7 @@ class CalculateTest : public QObject {
     void refusedBeamShowsEveryMessageAndFocusesTheField();
     void reportPiecesThatCannotBeWrittenAreReported();
     void twoProgramsOfOneUserEachShowTheirOwnResults();
+    void beamTooLongToSampleIsRefused();
 
   private:
     // One span from its length to its uniform load, by keys alone, starting on the length.
@@ -222,6 +223,28 @@ void CalculateTest::refusedBeamShowsEveryMessageAndFocusesTheField() {
     QVERIFY(app_.window->findChildren<ResultsWindow*>().isEmpty());
     QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
     QVERIFY(session_folder().isEmpty() || !QFileInfo::exists(in(session_folder(), "_CONTOUT.TMP")));
+}
+
+// 200000 ft sampled every 0.01 ft is one point more than the limit: the window's Calculate
+// refuses it with the batch tool's message, before any analysis or sample file.
+void CalculateTest::beamTooLongToSampleIsRefused() {
+    enter(QStringLiteral("1"));
+    type_span(QStringLiteral("200000"), QStringLiteral("100"), QStringLiteral("29"),
+              QStringLiteral("1000"));
+    QVERIFY(app_.h->prompter.shown.empty());
+    QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
+    const Message& refusal = app_.h->prompter.shown[0];
+    QCOMPARE(refusal.text,
+             std::string("This beam would be sampled at 20000001 points, one every 0.01 length "
+                         "unit, more than the limit of 20000000 points (1.6 GB of sample file). "
+                         "Please shorten the spans, or enter a long beam in a unit system in "
+                         "metres (M, M2 or M3)."));
+    QCOMPARE(refusal.title, std::string("Continuous Beam Response"));
+    QCOMPARE(refusal.icon, MessageIcon::Information);
+    QCOMPARE(focused_control(), Control::spanlengthtext);
+    QVERIFY(app_.window->findChildren<ResultsWindow*>().isEmpty());
+    QVERIFY(session_folder().isEmpty() || !QFileInfo::exists(in(session_folder(), "_cont10.tmp")));
 }
 
 void CalculateTest::reportPiecesThatCannotBeWrittenAreReported() {

@@ -36,6 +36,8 @@ const char* status_text(CalculateStatus status) {
     switch (status) {
         case CalculateStatus::NoLoads:
             return "no loads";
+        case CalculateStatus::BeamRejected:
+            return "beam rejected";
         case CalculateStatus::LoadRejected:
             return "load rejected";
         case CalculateStatus::SectionRejected:

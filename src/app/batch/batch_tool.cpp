@@ -89,6 +89,7 @@ int status_exit_code(CalculateStatus status) {
         case CalculateStatus::Unstable:
             return kExitUnstable;
         case CalculateStatus::NoLoads:
+        case CalculateStatus::BeamRejected:
         case CalculateStatus::LoadRejected:
         case CalculateStatus::SectionRejected:
             return kExitRefused;
