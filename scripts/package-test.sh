@@ -35,10 +35,12 @@ if [ "$install" = yes ]; then
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends \
       "$(realpath "$deb")" >/dev/null
   root=""
+  where="after install"
 else
   echo "== unpacking $deb (not installed; CI=true or SPANLYX_PACKAGE_TEST=1 installs it)"
   dpkg-deb -x "$deb" "$scratch/root"
   root="$scratch/root"
+  where="from the package"
 fi
 
 for f in /usr/bin/spanlyx /usr/bin/spanlyx-report /usr/share/applications/spanlyx.desktop \
@@ -47,7 +49,7 @@ for f in /usr/bin/spanlyx /usr/bin/spanlyx-report /usr/share/applications/spanly
          /usr/share/doc/spanlyx/docs/performance.md \
          /usr/share/doc/spanlyx/docs/screenshots/main-window.png \
          /usr/share/doc/spanlyx/docs/screenshots/results-window.png; do
-  [ -s "$root$f" ] || { echo "missing from the package: $f"; exit 1; }
+  [ -s "$root$f" ] || { echo "missing $where: $f"; exit 1; }
 done
 for example in examples/*.cb; do
   packaged="$root/usr/share/spanlyx/examples/$(basename "$example")"
