@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes the pictures of the README with the program's own windows: docs/screenshots/main-window.png
-# (the example beam examples/two-span-uniform.cb opened through File > Open, its sketch drawn)
-# and docs/screenshots/results-window.png (the same beam after Calculate). Both come from the
-# window test suite "screenshot_tour", run under a virtual X server; the suite also checks the
-# example's results against beam theory, so a wrong window never makes a picture.
+# Makes the pictures of the README and the user guide with the program's own windows:
+# docs/screenshots/main-window.png (the example beam examples/two-span-uniform.cb opened through
+# File > Open, its sketch drawn) and docs/screenshots/results-window.png (the same beam after
+# Calculate). Both come from the window test suite "screenshot_tour", run under a virtual X
+# server; the suite also checks the example's results against beam theory, so a wrong window
+# never makes a picture.
 #   bash scripts/screenshots.sh [build-folder]     (default: build-docs)
 set -euo pipefail
 cd "$(dirname "$0")/.."

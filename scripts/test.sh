@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Builds Spanlyx and runs every test: the full build, the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded fuzz run of the file readers.
+# Builds Spanlyx and runs every test: the full build, the Debian package, the core tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run of the file readers.
+# Everything it builds stays in the checkout (build, build-sanitize, build-fuzz). The package is
+# unpacked and checked in a temporary folder; only with CI=true (as .ci/run sets it) or
+# SPANLYX_PACKAGE_TEST=1 is it installed system-wide with apt-get (see scripts/package-test.sh).
+# scripts/setup.sh installs the build's Debian packages first when some are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

@@ -19,6 +19,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     view_ = new QTextBrowser(this);
     view_->setObjectName(QStringLiteral("helpText"));
     view_->setOpenExternalLinks(true);
+    // The guide's pictures (screenshots/...) are named relative to the guide itself.
+    view_->setSearchPaths({QStringLiteral(":/help")});
     const QString guide = user_guide_markdown();
     if (guide.isEmpty()) {
         view_->setPlainText(tr("The user guide is missing from this build."));

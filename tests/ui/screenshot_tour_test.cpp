@@ -1,7 +1,8 @@
 // The tour behind the pictures of the README and the user guide: the example two-span beam
 // opened through File > Open, shown in the main window with its sketch, then calculated, with
 // the results window showing the extremes of beam theory. With SPANLYX_SCREENSHOT_DIR set, both
-// windows are saved there at a readable size (main-window.png, results-window.png).
+// windows are saved there at a readable size (main-window.png, results-window.png). Help shows
+// the user guide with those pictures.
 //
 // The beam is examples/two-span-uniform.cb: SPANLYX_EXAMPLES_DIR names the folder, else it is
 // looked for in the folders above the test program (a build folder inside the source tree).
@@ -10,13 +11,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include "ui/diagram_area.h"
 #include "ui/entry_form.h"
+#include "ui/help_window.h"
 #include "ui/results_window.h"
 #include "ui/sketch_view.h"
 #include "ui/start_up.h"
@@ -67,6 +73,7 @@ class ScreenshotTourTest : public QObject {
     void init();
     void cleanup();
     void exampleBeamOpenedAndCalculated();
+    void helpShowsTheGuidesPictures();
 
   private:
     RunningProgram app_;
@@ -143,6 +150,32 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
     for (DiagramId id : kDiagramIds)
         QTRY_VERIFY(results->area(id).picture_fits());
     save_picture(*results, QStringLiteral("results-window"));
+}
+
+// Every picture the guide names must be found by the help window, which shows the copy of the
+// guide compiled into the program.
+void ScreenshotTourTest::helpShowsTheGuidesPictures() {
+    app_.window->findChild<QAction*>(QStringLiteral("mnucontents"))->trigger();
+    auto* help = app_.window->findChild<HelpWindow*>();
+    QVERIFY(help && help->isVisible());
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpText"));
+    QVERIFY(browser);
+    QStringList pictures;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (format.isImageFormat())
+                pictures << format.toImageFormat().name();
+        }
+    }
+    QCOMPARE(pictures, (QStringList{QStringLiteral("screenshots/main-window.png"),
+                                    QStringLiteral("screenshots/results-window.png")}));
+    for (const QString& name : pictures) {
+        const QVariant loaded = browser->loadResource(QTextDocument::ImageResource, QUrl(name));
+        QImage image;
+        QVERIFY2(image.loadFromData(loaded.toByteArray()), qPrintable(name));
+        QVERIFY2(image.width() > 500 && image.height() > 300, qPrintable(name));
+    }
 }
 
 std::unique_ptr<QObject> make_screenshot_tour_suite() {
