@@ -1,5 +1,7 @@
 #include "model/beam.h"
 
+#include <algorithm>
+
 #include "model/number_text.h"
 
 namespace spanlyx {
@@ -35,6 +37,17 @@ double Beam::total_length() const {
 bool Beam::has_loads() const {
     for (const Span& span : spans) {
         if (!span.uniforms.empty() || !span.points.empty() || !span.moments.empty())
+            return true;
+    }
+    return false;
+}
+
+bool Beam::has_live_loads() const {
+    const auto live = [](const auto& load) { return load.load_case == LoadCase::Live; };
+    for (const Span& span : spans) {
+        if (std::any_of(span.uniforms.begin(), span.uniforms.end(), live) ||
+            std::any_of(span.points.begin(), span.points.end(), live) ||
+            std::any_of(span.moments.begin(), span.moments.end(), live))
             return true;
     }
     return false;

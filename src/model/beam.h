@@ -33,23 +33,31 @@ struct HeldNumber {
     friend bool operator==(const HeldNumber&, const HeldNumber&) = default;
 };
 
+// The case a load belongs to. Dead loads always act; the live loads of a span act together or
+// not at all in the arrangements of a combination. Every load of the as-entered analysis acts
+// at factor 1, whatever its case.
+enum class LoadCase { Dead = 0, Live = 1 };
+
 struct UniformLoad {
     double x1 = 0;  // start, from the left end of the span
     double w1 = 0;  // intensity at x1, positive downward
     double x2 = 0;  // end
     double w2 = 0;  // intensity at x2
+    LoadCase load_case = LoadCase::Dead;
     friend bool operator==(const UniformLoad&, const UniformLoad&) = default;
 };
 
 struct PointLoad {
     double x = 0;
     HeldNumber load;  // positive downward
+    LoadCase load_case = LoadCase::Dead;
     friend bool operator==(const PointLoad&, const PointLoad&) = default;
 };
 
 struct MomentLoad {
     double x = 0;
     double value = 0;  // positive counterclockwise
+    LoadCase load_case = LoadCase::Dead;
     friend bool operator==(const MomentLoad&, const MomentLoad&) = default;
 };
 
@@ -77,6 +85,14 @@ struct Joint {
     friend bool operator==(const Joint&, const Joint&) = default;
 };
 
+// A factored combination of the dead and live cases, e.g. "1.2D + 1.6L": dead 1.2, live 1.6.
+struct Combination {
+    std::string name;
+    double dead = 1;
+    double live = 1;
+    friend bool operator==(const Combination&, const Combination&) = default;
+};
+
 struct Beam {
     UnitSystem units = UnitSystem::E;
     bool inertia_entered = true;     // I typed per span; false: I = b*d^3/12
@@ -88,11 +104,14 @@ struct Beam {
     // carries them. Empty when the beam was built by program: then the numbers are written.
     std::string spans_text;
     std::string total_length_text;
+    // Combinations for the live-load envelopes; empty for a beam analysed as entered only.
+    std::vector<Combination> combinations;
 
     int span_count() const { return static_cast<int>(spans.size()); }
     int joint_count() const { return static_cast<int>(joints.size()); }
     double total_length() const;
     bool has_loads() const;
+    bool has_live_loads() const;
 
     friend bool operator==(const Beam&, const Beam&) = default;
 };
