@@ -181,18 +181,21 @@ void Sweep::walk_span(std::size_t i) {
         // The strip ending here, with the shear just left of a load at this point and the
         // moment just left of an applied moment here; each strip enters the slope sums once.
         if (!first) {
-            now.moment += kStep * ((now.shear + load_here) + prev.shear) / 2;
+            // The last strip ends at the span's true end, which may lie off the grid.
+            const double width = at_end ? s.end_width : kStep;
+            const double x = at_end ? s.end_x : now.span_x;
+            now.moment += width * ((now.shear + load_here) + prev.shear) / 2;
             if (here.moment != 0)
                 now.moment += here.moment;
-            const double dtheta = kStep * (prev.moment + now.moment) / 2 / s.rigidity;
+            const double dtheta = width * (prev.moment + now.moment) / 2 / s.rigidity;
             slope_sum += dtheta;
-            slope_first_moment += dtheta * (now.span_x - kStep / 2);
+            slope_first_moment += dtheta * (x - width / 2);
             if (here.area != 0) {
                 slope_sum += here.area / s.rigidity;
                 slope_first_moment += here.area_moment / s.rigidity;
             }
-            now.deflection = s.y_left + k_ * (s.theta_left * now.span_x + slope_sum * now.span_x -
-                                              slope_first_moment);
+            now.deflection =
+                s.y_left + k_ * (s.theta_left * x + slope_sum * x - slope_first_moment);
         }
         // At a free far end the moment just left of the end is known exactly: the couples
         // applied there. The option puts that in place of the integrated value, whose

@@ -4,10 +4,11 @@
 // support actions at its right-hand joint.
 //
 // A load may stand between two sampled points (a file may hold 6.6666667, and some unit systems
-// take three decimals). It still acts at the sampled point its two-decimal text names, but the
-// strip of 0.01 that holds its true position is corrected so that the strip integrates the load
-// where it really stands: the moment after it is exact and nothing is carried into the rest of
-// the beam.
+// take three decimals), and so may the end of a span. A load still acts at the sampled point its
+// two-decimal text names, but the strip that holds its true position is corrected so that the
+// strip integrates the load where it really stands, and the last strip of a span ends at the
+// span's true end: the moment after them is exact and nothing is carried into the rest of the
+// beam.
 
 #include <vector>
 
@@ -45,6 +46,10 @@ struct StripCorrection {
 
 struct SweepSpan {
     long long steps = 0;  // hundredths of the length: the span is sampled at 0 .. steps
+    // The end point stands at the span's true length, which may lie off the grid: the last
+    // strip is then narrower or wider than 0.01.
+    double end_x = 0;
+    double end_width = 0.01;
     double start_x = 0;   // beam_x of the left end
     double rigidity = 0;  // E I in the analysis units
     double theta_left = 0;

@@ -140,5 +140,33 @@ TEST(SweepOffGrid, DistributedLoadBetweenThirdPoints) {
     }
 }
 
+TEST(SweepOffGrid, SpanEndingBetweenSampledPointsEndsItsLastStripThere) {
+    // Two spans under w, pinned; span 1 is 2.125 (end point sampled as 2.13) or 2.124 (2.12).
+    // Three-moment equation: M_B = -w (L1^3 + L2^3) / (8 (L1 + L2)); span 2 carries
+    // M_B (1 - x / L2) + w x (L2 - x) / 2 and closes to 0 at the far end.
+    const double w = 10000, l2 = 2;
+    for (const double l1 : {2.125, 2.124}) {
+        Beam beam = make_beam({l1, l2}, {kPinned, kPinned, kPinned});
+        add_uniform(beam, 1, w);
+        add_uniform(beam, 2, w);
+        const Swept s = sweep(beam);
+        const double mb = -w * (l1 * l1 * l1 + l2 * l2 * l2) / (8 * (l1 + l2));
+        const SamplePoint& joint = s.at(1, hundredths(l1));
+        EXPECT_NEAR(joint.moment, mb, kRecord) << l1;
+        EXPECT_NEAR(joint.shear, -w * l1 / 2 + mb / l1, kRecord) << l1;  // just left of B
+        // Integration error of the curve only: well below the 0.005 of slope the half step
+        // beyond the end would add.
+        const double scale = 1e-5 * w * std::pow(l1, 4) / kEI;
+        EXPECT_NEAR(joint.deflection, 0, scale) << l1;
+        for (const SamplePoint& pt : s.points) {
+            if (pt.span != 2)
+                continue;
+            const double x = pt.span_x;
+            EXPECT_NEAR(pt.moment, mb * (1 - x / l2) + w * x * (l2 - x) / 2, kRecord) << l1 << x;
+        }
+        EXPECT_NEAR(s.points.back().deflection, 0, scale) << l1;
+    }
+}
+
 }  // namespace
 }  // namespace spanlyx::test
