@@ -226,13 +226,13 @@ std::vector<SweepSpan> prepare_sweep_spans(const Beam& beam, const StiffnessMode
         const Joint& right = beam.joints[i + 1];
         const Span* next = i + 1 < span_count ? &beam.spans[i + 1] : nullptr;
         SweepSpan& s = spans[i];
-        s.steps = hundredths(length);
+        const SpanGrid grid = span_grid(length);
+        s.steps = grid.steps;
         s.start_x = start_x;
         s.rigidity = model.span_inertia_analysis[i] * span.modulus.value * c;
         s.theta_left = left_end_slope(span, i, s, model, results, k);
         s.y_left = results.joint_disp_y[i] * k;
 
-        const SpanGrid grid = span_grid(length);
         s.end_x = grid.end_x;
         s.end_width = grid.exact_end ? kStep : grid.end_x - grid_x(grid.steps - 1);
         for (const UniformLoad& u : span.uniforms)
