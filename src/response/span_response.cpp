@@ -222,9 +222,10 @@ void Sweep::walk_span(std::size_t i) {
             write_data_block(extra_, beam_.units, patterns_, values);
         }
 
-        if (first)
+        if (first) {
+            // Not recorded: span 1's is the first record, a later span's stands beside them.
             first_points_.push_back(record_of(now, span_number));
-        if (!first) {
+        } else {
             if (first_record_pending_) {
                 write_sample(prev, span_number);
                 first_record_pending_ = false;
