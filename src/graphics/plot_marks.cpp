@@ -1,16 +1,22 @@
 #include "graphics/plot_marks.h"
 
+#include <string_view>
+
 #include "graphics/value_marks.h"
 #include "model/number_text.h"
 
 namespace spanlyx {
 
-bool PlotMarks::plot(std::string_view real_x, std::string_view shear, std::string_view moment,
-                     std::string_view deflection) {
+bool PlotMarks::plot(const ReadOut& shown) {
     if (slots_.size() >= kSlots)
         return false;
-    slots_.push_back({leading_value(real_x), leading_value(shear), leading_value(moment),
-                      leading_value(deflection), false});
+    // A value whose field shows 0 is not written, however small its remainder.
+    const auto value = [](std::string_view text, double sampled) {
+        return leading_value(text) == 0 ? 0.0 : sampled;
+    };
+    slots_.push_back({leading_value(shown.real_x), value(shown.shear, shown.shear_value),
+                      value(shown.moment, shown.moment_value),
+                      value(shown.deflection, shown.deflection_value), false});
     return true;
 }
 

@@ -4,7 +4,6 @@
 // redraw and on the printed page.
 
 #include <cstddef>
-#include <string_view>
 #include <vector>
 
 #include "graphics/readout.h"
@@ -14,7 +13,9 @@ namespace spanlyx {
 
 struct PlotMark {
     double beam_x = 0;
-    double shear = 0, moment = 0, deflection = 0;  // as the read-out showed them
+    // The values of the point the read-out showed, as sampled (deflection in inches or the
+    // length unit), so a mark is not rounded twice.
+    double shear = 0, moment = 0, deflection = 0;
     bool cleared = false;
 };
 
@@ -22,13 +23,9 @@ class PlotMarks {
   public:
     static constexpr std::size_t kSlots = 90;
 
-    // Stores the values the read-out fields show (read as numbers, as the fields read them).
+    // Stores the point the read-out shows, at the beam position its Beam X field reads.
     // False, and nothing stored, once all slots are used.
-    bool plot(std::string_view real_x, std::string_view shear, std::string_view moment,
-              std::string_view deflection);
-    bool plot(const ReadOut& shown) {
-        return plot(shown.real_x, shown.shear, shown.moment, shown.deflection);
-    }
+    bool plot(const ReadOut& shown);
     // Takes back the most recent mark; pressing again takes back nothing more.
     void clear_last();
     // A new sweep starts with no marks.

@@ -6,17 +6,22 @@
 
 #include "graphics/diagram_scales.h"
 #include "model/number_text.h"
+#include "response/response_labels.h"
 
 namespace spanlyx {
 
-ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns) {
-    return {point.span,
-            std::to_string(point.span),
-            format_pattern(point.span_x, "0.00"),
-            general_number(point.beam_x),
-            format_pattern(point.shear, patterns.shear),
-            format_pattern(point.moment, patterns.moment),
-            format_pattern(point.deflection, patterns.deflection)};
+ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns, UnitSystem units) {
+    return {
+        point.span,
+        std::to_string(point.span),
+        format_pattern(point.span_x, "0.00"),
+        general_number(point.beam_x),
+        format_pattern(point.shear, patterns.shear),
+        format_pattern(point.moment, patterns.moment),
+        format_pattern(point.deflection * deflection_display_factor(units), patterns.deflection),
+        point.shear,
+        point.moment,
+        point.deflection};
 }
 
 bool x_typed_to_hundredths(std::string_view x_text) {
@@ -24,13 +29,16 @@ bool x_typed_to_hundredths(std::string_view x_text) {
     return point != std::string_view::npos && x_text.size() - point - 1 == 2;
 }
 
-std::optional<ReadOut> look_up_typed(SampleSource& samples, const std::vector<double>& span_start,
+std::optional<ReadOut> look_up_typed(SampleSource& samples, const ResponseOutcome& response,
                                      int span, long long x_hundredths,
-                                     const NumberPatterns& patterns) {
-    if (span < 1 || static_cast<std::size_t>(span) > span_start.size())
+                                     const NumberPatterns& patterns, UnitSystem units) {
+    if (span < 1 || static_cast<std::size_t>(span) > response.span_start.size())
         return std::nullopt;
-    const long long target =
-        hundredths(span_start[static_cast<std::size_t>(span - 1)]) + x_hundredths;
+    const auto index = static_cast<std::size_t>(span - 1);
+    // A later span's records start 0.01 in; its start is kept beside them.
+    if (x_hundredths == 0 && index < response.span_first_points.size())
+        return read_out(response.span_first_points[index], patterns, units);
+    const long long target = hundredths(response.span_start[index]) + x_hundredths;
     const auto first = samples.find_first_at(target);
     if (!first)
         return std::nullopt;
@@ -41,7 +49,7 @@ std::optional<ReadOut> look_up_typed(SampleSource& samples, const std::vector<do
         if (!point || hundredths(point->beam_x) != target)
             break;
         if (point->span == span && hundredths(point->span_x) == x_hundredths)
-            return read_out(*point, patterns);
+            return read_out(*point, patterns, units);
     }
     return std::nullopt;
 }
@@ -57,14 +65,14 @@ long long picked_position(double device_x, double device_width, double total_len
 }
 
 std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_hundredths,
-                                      const NumberPatterns& patterns) {
+                                      const NumberPatterns& patterns, UnitSystem units) {
     const auto number = samples.find_first_at(position_hundredths);
     if (!number)
         return std::nullopt;
     const auto point = samples.record(*number);
     if (!point)
         return std::nullopt;
-    return read_out(*point, patterns);
+    return read_out(*point, patterns, units);
 }
 
 }  // namespace spanlyx

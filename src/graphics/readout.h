@@ -9,6 +9,8 @@
 
 #include "graphics/sample_source.h"
 #include "model/settings.h"
+#include "model/units.h"
+#include "response/span_response.h"
 
 namespace spanlyx {
 
@@ -20,19 +22,22 @@ struct ReadOut {
     std::string real_x;      // realx: beam_x as a number text
     std::string shear;       // cursorv
     std::string moment;      // cursorm
-    std::string deflection;  // cursord: as sampled, in inches or the system's length unit
+    std::string deflection;  // cursord: in the deflection unit of the diagram
+    // The point's values as sampled (deflection in inches or the length unit), unrounded:
+    // what "Plot X" writes onto the diagrams.
+    double shear_value = 0, moment_value = 0, deflection_value = 0;
 };
 
-ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns);
+ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns, UnitSystem units);
 
 // The typed X is looked up only once it is typed to the hundredths: a "." and two characters.
 bool x_typed_to_hundredths(std::string_view x_text);
 
-// The record of span `span` (from 1) at X hundredths from its left end; span_start holds the
-// beam_x of every span's left end. Nothing when no record matches.
-std::optional<ReadOut> look_up_typed(SampleSource& samples, const std::vector<double>& span_start,
+// The point of span `span` (from 1) at X hundredths from its left end: at X = 0 the values
+// just right of the span's left joint, elsewhere the record. Nothing when no point matches.
+std::optional<ReadOut> look_up_typed(SampleSource& samples, const ResponseOutcome& response,
                                      int span, long long x_hundredths,
-                                     const NumberPatterns& patterns);
+                                     const NumberPatterns& patterns, UnitSystem units);
 
 // The beam position in hundredths under device column device_x of a drawing area
 // device_width pixels wide; left of the beam is its left end, right of it its right end.
@@ -40,6 +45,6 @@ long long picked_position(double device_x, double device_width, double total_len
 
 // The first record at the picked position: over a support, the end of the span on its left.
 std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_hundredths,
-                                      const NumberPatterns& patterns);
+                                      const NumberPatterns& patterns, UnitSystem units);
 
 }  // namespace spanlyx

@@ -69,6 +69,7 @@ class Sweep {
 
   private:
     void walk_span(std::size_t i);
+    static SamplePoint record_of(const PointState& point, int span_number);
     void write_sample(const PointState& point, int span_number);
     void report_progress(double beam_x);
 
@@ -90,6 +91,7 @@ class Sweep {
     long long steps_since_progress_ = 0;
     int last_percent_ = -1;
     std::vector<SpanExtremes> rows_;
+    std::vector<SamplePoint> first_points_;
     TextWriter extra_;
 };
 
@@ -104,6 +106,7 @@ ResponseOutcome Sweep::run() {
 
     ResponseOutcome out;
     out.span_extremes = std::move(rows_);
+    out.span_first_points = std::move(first_points_);
     for (const SweepSpan& s : spans_)
         out.span_start.push_back(s.start_x);
     out.beam_extremes = beam_extremes(out.span_extremes);
@@ -118,7 +121,7 @@ void Sweep::walk_span(std::size_t i) {
     const SweepSpan& s = spans_[i];
     const int span_number = static_cast<int>(i + 1);
     const bool last_span = i + 1 == spans_.size();
-    // The integration leaves a residual where the moment must vanish; hidden on request.
+    // The integration leaves a residual at a free far end; hidden on request.
     const bool zero_far_end =
         last_span && options_.zero_residual && beam_.joints.back().restraint_z == 0;
     const bool right_end_fixed_y = beam_.joints[i + 1].restraint_y == 1;
@@ -129,6 +132,7 @@ void Sweep::walk_span(std::size_t i) {
 
     double slope_sum = 0;           // sum of dtheta
     double slope_first_moment = 0;  // sum of dtheta * xi, about the span's left end
+    auto correction = s.corrections.begin();
     PointState prev = state_;
     PointState& now = state_;
     for (long long n = 0; n <= s.steps; ++n) {
@@ -144,6 +148,18 @@ void Sweep::walk_span(std::size_t i) {
                 now.shear -= kStep * (wa + wb) / 2;
             }
         }
+        // Loads standing between sampled points: their share of the strip ending here.
+        StripCorrection here{n};
+        for (; correction != s.corrections.end() && correction->strip <= n; ++correction) {
+            if (correction->strip < n)
+                continue;  // before the first strip: nothing to integrate
+            here.shear += correction->shear;
+            here.moment += correction->moment;
+            here.area += correction->area;
+            here.area_moment += correction->area_moment;
+        }
+        if (here.shear != 0)
+            now.shear -= here.shear;
         double load_here = 0;
         for (const SweepPointAction& p : s.points) {
             if (p.h == n)
@@ -165,22 +181,35 @@ void Sweep::walk_span(std::size_t i) {
         // The strip ending here, with the shear just left of a load at this point and the
         // moment just left of an applied moment here; each strip enters the slope sums once.
         if (!first) {
-            now.moment += kStep * ((now.shear + load_here) + prev.shear) / 2;
-            const double dtheta = kStep * (prev.moment + now.moment) / 2 / s.rigidity;
+            // The last strip ends at the span's true end, which may lie off the grid.
+            const double width = at_end ? s.end_width : kStep;
+            const double x = at_end ? s.end_x : now.span_x;
+            now.moment += width * ((now.shear + load_here) + prev.shear) / 2;
+            if (here.moment != 0)
+                now.moment += here.moment;
+            const double dtheta = width * (prev.moment + now.moment) / 2 / s.rigidity;
             slope_sum += dtheta;
-            slope_first_moment += dtheta * (now.span_x - kStep / 2);
-            now.deflection = s.y_left + k_ * (s.theta_left * now.span_x + slope_sum * now.span_x -
-                                              slope_first_moment);
+            slope_first_moment += dtheta * (x - width / 2);
+            if (here.area != 0) {
+                slope_sum += here.area / s.rigidity;
+                slope_first_moment += here.area_moment / s.rigidity;
+            }
+            now.deflection =
+                s.y_left + k_ * (s.theta_left * x + slope_sum * x - slope_first_moment);
         }
+        // At a free far end the moment just left of the end is known exactly: the couples
+        // applied there. The option puts that in place of the integrated value, whose
+        // difference from it is the residual of the integration.
         const bool far_end = zero_far_end && at_end;
         if (moment_here) {
-            running_.offer_moment(far_end ? 0.0 : now.moment, now.beam_x);
+            running_.offer_moment(far_end ? s.end_moment_jump + applied_moment : now.moment,
+                                  now.beam_x);
             now.moment -= applied_moment;  // a counterclockwise moment lowers the sagging moment
         }
 
-        if (!first)
-            running_.offer_shear(now.shear, now.beam_x);
-        running_.offer_moment(far_end ? 0.0 : now.moment, now.beam_x);
+        // The first point of a span holds the shear just right of its left joint.
+        running_.offer_shear(now.shear, now.beam_x);
+        running_.offer_moment(far_end ? s.end_moment_jump : now.moment, now.beam_x);
         running_.offer_deflection(now.deflection, now.beam_x);
 
         const PointValues values{now.span_x, now.shear, now.moment, now.deflection};
@@ -193,7 +222,10 @@ void Sweep::walk_span(std::size_t i) {
             write_data_block(extra_, beam_.units, patterns_, values);
         }
 
-        if (!first) {
+        if (first) {
+            // Not recorded: span 1's is the first record, a later span's stands beside them.
+            first_points_.push_back(record_of(now, span_number));
+        } else {
             if (first_record_pending_) {
                 write_sample(prev, span_number);
                 first_record_pending_ = false;
@@ -224,7 +256,7 @@ void Sweep::walk_span(std::size_t i) {
     rows_.push_back(row);
 }
 
-void Sweep::write_sample(const PointState& point, int span_number) {
+SamplePoint Sweep::record_of(const PointState& point, int span_number) {
     SamplePoint record;
     record.beam_x = round_record_field(point.beam_x, kPositionDecimals);
     record.shear = round_record_field(point.shear, kForceDecimals);
@@ -232,7 +264,11 @@ void Sweep::write_sample(const PointState& point, int span_number) {
     record.deflection = round_record_field(point.deflection, kDeflectionDecimals);
     record.span = static_cast<std::int16_t>(span_number);
     record.span_x = point.span_x;  // already the double of its two-decimal text
-    samples_.write(record);
+    return record;
+}
+
+void Sweep::write_sample(const PointState& point, int span_number) {
+    samples_.write(record_of(point, span_number));
     ++sample_count_;
 }
 

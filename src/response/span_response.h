@@ -32,6 +32,9 @@ using ProgressCallback = std::function<void(int percent)>;
 struct ResponseOutcome {
     std::vector<SpanExtremes> span_extremes;  // one per span; locations are beam_x
     std::vector<double> span_start;           // beam_x of each span's left end
+    // Each span's first point as a record holds it: the values just right of its left joint.
+    // The sample file has it for span 1 only; later spans' records start 0.01 in.
+    std::vector<SamplePoint> span_first_points;
     BeamExtremes beam_extremes;
     std::string extremes_text;              // "_CONT03.TMP", CRLF lines
     std::optional<std::string> extra_text;  // "_CONT08.TMP"; none when neither output is on

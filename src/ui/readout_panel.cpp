@@ -167,12 +167,19 @@ void ReadoutPanel::x_changed(const QString& text) {
     clear_values();
     const auto found =
         look_up_(span_number(span_->text()), hundredths(leading_value(encode_text(text))));
-    if (!found)
+    if (!found) {
+        real_x_->clear();  // an earlier position does not belong to what was typed
         return;
-    shear_->setText(decode_text(found->shear));
-    moment_->setText(decode_text(found->moment));
-    deflection_->setText(decode_text(found->deflection));
+    }
+    show_values(*found);
     real_x_->setText(decode_text(found->real_x));
+}
+
+void ReadoutPanel::show_values(const ReadOut& found) {
+    shear_->setText(decode_text(found.shear));
+    moment_->setText(decode_text(found.moment));
+    deflection_->setText(decode_text(found.deflection));
+    shown_values_ = {found.shear_value, found.moment_value, found.deflection_value};
 }
 
 void ReadoutPanel::show_picked(const std::optional<ReadOut>& found) {
@@ -182,10 +189,10 @@ void ReadoutPanel::show_picked(const std::optional<ReadOut>& found) {
         // The span first: a new span number empties the distance, which follows.
         span_->setText(decode_text(found->span_text));
         x_->setText(decode_text(found->x_text));
-        shear_->setText(decode_text(found->shear));
-        moment_->setText(decode_text(found->moment));
-        deflection_->setText(decode_text(found->deflection));
+        show_values(*found);
         real_x_->setText(decode_text(found->real_x));
+    } else {
+        real_x_->clear();
     }
     busy_ = false;
 }
@@ -199,6 +206,9 @@ ReadOut ReadoutPanel::shown() const {
     out.shear = encode_text(shear_->text());
     out.moment = encode_text(moment_->text());
     out.deflection = encode_text(deflection_->text());
+    out.shear_value = shown_values_[0];
+    out.moment_value = shown_values_[1];
+    out.deflection_value = shown_values_[2];
     return out;
 }
 
@@ -206,6 +216,7 @@ void ReadoutPanel::clear_values() {
     shear_->clear();
     moment_->clear();
     deflection_->clear();
+    shown_values_ = {};
 }
 
 }  // namespace spanlyx

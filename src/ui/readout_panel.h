@@ -6,6 +6,7 @@
 // typed look-up runs.
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -44,11 +45,14 @@ class ReadoutPanel final : public QWidget {
     void x_changed(const QString& text);
     void x_entered();
     void x_left();
+    void show_values(const ReadOut& found);
     void clear_values();
 
     Prompter& prompter_;
     TypedLookUp look_up_;
     bool busy_ = false;  // a pick is filling the fields
+    // The shown point's shear, moment and deflection as sampled, unrounded, for "Plot X".
+    std::array<double, 3> shown_values_{};
     QLineEdit* span_;
     QLineEdit* x_;
     QLineEdit* real_x_;

@@ -209,7 +209,7 @@ void ResultsWindow::show_help() {
 void ResultsWindow::pick(double x, double width) {
     const BusyCursor hourglass;
     const long long position = picked_position(x, width, beam_.total_length());
-    readout_->show_picked(look_up_picked(samples_, position, settings_.patterns()));
+    readout_->show_picked(look_up_picked(samples_, position, settings_.patterns(), beam_.units));
 }
 
 void ResultsWindow::set_buttons_enabled(bool enabled) {

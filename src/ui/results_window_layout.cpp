@@ -129,7 +129,7 @@ void ResultsWindow::build() {
     readout_ = new ReadoutPanel(
         services_.prompter,
         [this](int span, long long x) {
-            return look_up_typed(samples_, response_.span_start, span, x, settings_.patterns());
+            return look_up_typed(samples_, response_, span, x, settings_.patterns(), beam_.units);
         },
         this);
     connect(readout_->plot_button(), &QPushButton::clicked, this, &ResultsWindow::plot_x);

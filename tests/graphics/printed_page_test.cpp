@@ -100,7 +100,15 @@ struct PageCase {
         two.deflection_min = {-0.006, 10};
         response = test::response_of({one, two}, lengths);
         settings.units = UnitSystem::M3;
-        marks.plot("7", "-2.00", "3.00", "-0.0030");
+        ReadOut shown;
+        shown.real_x = "7";
+        shown.shear = "-2.00";
+        shown.moment = "3.00";
+        shown.deflection = "-0.3000";  // cm
+        shown.shear_value = -2;
+        shown.moment_value = 3;
+        shown.deflection_value = -0.003;  // m, as sampled
+        marks.plot(shown);
     }
 
     RecordingCanvas print(bool letterhead) {

@@ -20,10 +20,25 @@ test::Values named(int span, double x) {
     return {100.0 * span + x, -2 * x, -0.001234 * x};
 }
 const NumberPatterns kPatterns{"0.0", "0.00", "0.0", "0.0000", "0.0"};
-const std::vector<double> kSpanStart{0, 5};
 
 MemorySampleSource samples() {
     return MemorySampleSource(test::sampled(kLengths, named));
+}
+
+// The span starts and the first point of every span, as the sweep keeps them.
+ResponseOutcome response() {
+    ResponseOutcome r = test::response_of({SpanExtremes{}, SpanExtremes{}}, kLengths);
+    for (int span : {1, 2}) {
+        const test::Values v = named(span, 0);
+        SamplePoint first;
+        first.beam_x = r.span_start[static_cast<std::size_t>(span - 1)];
+        first.span = static_cast<std::int16_t>(span);
+        first.shear = v.shear;
+        first.moment = v.moment;
+        first.deflection = v.deflection;
+        r.span_first_points.push_back(first);
+    }
+    return r;
 }
 
 TEST(ReadOut, TypedSpanAndX) {
@@ -34,48 +49,67 @@ TEST(ReadOut, TypedSpanAndX) {
     EXPECT_TRUE(x_typed_to_hundredths(".50"));
 
     MemorySampleSource source = samples();
-    const auto found = look_up_typed(source, kSpanStart, 2, 350, kPatterns);
+    const ResponseOutcome r = response();
+    const auto found = look_up_typed(source, r, 2, 350, kPatterns, UnitSystem::M);
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->span, 2);
     EXPECT_EQ(found->x_text, "3.50");
     EXPECT_EQ(found->real_x, "8.5");
     EXPECT_EQ(found->shear, "203.50");
     EXPECT_EQ(found->moment, "-7.0");
-    EXPECT_EQ(found->deflection, "-0.0043");  // as sampled, whatever the display unit
+    EXPECT_EQ(found->deflection, "-0.0043");  // metres
+    EXPECT_EQ(found->deflection_value, -0.001234 * 3.5);
 
-    // The end of span 1 is the joint; X 6.00 of span 1 lies in span 2 and X 6.50 of span 2
+    // The end of span 1 is the joint; X 6.00 of span 1 lies in span 2 and X 6.01 of span 2
     // beyond the beam: neither matches.
-    const auto end = look_up_typed(source, kSpanStart, 1, 500, kPatterns);
+    const auto end = look_up_typed(source, r, 1, 500, kPatterns, UnitSystem::M);
     ASSERT_TRUE(end.has_value());
     EXPECT_EQ(end->shear, "105.00");
-    EXPECT_FALSE(look_up_typed(source, kSpanStart, 1, 600, kPatterns).has_value());
-    EXPECT_FALSE(look_up_typed(source, kSpanStart, 2, 650, kPatterns).has_value());
-    EXPECT_FALSE(look_up_typed(source, kSpanStart, 3, 100, kPatterns).has_value());
+    EXPECT_FALSE(look_up_typed(source, r, 1, 600, kPatterns, UnitSystem::M).has_value());
+    EXPECT_FALSE(look_up_typed(source, r, 2, 601, kPatterns, UnitSystem::M).has_value());
+    EXPECT_FALSE(look_up_typed(source, r, 3, 100, kPatterns, UnitSystem::M).has_value());
+    EXPECT_FALSE(look_up_typed(source, r, 0, 0, kPatterns, UnitSystem::M).has_value());
+
+    // The very end of the beam is the last record.
+    const auto last = look_up_typed(source, r, 2, 600, kPatterns, UnitSystem::M);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(last->real_x, "11");
+    EXPECT_EQ(last->x_text, "6.00");
+    EXPECT_EQ(last->shear, "206.00");
+    EXPECT_EQ(last->moment, "-12.0");
 }
 
-TEST(ReadOut, TypedLookUpStepsPastTheLeftSpanAtAJoint) {
-    // Where a joint is held twice, the first record belongs to the span on the left.
-    std::vector<SamplePoint> points = test::sampled(kLengths, named);
-    SamplePoint start_of_two;
-    start_of_two.beam_x = 5;
-    start_of_two.span = 2;
-    start_of_two.span_x = 0;
-    start_of_two.shear = 200;
-    const auto joint = std::find_if(points.begin(), points.end(),
-                                    [](const SamplePoint& p) { return p.beam_x == 5; });
-    ASSERT_NE(joint, points.end());
-    points.insert(joint + 1, start_of_two);
-    MemorySampleSource source(points);
-
-    const auto right = look_up_typed(source, kSpanStart, 2, 0, kPatterns);
+TEST(ReadOut, XZeroOfALaterSpanReadsTheValuesJustRightOfTheJoint) {
+    MemorySampleSource source = samples();
+    const ResponseOutcome r = response();
+    const auto right = look_up_typed(source, r, 2, 0, kPatterns, UnitSystem::M);
     ASSERT_TRUE(right.has_value());
+    EXPECT_EQ(right->span_text, "2");
+    EXPECT_EQ(right->x_text, "0.00");
+    EXPECT_EQ(right->real_x, "5");
     EXPECT_EQ(right->shear, "200.00");
-    const auto left = look_up_typed(source, kSpanStart, 1, 500, kPatterns);
+    const auto left = look_up_typed(source, r, 1, 500, kPatterns, UnitSystem::M);
     ASSERT_TRUE(left.has_value());
     EXPECT_EQ(left->shear, "105.00");
-    const auto picked = look_up_picked(source, 500, kPatterns);
+    const auto start = look_up_typed(source, r, 1, 0, kPatterns, UnitSystem::M);
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(start->shear, "100.00");
+    EXPECT_EQ(start->real_x, "0");
+    // A pick over the joint still reads the end of the span on its left.
+    const auto picked = look_up_picked(source, 500, kPatterns, UnitSystem::M);
     ASSERT_TRUE(picked.has_value());
     EXPECT_EQ(picked->span, 1);
+}
+
+TEST(ReadOut, CentimetreSystemShowsDeflectionsInCentimetres) {
+    // -0.001234 x 4.89 m = -0.60343 cm.
+    MemorySampleSource source = samples();
+    const auto found = look_up_typed(source, response(), 2, 489, kPatterns, UnitSystem::M3);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->deflection, "-0.6034");
+    EXPECT_EQ(look_up_picked(source, 989, kPatterns, UnitSystem::M3)->deflection, "-0.6034");
+    EXPECT_EQ(look_up_picked(source, 989, kPatterns, UnitSystem::M)->deflection, "-0.0060");
+    EXPECT_EQ(look_up_picked(source, 989, kPatterns, UnitSystem::M4)->deflection, "-0.0060");
 }
 
 TEST(ReadOut, MousePicks) {
@@ -86,7 +120,8 @@ TEST(ReadOut, MousePicks) {
 
     // Left of the beam reads its left end.
     EXPECT_EQ(picked_position(10, 800, total), 0);
-    const auto left = look_up_picked(source, picked_position(10, 800, total), kPatterns);
+    const auto left =
+        look_up_picked(source, picked_position(10, 800, total), kPatterns, UnitSystem::E);
     ASSERT_TRUE(left.has_value());
     EXPECT_EQ(left->span_text, "1");
     EXPECT_EQ(left->x_text, "0.00");
@@ -95,30 +130,32 @@ TEST(ReadOut, MousePicks) {
     // Over the support at beam_x 5: the end of the left span.
     const long long support = picked_position(device_x_of(5 * 10.0 / 11), 800, total);
     EXPECT_EQ(support, 500);
-    const auto over = look_up_picked(source, support, kPatterns);
+    const auto over = look_up_picked(source, support, kPatterns, UnitSystem::E);
     ASSERT_TRUE(over.has_value());
     EXPECT_EQ(over->span_text, "1");
     EXPECT_EQ(over->x_text, "5.00");
     EXPECT_EQ(over->real_x, "5");
 
     // Inside span 2 and right of the beam.
-    const auto inside = look_up_picked(
-        source, picked_position(device_x_of(7.25 * 10.0 / 11), 800, total), kPatterns);
+    const auto inside =
+        look_up_picked(source, picked_position(device_x_of(7.25 * 10.0 / 11), 800, total),
+                       kPatterns, UnitSystem::E);
     ASSERT_TRUE(inside.has_value());
     EXPECT_EQ(inside->span_text, "2");
     EXPECT_EQ(inside->x_text, "2.25");
     EXPECT_EQ(picked_position(799, 800, total), 1100);
-    EXPECT_EQ(look_up_picked(source, 1100, kPatterns)->x_text, "6.00");
+    EXPECT_EQ(look_up_picked(source, 1100, kPatterns, UnitSystem::E)->x_text, "6.00");
 }
 
 TEST(PlotMarks, PlaceClearAndRefuseTheNinetyFirst) {
     MemorySampleSource source = samples();
+    const ResponseOutcome r = response();
     PlotMarks marks;
-    ReadOut at_850 = *look_up_typed(source, kSpanStart, 2, 350, kPatterns);
-    ReadOut at_200 = *look_up_typed(source, kSpanStart, 1, 200, kPatterns);
+    ReadOut at_850 = *look_up_typed(source, r, 2, 350, kPatterns, UnitSystem::M3);
+    ReadOut at_200 = *look_up_typed(source, r, 1, 200, kPatterns, UnitSystem::M3);
     ReadOut zero_shear = at_200;
     zero_shear.real_x = "3";
-    zero_shear.shear = "0.00";
+    zero_shear.shear = "0.00";  // a field that shows 0 writes no mark, whatever remains
     ASSERT_TRUE(marks.plot(at_850));
     ASSERT_TRUE(marks.plot(zero_shear));
     ASSERT_TRUE(marks.plot(at_200));
@@ -129,6 +166,9 @@ TEST(PlotMarks, PlaceClearAndRefuseTheNinetyFirst) {
     ASSERT_EQ(placed.size(), 2u);
     EXPECT_EQ(placed[0].beam_x, 8.5);
     EXPECT_EQ(placed[1].beam_x, 3);
+    EXPECT_EQ(placed[1].shear, 0);
+    // The values as sampled, not as the fields round them.
+    EXPECT_EQ(placed[0].deflection, -0.001234 * 3.5);
 
     // Drawn as the span marks are, in M3 (deflection marks in centimetres).
     Beam beam = test::beam_of(kLengths, UnitSystem::M3);
@@ -155,8 +195,10 @@ TEST(PlotMarks, PlaceClearAndRefuseTheNinetyFirst) {
     EXPECT_NEAR(m.y, -7 * 3.3 / 12 - test::text_height(6, 10) / 4.5, kTol);
     EXPECT_EQ(moment.texts_equal("-4.0").size(), 1u);  // the second mark at span 1, X 2.00
 
-    // -0.0043 m shown as -0.43 cm.
-    EXPECT_EQ(deflection.texts_equal("-0.4300").size(), 1u);
+    // -0.004319 m, shown -0.4319 cm in the read-out, is marked -0.4319 cm, not from the
+    // rounded metres.
+    EXPECT_EQ(at_850.deflection, "-0.4319");
+    EXPECT_EQ(deflection.texts_equal("-0.4319").size(), 1u);
 
     PlotMarks full;
     for (int i = 0; i < 90; ++i)

@@ -16,14 +16,14 @@ const std::string kNaLocation = "             @  Location           = na\r\n";
 
 TEST(ExtremesReport, QuantitiesNeverSetInALaterSpanPrintNa) {
     // Two equal spans, only span 1 loaded: span 2 has M from -wL^2/16 up to 0, a constant
-    // positive shear wL/16 and an upward deflection.
+    // positive shear wL/16 (first met just right of the joint) and an upward deflection.
     Beam beam = make_beam({5, 5}, {kPinned, kPinned, kPinned});
     add_uniform(beam, 1, 10000);
     const std::string text = sweep(beam).response.extremes_text;
     const std::string span2 =
         "    SPAN  2 \r\n    ****************************\r\n\r\n\r\n"
         "\r\n    Maximum '+' Shear      (N)     = 3125.0\r\n"
-        "             @  Location   (m)     = 0.01\r\n"
+        "             @  Location   (m)     = 0.00\r\n"
         "\r\n    Maximum '-' Shear              = na\r\n" +
         kNaLocation + "\r\n    Maximum '+' Moment             = na\r\n" + kNaLocation +
         "\r\n    Minimum '-' Moment     (N-m)   = -15625.0\r\n"

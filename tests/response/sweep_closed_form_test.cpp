@@ -57,9 +57,9 @@ TEST(SweepClosedForm, UniformLoadFollowsTheElasticCurveOfEachSupportArrangement)
              EXPECT_EQ(s.response.sample_count, 501);
              EXPECT_EQ(s.points.front(), (SamplePoint{0, kW * kL / 2, 0, 0, 1, 0}));
              const SpanExtremes& e = s.response.span_extremes.at(0);
-             // The first point of a span is not offered to the shear extremes.
-             EXPECT_DOUBLE_EQ(e.shear_max.at, 0.01);
-             EXPECT_NEAR(e.shear_max.value, kW * kL / 2 - 0.01 * kW, 1e-6);
+             // The reaction wL/2 is the shear at the span's first point.
+             EXPECT_EQ(e.shear_max.at, 0.0);
+             EXPECT_NEAR(e.shear_max.value, kW * kL / 2, 1e-6);
              EXPECT_DOUBLE_EQ(e.shear_min.at, kL);
              EXPECT_NEAR(e.shear_min.value, -kW * kL / 2, 1e-6);
              EXPECT_DOUBLE_EQ(e.moment_max.at, 2.5);

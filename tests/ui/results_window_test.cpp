@@ -156,6 +156,16 @@ void ResultsWindowTest::readOutTypedAndPicked() {
     QCOMPARE(text_in(*window_, "cursorm"), QStringLiteral("3250.0"));
     QCOMPARE(text_in(*window_, "realx"), QStringLiteral("13.5"));
     QVERIFY(text_in(*window_, "cursord").startsWith(QLatin1Char('-')));
+    // X = 0.00 of span 2: just right of the middle support, V = 5wL/8.
+    auto* x = window_->findChild<QLineEdit*>(QStringLiteral("cursorx"));
+    x->setText(QStringLiteral("0.00"));
+    QCOMPARE(text_in(*window_, "cursorv"), QStringLiteral("6250.0"));
+    QCOMPARE(text_in(*window_, "cursorm"), QStringLiteral("-12500.0"));
+    QCOMPARE(text_in(*window_, "realx"), QStringLiteral("10"));
+    // Beyond the span nothing matches, and no earlier Beam X stays behind.
+    x->setText(QStringLiteral("10.01"));
+    QCOMPARE(text_in(*window_, "cursorv"), QString());
+    QCOMPARE(text_in(*window_, "realx"), QString());
 
     // X without a span number is refused.
     span->setFocus();
