@@ -2,6 +2,7 @@
 // Whole-file reads and safe writes: a file is written beside its target and renamed over it,
 // so a failed write never destroys the last good copy.
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,6 +10,38 @@
 #include <vector>
 
 namespace spanlyx {
+
+// A file written in pieces beside its target ("<target>.tmp-XXXXXX") and renamed over it by
+// commit(): until then the target keeps its old contents. A target that is a device or a pipe is
+// written directly instead. The first failure sticks and is returned by every later call; a
+// writer dropped before commit() removes its temporary.
+class AtomicFileWriter {
+  public:
+    AtomicFileWriter() = default;
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Creates the temporary; never reuses an existing file.
+    std::optional<std::string> open(const std::filesystem::path& target);
+    // The temporary's path while open; empty before open() and after commit() or abandon().
+    const std::filesystem::path& temporary() const { return temporary_; }
+    std::optional<std::string> write(std::string_view bytes);
+    // Flushes, syncs and renames the temporary over the target; a replaced file keeps its
+    // permissions. On failure the temporary is removed and the target left as it was.
+    std::optional<std::string> commit();
+    // Closes and removes the temporary; the target is left as it was.
+    void abandon();
+
+  private:
+    std::optional<std::string> fail(int error);
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    std::FILE* file_ = nullptr;
+    bool in_place_ = false;  // a device or pipe, written directly
+    std::optional<std::string> error_;
+};
 
 // The error text names the path and the reason; nothing on success.
 std::optional<std::string> write_file_atomically(const std::filesystem::path& path,
