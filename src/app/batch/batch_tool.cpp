@@ -25,8 +25,6 @@
 namespace spanlyx {
 namespace {
 
-constexpr int kExitCannotWrite = 74;
-
 void tell(std::string_view text) {
     std::cerr << text << '\n';
 }
