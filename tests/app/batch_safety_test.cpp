@@ -156,12 +156,12 @@ TEST_F(BatchRun, DevicesAndPipesAreWrittenInPlace) {
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
-// A beam long enough that its sweep and its CSV file take a while: 20000 ft at the 0.01 ft
-// grid, two million points.
+// A beam long enough that its sweep and its CSV file take a while: 10000 ft at the 0.01 ft
+// grid, a million points.
 Beam long_beam() {
     Beam beam;
-    beam.spans.push_back(span_of(20000, 5000, 29e6));
-    beam.spans[0].uniforms.push_back({0, 10, 20000, 10});
+    beam.spans.push_back(span_of(10000, 5000, 29e6));
+    beam.spans[0].uniforms.push_back({0, 10, 10000, 10});
     beam.joints = {Joint{1, 0}, Joint{1, 0}};
     return beam;
 }
