@@ -53,30 +53,40 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 std::optional<std::string> AtomicFileWriter::fail(int error) {
     if (!error_)
-        error_ = failure("Cannot save", target_, error ? error : EIO);
+        error_ = failure("Cannot save", given_, error ? error : EIO);
     abandon();
     return error_;
 }
 
 std::optional<std::string> AtomicFileWriter::open(const fs::path& target) {
     abandon();
+    given_ = target;
     target_ = target;
     error_.reset();
     in_place_ = false;
     int error = 0;
+    // Through a symbolic link the file it points to is replaced, and the link stays a link
+    // (-o /dev/stdout reaches the file or pipe that standard output is; a linked sx.ini stays
+    // linked). A dangling link is replaced like a missing file.
+    std::error_code link_error;
+    if (fs::is_symlink(fs::symlink_status(target, link_error))) {
+        const fs::path resolved = fs::canonical(target, link_error);
+        if (!link_error)
+            target_ = resolved;
+    }
     // A device or a pipe (/dev/null, /dev/stdout, a shell's process substitution) cannot be
     // replaced by a rename, and must not be: it is written where it is.
     std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
+    const fs::file_status status = fs::status(target_, ec);
     if (!ec && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status)) {
         errno = 0;
-        file_ = std::fopen(target.string().c_str(), "wb");
+        file_ = std::fopen(target_.string().c_str(), "wb");
         if (!file_)
             return fail(errno);
         in_place_ = true;
         return std::nullopt;
     }
-    file_ = open_temporary(target, temporary_, error);
+    file_ = open_temporary(target_, temporary_, error);
     if (!file_) {
         temporary_.clear();
         return fail(error ? error : EEXIST);

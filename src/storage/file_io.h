@@ -12,9 +12,10 @@
 namespace spanlyx {
 
 // A file written in pieces beside its target ("<target>.tmp-XXXXXX") and renamed over it by
-// commit(): until then the target keeps its old contents. A target that is a device or a pipe is
-// written directly instead. The first failure sticks and is returned by every later call; a
-// writer dropped before commit() removes its temporary.
+// commit(): until then the target keeps its old contents. Through a symbolic link the file it
+// points to is replaced. A target that is a device or a pipe is written directly instead. The first
+// failure sticks and is returned by every later call; a writer dropped before commit() removes its
+// temporary.
 class AtomicFileWriter {
   public:
     AtomicFileWriter() = default;
@@ -36,7 +37,8 @@ class AtomicFileWriter {
   private:
     std::optional<std::string> fail(int error);
 
-    std::filesystem::path target_;
+    std::filesystem::path given_;   // as the caller named it, for the messages
+    std::filesystem::path target_;  // the file replaced: a link's destination
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
     bool in_place_ = false;  // a device or pipe, written directly

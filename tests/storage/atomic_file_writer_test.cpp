@@ -58,6 +58,21 @@ TEST(AtomicFileWriter, DroppedBeforeCommitLeavesTheOldFile) {
     EXPECT_EQ(entries(scratch.path()), 1);
 }
 
+// Through a symbolic link the file it points to gets the new contents; the link stays.
+TEST(AtomicFileWriter, LinkKeepsPointingToTheReplacedFile) {
+    test::ScratchFolder scratch;
+    const fs::path real = scratch.path() / "real" / "sx.ini";
+    fs::create_directories(real.parent_path());
+    std::ofstream(real, std::ios::binary) << "old";
+    const fs::path link = scratch.path() / "sx.ini";
+    fs::create_symlink(real, link);
+    EXPECT_FALSE(write_file_atomically(link, "new"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(contents(real), "new");
+    EXPECT_EQ(entries(real.parent_path()), 1);
+    EXPECT_EQ(entries(scratch.path()), 2);
+}
+
 // /dev/full takes a file open and refuses every byte with ENOSPC, like a full disk: the writer
 // must use it in place (a rename would replace the device) and report the failure, which then
 // sticks.
