@@ -58,47 +58,115 @@ std::FILE* open_temporary(const fs::path& path, fs::path& temp, int& error) {
     return nullptr;
 }
 
-// Writes, flushes and syncs the whole text; returns errno of the first failure, 0 on success.
-int write_all(std::FILE* file, std::string_view bytes) {
-    errno = 0;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-        return errno ? errno : EIO;
-    }
-    if (std::fflush(file) != 0)
-        return errno ? errno : EIO;
-#ifdef SPANLYX_HAVE_FSYNC
-    if (::fsync(::fileno(file)) != 0)
-        return errno;
-#endif
-    return 0;
-}
-
 }  // namespace
 
-std::optional<std::string> write_file_atomically(const fs::path& path, std::string_view bytes) {
-    fs::path temp;
-    int error = 0;
-    std::FILE* file = open_temporary(path, temp, error);
-    if (!file)
-        return failure("Cannot save", path, error ? error : EEXIST);
+AtomicFileWriter::~AtomicFileWriter() {
+    abandon();
+}
 
-    error = write_all(file, bytes);
-    errno = 0;
-    if (std::fclose(file) != 0 && error == 0)
-        error = errno ? errno : EIO;
-    if (error == 0) {
-        // A replaced file keeps its permissions.
-        std::error_code ignored;
-        if (fs::is_regular_file(path, ignored)) {
-            fs::permissions(temp, fs::status(path, ignored).permissions(), ignored);
-        }
-        errno = 0;
-        if (std::rename(temp.string().c_str(), path.string().c_str()) == 0)
-            return std::nullopt;
-        error = errno ? errno : EIO;
+std::optional<std::string> AtomicFileWriter::fail(int error) {
+    if (!error_)
+        error_ = failure("Cannot save", given_, error ? error : EIO);
+    abandon();
+    return error_;
+}
+
+std::optional<std::string> AtomicFileWriter::open(const fs::path& target) {
+    abandon();
+    given_ = target;
+    target_ = target;
+    error_.reset();
+    in_place_ = false;
+    int error = 0;
+    // Through a symbolic link the file it points to is replaced, and the link stays a link
+    // (-o /dev/stdout reaches the file or pipe that standard output is; a linked sx.ini stays
+    // linked). A dangling link is replaced like a missing file.
+    std::error_code link_error;
+    if (fs::is_symlink(fs::symlink_status(target, link_error))) {
+        const fs::path resolved = fs::canonical(target, link_error);
+        if (!link_error)
+            target_ = resolved;
     }
-    std::remove(temp.string().c_str());
-    return failure("Cannot save", path, error);
+    // A device or a pipe (/dev/null, /dev/stdout, a shell's process substitution) cannot be
+    // replaced by a rename, and must not be: it is written where it is.
+    std::error_code ec;
+    const fs::file_status status = fs::status(target_, ec);
+    if (!ec && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status)) {
+        errno = 0;
+        file_ = std::fopen(target_.string().c_str(), "wb");
+        if (!file_)
+            return fail(errno);
+        in_place_ = true;
+        return std::nullopt;
+    }
+    file_ = open_temporary(target_, temporary_, error);
+    if (!file_) {
+        temporary_.clear();
+        return fail(error ? error : EEXIST);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> AtomicFileWriter::write(std::string_view bytes) {
+    if (error_)
+        return error_;
+    if (!file_)
+        return fail(EBADF);
+    errno = 0;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+        return fail(errno);
+    return std::nullopt;
+}
+
+std::optional<std::string> AtomicFileWriter::commit() {
+    if (error_)
+        return error_;
+    if (!file_)
+        return fail(EBADF);
+    errno = 0;
+    if (std::fflush(file_) != 0)
+        return fail(errno);
+#ifdef SPANLYX_HAVE_FSYNC
+    // Devices and pipes may refuse a sync; they have nothing to lose to a crash.
+    if (!in_place_ && ::fsync(::fileno(file_)) != 0)
+        return fail(errno);
+#endif
+    std::FILE* file = file_;
+    file_ = nullptr;
+    errno = 0;
+    if (std::fclose(file) != 0)
+        return fail(errno);
+    if (in_place_)
+        return std::nullopt;
+    // A replaced file keeps its permissions.
+    std::error_code ignored;
+    if (fs::is_regular_file(target_, ignored))
+        fs::permissions(temporary_, fs::status(target_, ignored).permissions(), ignored);
+    errno = 0;
+    if (std::rename(temporary_.string().c_str(), target_.string().c_str()) != 0)
+        return fail(errno);
+    temporary_.clear();
+    return std::nullopt;
+}
+
+void AtomicFileWriter::abandon() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!temporary_.empty()) {
+        std::remove(temporary_.string().c_str());
+        temporary_.clear();
+    }
+}
+
+std::optional<std::string> write_file_atomically(const fs::path& path, std::string_view bytes) {
+    AtomicFileWriter writer;
+    if (auto error = writer.open(path))
+        return error;
+    if (auto error = writer.write(bytes))
+        return error;
+    return writer.commit();
 }
 
 std::optional<std::string> read_whole_file(const fs::path& path, std::string& bytes,

@@ -1,8 +1,11 @@
 #include "ui/diagram_export.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,17 +21,6 @@ namespace spanlyx {
 namespace {
 
 constexpr double kScreenDpi = 96;
-
-enum class ExportKind { Png, Pdf };
-
-std::optional<ExportKind> kind_of(const std::filesystem::path& file) {
-    const QString extension = QString::fromStdString(file.extension().string()).toLower();
-    if (extension == QStringLiteral(".png"))
-        return ExportKind::Png;
-    if (extension == QStringLiteral(".pdf"))
-        return ExportKind::Pdf;
-    return std::nullopt;
-}
 
 QSize picture_size() {
     int height = 0;
@@ -86,22 +78,23 @@ void paint_picture(QPainter& painter, const DiagramExportInput& input, SampleSou
 }
 
 std::optional<std::string> write_png(const DiagramExportInput& input, SampleSource& samples,
-                                     const std::filesystem::path& file) {
+                                     QBuffer& out) {
     QImage image(picture_size(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter painter(&image);
         paint_picture(painter, input, samples, 1.0);
     }
-    if (!image.save(QString::fromStdString(file.string()), "PNG"))
-        return "The diagrams cannot be written to " + file.string();
+    QImageWriter writer(&out, "png");
+    if (!writer.write(image))
+        return "the PNG image cannot be encoded: " + writer.errorString().toStdString();
     return std::nullopt;
 }
 
 // The PDF page is the picture's size at screen resolution; the areas are drawn at three times
 // that density, so that the curves stay sharp when the page is enlarged or printed.
 std::optional<std::string> write_pdf(const DiagramExportInput& input, SampleSource& samples,
-                                     const std::filesystem::path& file) {
-    QPdfWriter pdf(QString::fromStdString(file.string()));
+                                     QBuffer& out) {
+    QPdfWriter pdf(&out);
     pdf.setCreator(QStringLiteral("Spanlyx"));
     pdf.setResolution(static_cast<int>(kScreenDpi));
     const QSizeF inches = QSizeF(picture_size()) / kScreenDpi;
@@ -109,21 +102,17 @@ std::optional<std::string> write_pdf(const DiagramExportInput& input, SampleSour
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&pdf))
-        return "The diagrams cannot be written to " + file.string();
+        return std::string("the PDF page cannot be started");
     paint_picture(painter, input, samples, 3.0);
     if (!painter.end())
-        return "The diagrams cannot be written to " + file.string();
+        return std::string("the PDF page cannot be finished");
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> export_diagrams(const DiagramExportInput& input,
-                                           const std::filesystem::path& file) {
-    const std::optional<ExportKind> kind = kind_of(file);
-    if (!kind)
-        return "The diagrams are written as .png or .pdf, not as " + file.filename().string();
-
+ExportedDiagrams render_diagrams(const DiagramExportInput& input, ExportFormat format) {
+    ExportedDiagrams out;
     // A drawing needs a GUI application; a window-less program gets one for this call.
     int argc = 1;
     char name[] = "spanlyx";
@@ -134,15 +123,25 @@ std::optional<std::string> export_diagrams(const DiagramExportInput& input,
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        return std::string("The diagrams need a graphical Qt application");
+        out.error = "The diagrams need a graphical Qt application";
+        return out;
     }
 
     SampleFileReader reader;
-    if (auto error = reader.open(input.sample_file))
-        return error;
+    if (auto error = reader.open(input.sample_file)) {
+        out.error = std::move(error);
+        return out;
+    }
     SampleFileSource samples(reader);
-    return *kind == ExportKind::Png ? write_png(input, samples, file)
-                                    : write_pdf(input, samples, file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    out.error = format == ExportFormat::Png ? write_png(input, samples, buffer)
+                                            : write_pdf(input, samples, buffer);
+    buffer.close();
+    if (!out.error)
+        out.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return out;
 }
 
 }  // namespace spanlyx

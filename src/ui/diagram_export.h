@@ -27,10 +27,16 @@ struct DiagramExportInput {
 // the areas' width wide and as high as the four areas.
 inline constexpr int kExportLetterWidth = 64;
 
-// Writes FILE.png or FILE.pdf (by the extension, in any case). Without a running Qt
-// application one is started for the call, on the offscreen platform unless QT_QPA_PLATFORM
-// names another. The error names the file and the reason.
-std::optional<std::string> export_diagrams(const DiagramExportInput& input,
-                                           const std::filesystem::path& file);
+enum class ExportFormat { Png, Pdf };
+
+struct ExportedDiagrams {
+    std::string bytes;                 // the whole PNG or PDF file
+    std::optional<std::string> error;  // the reason nothing could be drawn or encoded
+};
+
+// The picture as the bytes of a PNG image or a one-page PDF; the caller writes them where they
+// belong. Without a running Qt application one is started for the call, on the offscreen
+// platform unless QT_QPA_PLATFORM names another.
+ExportedDiagrams render_diagrams(const DiagramExportInput& input, ExportFormat format);
 
 }  // namespace spanlyx

@@ -1,85 +1,21 @@
 // spanlyx-report run as a program on beams whose results are known by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 
-#include "model/beam.h"
-#include "storage/beam_file.h"
+#include "batch_run_support.h"
 
 namespace spanlyx {
 namespace {
 
+using testing::BatchRun;
+using testing::Outcome;
+using testing::span_of;
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class BatchRun : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("spanlyx-batch-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    Outcome run(const std::string& arguments, const std::string& environment = "") {
-        const fs::path err = dir_ / "stderr.txt";
-        // XDG_DATA_HOME points into the test folder so no user settings are read.
-        const std::string command = "XDG_DATA_HOME='" + dir_.string() + "' SOURCE_DATE_EPOCH=0 " +
-                                    environment + " '" SPANLYX_REPORT_BINARY "' " + arguments +
-                                    " 2>'" + err.string() + "'";
-        Outcome result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.err = slurp(err);
-        return result;
-    }
-
-    static std::string slurp(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    std::string write(const std::string& name, const std::string& bytes) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return "'" + path.string() + "'";
-    }
-
-    std::string write_beam(const std::string& name, const Beam& beam) {
-        return write(name, format_beam_file(beam));
-    }
-
-    fs::path dir_;
-};
-
-Span span_of(double length, double inertia, double modulus) {
-    Span span;
-    span.length = HeldNumber::computed(length);
-    span.inertia = inertia;
-    span.modulus = HeldNumber::computed(modulus);
-    return span;
-}
 
 TEST_F(BatchRun, TwoEqualSpansGiveTheTextbookReactions) {
     const Outcome run = this->run("--json '" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'");
@@ -222,7 +158,7 @@ TEST_F(BatchRun, ResultsFileCarriesExtremesAndExtraOutput) {
 }
 
 // --diagrams: the results window's four diagrams stacked, as the usage text promises: a PNG of
-// 1024 x 560 pixels, or a one-page PDF; other extensions are refused.
+// 1024 x 560 pixels, or a one-page PDF; other extensions are a usage error.
 TEST_F(BatchRun, DiagramsAreWrittenAsPngOrPdf) {
     const std::string beam = "'" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'";
     const fs::path png = dir_ / "diagrams.png";
@@ -246,15 +182,83 @@ TEST_F(BatchRun, DiagramsAreWrittenAsPngOrPdf) {
     ASSERT_EQ(run("-o /dev/null --diagrams '" + pdf.string() + "' " + beam).status, 0);
     EXPECT_EQ(slurp(pdf).substr(0, 5), "%PDF-");
 
+    // An extension the tool cannot write is a usage error, found before anything is analysed.
     const Outcome refused =
         run("-o /dev/null --diagrams '" + (dir_ / "d.gif").string() + "' " + beam);
-    EXPECT_EQ(refused.status, 74);
+    EXPECT_EQ(refused.status, 64);
     EXPECT_NE(refused.err.find(".png or .pdf"), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(dir_ / "d.gif"));
 #else
     EXPECT_EQ(drawn.status, 64);
     EXPECT_NE(drawn.err.find("--diagrams is not available"), std::string::npos) << drawn.err;
     EXPECT_FALSE(fs::exists(png));
 #endif
+}
+
+// Two equal spans of 20 ft, 1000 lb/ft on span 1 only. Span 2 carries no load: its shear is
+// constant, the reaction wL/16 = 1250 at the far end, and its moment runs straight from the
+// support moment -wL^2/16 = -25000 to 0, so it has no positive moment and one shear sign only.
+TEST_F(BatchRun, JsonExtremesThatASpanDoesNotHaveAreNull) {
+    Beam beam;
+    beam.spans = {span_of(20, 500, 29e6), span_of(20, 500, 29e6)};
+    beam.spans[0].uniforms.push_back({0, 1000, 20, 1000});
+    beam.joints = {Joint{1, 0}, Joint{1, 0}, Joint{1, 0}};
+    const Outcome run = this->run("--json " + write_beam("one-loaded.cb", beam));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto doc = nlohmann::json::parse(run.out);
+    const auto& span2 = doc["span_extremes"][1];
+    EXPECT_TRUE(span2["moment_max"].is_null()) << span2.dump();
+    EXPECT_NEAR(span2["moment_min"]["value"].get<double>(), -25000, 1e-6);
+    EXPECT_NEAR(span2["moment_min"]["at"].get<double>(), 0, 1e-9);
+    EXPECT_NE(span2["shear_max"].is_null(), span2["shear_min"].is_null()) << span2.dump();
+    const auto& shear = span2["shear_max"].is_null() ? span2["shear_min"] : span2["shear_max"];
+    EXPECT_NEAR(std::abs(shear["value"].get<double>()), 1250, 1e-6);
+    // Every location that is reported lies on its span.
+    for (const auto& span : doc["span_extremes"]) {
+        for (const auto& [name, extreme] : span.items()) {
+            if (!extreme.is_object())
+                continue;
+            EXPECT_GE(extreme["at"].get<double>(), 0) << name;
+            EXPECT_LE(extreme["at"].get<double>(), 20 + 1e-9) << name;
+        }
+    }
+    // The whole beam has a positive moment (in span 1) and a negative one.
+    EXPECT_FALSE(doc["beam_extremes"]["moment_max"].is_null());
+    EXPECT_NEAR(doc["beam_extremes"]["moment_min"].get<double>(), -25000, 1e-6);
+}
+
+// A cantilever of 10 ft under 100 lb/ft, clamped at joint 1 and free at joint 2: its moment
+// runs from -wL^2/2 = -5000 at the clamp to exactly 0 at the tip and is never positive. The
+// sweep's integration ends a hair away from 0 at the free end; the window zeroes that residual
+// unless told otherwise, and so does the tool by default.
+TEST_F(BatchRun, ResidualAtAFreeEndIsZeroedByDefaultAsInTheWindow) {
+    Beam beam;
+    beam.spans = {span_of(10, 100, 29e6)};
+    beam.spans[0].uniforms.push_back({0, 100, 10, 100});
+    beam.joints = {Joint{1, 1}, Joint{0, 0}};
+    const std::string file = write_beam("cantilever.cb", beam);
+
+    const Outcome by_default = run(file);
+    ASSERT_EQ(by_default.status, 0) << by_default.err;
+    EXPECT_EQ(run("--zero-residual " + file).out, by_default.out);
+    // Span 1 never has a positive moment: the block prints 0 at the span's start.
+    EXPECT_NE(by_default.out.find("    Maximum '+' Moment     (ft-#)  = 0.00\r\n"
+                                  "             @  Location   (ft)    = 0.00\r\n"),
+              std::string::npos);
+
+    const auto zeroed = nlohmann::json::parse(run("--json " + file).out);
+    EXPECT_TRUE(zeroed["span_extremes"][0]["moment_max"].is_null());
+    EXPECT_NEAR(zeroed["span_extremes"][0]["moment_min"]["value"].get<double>(), -5000, 1e-6);
+
+    // Kept, the residual may show as a positive maximum: then only at the tip and tiny.
+    const Outcome kept = run("--keep-residual --json " + file);
+    ASSERT_EQ(kept.status, 0) << kept.err;
+    const auto& max = nlohmann::json::parse(kept.out)["span_extremes"][0]["moment_max"];
+    if (!max.is_null()) {
+        EXPECT_NEAR(max["at"].get<double>(), 10, 1e-9);
+        EXPECT_LT(std::abs(max["value"].get<double>()), 5000 * 1e-9);
+    }
+    EXPECT_EQ(run("--keep-residual --zero-residual " + file).status, 64);
 }
 
 }  // namespace

@@ -50,6 +50,17 @@ const char* status_text(CalculateStatus status) {
     return "";
 }
 
+// A running extreme starts at 0 and only a value beyond 0 on its side replaces it, so an
+// extreme that is exactly 0 was never set in the span (or, for deflections, is a support's
+// zero): it has no value and no location to report, and is written as null.
+bool is_set(double extreme) {
+    return extreme != 0;
+}
+
+nlohmann::json extreme_value(double value, double scale) {
+    return is_set(value) ? nlohmann::json(value * scale) : nlohmann::json(nullptr);
+}
+
 }  // namespace
 
 nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome) {
@@ -113,6 +124,8 @@ void add_response_json(nlohmann::json& doc, const Beam& beam, const ResponseOutc
         const SpanExtremes& e = response.span_extremes[s];
         const double start = response.span_start[s];
         const auto entry = [start](const Extreme& x, double scale) {
+            if (!is_set(x.value))
+                return json(nullptr);
             return json{{"value", x.value * scale}, {"at", x.at - start}};
         };
         spans.push_back({{"span", s + 1},
@@ -125,12 +138,12 @@ void add_response_json(nlohmann::json& doc, const Beam& beam, const ResponseOutc
     }
     doc["span_extremes"] = spans;
     const BeamExtremes& b = response.beam_extremes;
-    doc["beam_extremes"] = {{"shear_min", b.shear_min},
-                            {"shear_max", b.shear_max},
-                            {"moment_min", b.moment_min},
-                            {"moment_max", b.moment_max},
-                            {"deflection_min", b.deflection_min * factor},
-                            {"deflection_max", b.deflection_max * factor}};
+    doc["beam_extremes"] = {{"shear_min", extreme_value(b.shear_min, 1)},
+                            {"shear_max", extreme_value(b.shear_max, 1)},
+                            {"moment_min", extreme_value(b.moment_min, 1)},
+                            {"moment_max", extreme_value(b.moment_max, 1)},
+                            {"deflection_min", extreme_value(b.deflection_min, factor)},
+                            {"deflection_max", extreme_value(b.deflection_max, factor)}};
     doc["sample_count"] = response.sample_count;
     doc["units"]["deflection"] = std::string(defl_unit(beam.units)) == "no"
                                      ? std::string("in")

@@ -14,7 +14,8 @@ namespace spanlyx {
 nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome);
 
 // Adds the per-span extremes (values and locations from each span's left end) and the
-// whole-beam extremes; deflections in the unit of the report.
+// whole-beam extremes; deflections in the unit of the report. An extreme the span does not have
+// (never set: no value on that side of zero) is null.
 void add_response_json(nlohmann::json& doc, const Beam& beam, const ResponseOutcome& response);
 
 }  // namespace spanlyx

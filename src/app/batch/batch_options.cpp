@@ -9,29 +9,51 @@ std::string batch_usage_text() {
            "Analyses a continuous beam saved by Spanlyx and writes its results file.\n"
            "\n"
            "Options:\n"
-           "  --detailed         detailed matrix output instead of the brief one\n"
-           "  -o FILE            write to FILE instead of standard output\n"
-           "  --settings FILE    decimals and options from this sx.ini; default: the user's\n"
-           "                     sx.ini in the data folder when it exists, else the defaults\n"
-           "  --json             one JSON document instead of the text report\n"
-           "  --interval STEP    values at every STEP along each span (rounded to hundredths)\n"
-           "  --at X             values at X from the left end of every span at least X long\n"
-           "                     (rounded to hundredths)\n"
-           "  --zero-residual    zero out the integration residual of the moment at a free\n"
-           "                     far end\n"
-           "  --samples FILE.csv every sampled point as CSV (beam_x, span, span_x, shear,\n"
-           "                     moment, deflection) in the units of the report\n"
-           "  --diagrams FILE    the loading, shear, moment and deflection diagrams as the\n"
-           "                     results window draws them: FILE.png, an image of 1024 x 560\n"
-           "                     pixels, or FILE.pdf, a page of that size (needs a build\n"
-           "                     with the window program)\n"
-           "  --help             this text\n"
-           "  --version          the program version\n"
+           "  --detailed          detailed matrix output instead of the brief one\n"
+           "  -o, --output FILE   write to FILE instead of standard output\n"
+           "  --settings FILE     decimals and options from this sx.ini; default: the\n"
+           "                      user's sx.ini in the data folder when it exists, else\n"
+           "                      the defaults\n"
+           "  --json              one JSON document instead of the text report; an\n"
+           "                      extreme that a span does not have is null\n"
+           "  --interval STEP     values at every STEP along each span (rounded to\n"
+           "                      hundredths)\n"
+           "  --at X              values at X from the left end of every span at least X\n"
+           "                      long (rounded to hundredths)\n"
+           "  --zero-residual     zero out the integration residual of the moment at a\n"
+           "                      free far end, as the window does when it starts (the\n"
+           "                      default)\n"
+           "  --keep-residual     keep that residual in the moment extremes\n"
+           "  --samples FILE.csv  every sampled point as CSV (beam_x, span, span_x, shear,\n"
+           "                      moment, deflection) in the units of the report\n"
+           "  --diagrams FILE     the loading, shear, moment and deflection diagrams as\n"
+           "                      the results window draws them: FILE.png, an image of\n"
+           "                      1024 x 560 pixels, or FILE.pdf, a page of that size\n"
+           "                      (needs a build with the window program)\n"
+           "  -h, --help          this text\n"
+           "  --version           the program version\n"
            "\n"
-           "Exit status: 0 analysed; 1 the beam was refused (no loads, a load rule, a zero\n"
-           "section or modulus, an unreadable or malformed file, a corrupted settings file);\n"
-           "2 the structure is unstable; 64 a usage error; 74 the output could not be written.\n"
-           "The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
+           "Every file is written beside its target and renamed over it when complete:\n"
+           "a failed or interrupted run leaves the old file as it was.\n"
+           "\n"
+           "Exit status: 0 analysed; 1 the beam was refused (no loads, a load rule, a\n"
+           "zero section or modulus, an unreadable or malformed file, a corrupted\n"
+           "settings file); 2 the structure is unstable; 64 a usage error; 74 an output\n"
+           "could not be written; 129, 130, 143 interrupted by SIGHUP, SIGINT, SIGTERM\n"
+           "(temporary files removed). The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
+}
+
+std::optional<DiagramsFormat> diagrams_format(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (extension == ".png")
+        return DiagramsFormat::Png;
+    if (extension == ".pdf")
+        return DiagramsFormat::Pdf;
+    return std::nullopt;
 }
 
 namespace {
@@ -66,8 +88,13 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             o.detailed = true;
         } else if (a == "--json") {
             o.json = true;
-        } else if (a == "--zero-residual") {
-            o.zero_residual = true;
+        } else if (a == "--zero-residual" || a == "--keep-residual") {
+            const bool zero = a == "--zero-residual";
+            if (o.zero_residual && *o.zero_residual != zero) {
+                out.error = "--zero-residual and --keep-residual exclude each other";
+                return out;
+            }
+            o.zero_residual = zero;
         } else if (a == "-o" || a == "--output") {
             const auto v = value_of("a file name");
             if (!v)
@@ -87,7 +114,13 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             const auto v = value_of("a .png or .pdf file name");
             if (!v)
                 return out;
+            const auto format = diagrams_format(*v);
+            if (!format) {
+                out.error = "--diagrams writes a .png or .pdf file, not \"" + *v + "\"";
+                return out;
+            }
             o.diagrams_path = *v;
+            o.diagrams_format = *format;
         } else if (a == "--interval" || a == "--at") {
             const auto v = value_of("a positive number");
             if (!v)

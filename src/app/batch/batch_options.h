@@ -1,11 +1,17 @@
 #pragma once
 // Command-line options of spanlyx-report.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace spanlyx {
+
+enum class DiagramsFormat { Png, Pdf };
+
+// By the extension, in any case: ".png" or ".pdf"; none for any other.
+std::optional<DiagramsFormat> diagrams_format(const std::filesystem::path& file);
 
 struct BatchOptions {
     std::string beam_path;
@@ -16,9 +22,11 @@ struct BatchOptions {
     // Extra output; both are rounded to hundredths where they come in.
     std::optional<double> interval;
     std::optional<double> at;
-    bool zero_residual = false;
+    // --zero-residual (true) or --keep-residual (false); none: the window's setting.
+    std::optional<bool> zero_residual;
     std::string samples_csv_path;
     std::string diagrams_path;  // FILE.png or FILE.pdf
+    DiagramsFormat diagrams_format = DiagramsFormat::Png;
     bool help = false;
     bool version = false;
 };

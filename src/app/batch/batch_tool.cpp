@@ -10,8 +10,10 @@
 #include "batch/batch_json.h"
 #include "batch/batch_options.h"
 #include "batch/diagrams_output.h"
+#include "batch/output_file.h"
 #include "batch/samples_csv.h"
 #include "batch/scratch_folder.h"
+#include "batch/signal_cleanup.h"
 #include "model/message.h"
 #include "model/number_text.h"
 #include "session/analysis_session.h"
@@ -22,8 +24,6 @@
 
 namespace spanlyx {
 namespace {
-
-constexpr int kExitCannotWrite = 74;
 
 void tell(std::string_view text) {
     std::cerr << text << '\n';
@@ -75,7 +75,7 @@ bool emit(const BatchOptions& options, const std::string& text) {
         std::cout.flush();
         return static_cast<bool>(std::cout);
     }
-    if (const auto error = write_file_atomically(options.output_path, text)) {
+    if (const auto error = write_output_file(options.output_path, text)) {
         tell(*error);
         return false;
     }
@@ -122,6 +122,9 @@ int run_batch_tool(int argc, char** argv) {
         return kExitUsage;
     }
 
+    // From here on an interrupted run removes what it has written that is not finished.
+    signal_cleanup::install();
+
     const std::optional<Settings> settings = load_settings(options);
     if (!settings)
         return kExitRefused;
@@ -146,7 +149,10 @@ int run_batch_tool(int argc, char** argv) {
     session.options().interval_step = options.interval.value_or(0);
     session.options().specific_wanted = options.at.has_value();
     session.options().specific_x = options.at.value_or(0);
-    session.options().zero_residual = options.zero_residual;
+    // The residual option is not kept in sx.ini: without an override the tool takes the
+    // window's setting at start-up, so that both write the same results file.
+    if (options.zero_residual)
+        session.options().zero_residual = *options.zero_residual;
 
     std::error_code ec;
     const std::string input_path = std::filesystem::absolute(options.beam_path, ec).string();
@@ -158,8 +164,8 @@ int run_batch_tool(int argc, char** argv) {
     for (const Message& message : outcome.messages)
         tell(message.text);
     if (outcome.status != CalculateStatus::Analysed) {
-        if (options.json)
-            emit(options, analysis_json(beam, outcome).dump(2) + "\n");
+        if (options.json && !emit(options, analysis_json(beam, outcome).dump(2) + "\n"))
+            return kExitCannotWrite;
         return status_exit_code(outcome.status);
     }
     if (run.file_error) {
@@ -180,7 +186,8 @@ int run_batch_tool(int argc, char** argv) {
         }
     }
     if (!options.diagrams_path.empty()) {
-        if (auto error = write_diagrams(session, *settings, options.diagrams_path)) {
+        if (auto error = write_diagrams(session, *settings, options.diagrams_path,
+                                        options.diagrams_format)) {
             tell(*error);
             return kExitCannotWrite;
         }

@@ -1,6 +1,8 @@
 #include "batch/diagrams_output.h"
 
 #if SPANLYX_WITH_DIAGRAMS
+#include "batch/output_file.h"
+#include "batch/signal_cleanup.h"
 #include "ui/diagram_export.h"
 #endif
 
@@ -13,12 +15,23 @@ bool diagrams_available() {
 }
 
 std::optional<std::string> write_diagrams(const AnalysisSession& session, const Settings& settings,
-                                          const std::filesystem::path& file) {
+                                          const std::filesystem::path& file,
+                                          DiagramsFormat format) {
     if (!session.has_analysis() || !session.response() || !session.analysis().results)
         return std::string("There are no diagrams before the beam is analysed");
     const DiagramExportInput input{session.analysed_beam(), *session.analysis().results,
                                    *session.response(), settings, session.paths().samples};
-    return export_diagrams(input, file);
+    ExportedDiagrams picture;
+    {
+        // Qt may start threads of its own; started while the signals are held they keep them
+        // held, and the handler runs only in this thread.
+        const signal_cleanup::SignalsHeld held;
+        picture = render_diagrams(
+            input, format == DiagramsFormat::Png ? ExportFormat::Png : ExportFormat::Pdf);
+    }
+    if (picture.error)
+        return "The diagrams cannot be written to " + file.string() + ": " + *picture.error;
+    return write_output_file(file, picture.bytes);
 }
 
 #else
@@ -28,7 +41,7 @@ bool diagrams_available() {
 }
 
 std::optional<std::string> write_diagrams(const AnalysisSession&, const Settings&,
-                                          const std::filesystem::path&) {
+                                          const std::filesystem::path&, DiagramsFormat) {
     return std::string(
         "--diagrams is not available: this spanlyx-report was built without the "
         "window program");

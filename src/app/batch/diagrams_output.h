@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/beam.h"
+#include "batch/batch_options.h"
 #include "model/settings.h"
 #include "session/analysis_session.h"
 
@@ -14,8 +14,9 @@ namespace spanlyx {
 
 bool diagrams_available();
 
-// After the sweep of the session's analysis. The error names the file and the reason.
+// After the sweep of the session's analysis. The picture is drawn in memory and written through
+// a temporary file and a rename. The error names the file and the reason.
 std::optional<std::string> write_diagrams(const AnalysisSession& session, const Settings& settings,
-                                          const std::filesystem::path& file);
+                                          const std::filesystem::path& file, DiagramsFormat format);
 
 }  // namespace spanlyx

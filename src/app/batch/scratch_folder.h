@@ -1,5 +1,6 @@
 #pragma once
-// A private temporary folder that is removed with everything in it when it goes out of scope.
+// A private temporary folder that is removed with everything in it when it goes out of scope,
+// or by the signal handler when the tool is interrupted (signal_cleanup::install first).
 
 #include <filesystem>
 #include <string>

@@ -106,10 +106,8 @@ void show_span_values(EntryContext& c) {
         c.set_text(Control::moi, shown(inertia_to_entry(c.beam.units, inertia), kInertiaPattern));
     }
     const double modulus = c.span().modulus.value;
-    if (modulus != 0) {
-        c.set_text(Control::spanetext,
-                   shown(modulus_to_entry(c.beam.units, modulus), kModulusPattern));
-    }
+    if (modulus != 0)
+        c.set_text(Control::spanetext, shown_modulus(c.beam.units, modulus));
 }
 
 // A span without length: every field empties, the length first so that nothing stores the
@@ -125,6 +123,10 @@ void clear_span_fields(EntryContext& c) {
 }
 
 }  // namespace
+
+std::string shown_modulus(UnitSystem units, double stored) {
+    return shown(modulus_to_entry(units, stored), kModulusPattern);
+}
 
 void show_span(EntryContext& c) {
     const int n = c.span_count();

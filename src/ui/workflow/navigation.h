@@ -2,10 +2,15 @@
 // Moving between spans, joints and loads: each move writes the stored values of the newly shown
 // item into the fields.
 
+#include <string>
+
 #include "model/beam.h"
 #include "ui/workflow/entry_context.h"
 
 namespace spanlyx {
+
+// The E field's text for a stored modulus: the value in the system's entry unit.
+std::string shown_modulus(UnitSystem units, double stored);
 
 // Show span (`next_span`): the release, length, section, E, I and the first load of each list.
 void show_span(EntryContext& c);

@@ -5,6 +5,7 @@
 #include "model/number_text.h"
 #include "model/units.h"
 #include "ui/workflow/field_rules.h"
+#include "ui/workflow/navigation.h"
 #include "ui/workflow/span_requirement.h"
 
 namespace spanlyx {
@@ -12,6 +13,18 @@ namespace {
 
 bool no_number(const std::string& typed) {
     return typed.empty() || typed == ".";
+}
+
+// The E field's text into the model as typed. The text that showing the span put there is the
+// model's own value, not typing: the model keeps what it holds, so that an E read from a file
+// as " 2.9E+07 " is echoed in the report and saved again as it was read.
+void hold_typed_modulus(EntryContext& c, const std::string& text) {
+    HeldNumber& held = c.span().modulus;
+    if (no_number(text)) {
+        held = HeldNumber::computed(0);
+    } else if (held.value == 0 || text != shown_modulus(c.beam.units, held.value)) {
+        held = HeldNumber::typed(text);
+    }
 }
 
 }  // namespace
@@ -69,8 +82,7 @@ void modulus_changed(EntryContext& c) {
         return;
     if (!is_imperial(c.beam.units))
         return;
-    const std::string& typed = c.text(Control::spanetext);
-    c.span().modulus = no_number(typed) ? HeldNumber::computed(0) : HeldNumber::typed(typed);
+    hold_typed_modulus(c, c.text(Control::spanetext));
 }
 
 void modulus_left(EntryContext& c) {
@@ -87,8 +99,7 @@ void modulus_left(EntryContext& c) {
         c.set_text(Control::spanetext, general_number(psi));
         return;
     }
-    const std::string& text = c.text(Control::spanetext);
-    c.span().modulus = no_number(text) ? HeldNumber::computed(0) : HeldNumber::typed(text);
+    hold_typed_modulus(c, c.text(Control::spanetext));
 }
 
 void release_chosen(EntryContext& c, Release release) {
