@@ -11,17 +11,6 @@ namespace {
 // a system solvable in extended precision ever needs.
 constexpr int kMaxRefinementSteps = 10;
 
-std::vector<Extended> multiply(LinearSystem& system, const std::vector<Extended>& v) {
-    std::vector<Extended> out(static_cast<std::size_t>(system.n), 0.0L);
-    for (int i = 0; i < system.n; ++i) {
-        Extended sum = 0;
-        for (int j = 0; j < system.n; ++j)
-            sum += system.at(i, j) * v[static_cast<std::size_t>(j)];
-        out[static_cast<std::size_t>(i)] = sum;
-    }
-    return out;
-}
-
 Extended largest_magnitude(const std::vector<Extended>& v) {
     Extended largest = 0;
     for (Extended x : v)
@@ -39,31 +28,45 @@ bool all_finite(const std::vector<Extended>& v) {
 
 }  // namespace
 
-EliminationOutcome invert_gauss_jordan(LinearSystem& system) {
+EliminationOutcome eliminate(LinearSystem& system) {
     const int n = system.n;
     for (int k = 0; k < n; ++k) {
         const Extended pivot = system.at(k, k);
         if (pivot == 0 || !std::isfinite(pivot))
             return EliminationOutcome::Breakdown;
-        system.at(k, k) = 1;
-        for (int j = 0; j < n; ++j)
-            system.at(k, j) /= pivot;
-        for (int i = 0; i < n; ++i) {
-            const Extended f = system.at(i, k);
-            if (i == k || f == 0)
+        for (int i = k + 1; i < n; ++i) {
+            if (system.at(i, k) == 0)
                 continue;
-            system.at(i, k) = 0;
-            for (int j = 0; j < n; ++j)
+            const Extended f = system.at(i, k) / pivot;
+            system.at(i, k) = f;
+            for (int j = k + 1; j < n; ++j)
                 system.at(i, j) -= f * system.at(k, j);
         }
     }
     return EliminationOutcome::Solved;
 }
 
+void substitute(const LinearSystem& factored, std::vector<Extended>& b) {
+    const int n = factored.n;
+    for (int i = 0; i < n; ++i) {  // L y = b
+        Extended sum = b[static_cast<std::size_t>(i)];
+        for (int j = 0; j < i; ++j)
+            sum -= factored.at(i, j) * b[static_cast<std::size_t>(j)];
+        b[static_cast<std::size_t>(i)] = sum;
+    }
+    for (int i = n - 1; i >= 0; --i) {  // U x = y
+        Extended sum = b[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < n; ++j)
+            sum -= factored.at(i, j) * b[static_cast<std::size_t>(j)];
+        b[static_cast<std::size_t>(i)] = sum / factored.at(i, i);
+    }
+}
+
 EliminationOutcome solve_refined(LinearSystem& system, const ResidualFunction& residual) {
-    if (invert_gauss_jordan(system) == EliminationOutcome::Breakdown)
+    if (eliminate(system) == EliminationOutcome::Breakdown)
         return EliminationOutcome::Breakdown;
-    std::vector<Extended> d = multiply(system, system.p);
+    std::vector<Extended> d = system.p;
+    substitute(system, d);
     if (!all_finite(d))
         return EliminationOutcome::Breakdown;
 
@@ -71,7 +74,8 @@ EliminationOutcome solve_refined(LinearSystem& system, const ResidualFunction& r
     Extended previous = std::numeric_limits<Extended>::infinity();
     for (int step = 0; step < kMaxRefinementSteps; ++step) {
         residual(d, r);
-        const std::vector<Extended> correction = multiply(system, r);
+        std::vector<Extended>& correction = r;
+        substitute(system, correction);
         const Extended size = largest_magnitude(correction);
         // A correction no smaller than the last one is rounding noise, not progress.
         if (!(size < previous))

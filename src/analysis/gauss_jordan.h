@@ -1,6 +1,6 @@
 #pragma once
 // The structure equations S d = P, held in full in extended precision and solved by
-// Gauss-Jordan elimination without pivoting or row exchange, then refined iteratively.
+// elimination in coordinate order without pivoting or row exchange, then refined iteratively.
 
 #include <cassert>
 #include <functional>
@@ -16,7 +16,7 @@ using Extended = long double;
 
 struct LinearSystem {
     int n = 0;
-    std::vector<Extended> s;  // n x n, row by row; S^-1 after a successful elimination
+    std::vector<Extended> s;  // n x n, row by row; its LU factors after elimination
     std::vector<Extended> p;  // n; the solution d after a successful solve
 
     explicit LinearSystem(int size)
@@ -25,6 +25,11 @@ struct LinearSystem {
           p(static_cast<std::size_t>(size), 0.0L) {}
 
     Extended& at(int row, int col) {
+        assert(row >= 0 && row < n && col >= 0 && col < n);
+        return s[static_cast<std::size_t>(row) * static_cast<std::size_t>(n) +
+                 static_cast<std::size_t>(col)];
+    }
+    Extended at(int row, int col) const {
         assert(row >= 0 && row < n && col >= 0 && col < n);
         return s[static_cast<std::size_t>(row) * static_cast<std::size_t>(n) +
                  static_cast<std::size_t>(col)];
@@ -40,9 +45,16 @@ struct LinearSystem {
 // that passed that test a breakdown means the numbers themselves are out of range.
 enum class EliminationOutcome { Solved, Breakdown };
 
-// Reduces S in place to S^-1 by Gauss-Jordan elimination, pivots taken in coordinate order.
-// On a breakdown S is left part-reduced. An empty system is solved.
-EliminationOutcome invert_gauss_jordan(LinearSystem& system);
+// Eliminates S in place, pivot by pivot in coordinate order without row exchange, keeping
+// the multipliers below the diagonal (S = LU, L with a unit diagonal). The pivots are those
+// of Gauss-Jordan elimination, and the factors serve every further right-hand side. Rows
+// are only touched where the column holds a non-zero, so the band of a beam's matrix keeps
+// the work to a few operations per coordinate. On a breakdown S is left part-reduced. An
+// empty system is solved.
+EliminationOutcome eliminate(LinearSystem& system);
+
+// b := S^-1 b from the factors left by eliminate().
+void substitute(const LinearSystem& factored, std::vector<Extended>& b);
 
 // residual(d, r) sets r = P - S d, computed by the caller as accurately as it can (from the
 // member equations rather than from the rounded S).
@@ -50,7 +62,7 @@ using ResidualFunction =
     std::function<void(const std::vector<Extended>& d, std::vector<Extended>& r)>;
 
 // Solves S d = P: d = S^-1 P, then d += S^-1 r while the correction keeps shrinking. On
-// success P holds d and S holds S^-1.
+// success P holds d and S its factors.
 EliminationOutcome solve_refined(LinearSystem& system, const ResidualFunction& residual);
 
 }  // namespace spanlyx

@@ -3,6 +3,9 @@
 namespace spanlyx {
 namespace {
 
+// The products below skip zero factors: T is mostly zeros and BK half zeros, and in extended
+// precision the arithmetic is not vectorised.
+
 // Fills the lower triangle from the upper one.
 template <class T>
 void mirror(Matrix6Of<T>& m) {
@@ -16,8 +19,10 @@ template <class T>
 Matrix6Of<T> multiply(const Matrix6Of<T>& a, const Matrix6Of<T>& b) {
     Matrix6Of<T> out{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c) {
-            for (std::size_t k = 0; k < 6; ++k)
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (a[r][k] == 0)
+                continue;
+            for (std::size_t c = 0; c < 6; ++c)
                 out[r][c] += a[r][k] * b[k][c];
         }
     }
@@ -123,8 +128,10 @@ Matrix6Of<T> mstiffg(const Matrix6Of<T>& bk, const Matrix6Of<T>& t) {
     const Matrix6Of<T> bk_t = multiply(bk, t);
     Matrix6Of<T> gk{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c) {
-            for (std::size_t k = 0; k < 6; ++k)
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (t[k][r] == 0)
+                continue;
+            for (std::size_t c = 0; c < 6; ++c)
                 gk[r][c] += t[k][r] * bk_t[k][c];
         }
     }
@@ -135,8 +142,10 @@ template <class T>
 Vector6Of<T> multiply(const Matrix6Of<T>& m, const Vector6Of<T>& v) {
     Vector6Of<T> out{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            out[r] += m[r][c] * v[c];
+        for (std::size_t c = 0; c < 6; ++c) {
+            if (m[r][c] != 0)
+                out[r] += m[r][c] * v[c];
+        }
     }
     return out;
 }
@@ -145,8 +154,10 @@ template <class T>
 Vector6Of<T> multiply_transposed(const Matrix6Of<T>& m, const Vector6Of<T>& v) {
     Vector6Of<T> out{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            out[r] += m[c][r] * v[c];
+        for (std::size_t c = 0; c < 6; ++c) {
+            if (m[c][r] != 0)
+                out[r] += m[c][r] * v[c];
+        }
     }
     return out;
 }

@@ -21,19 +21,29 @@ constexpr double kInchesPerFoot = 12.0;
 struct MemberGeometry {
     Extended length = 0;
     Matrix6Of<Extended> t{};
-    Matrix6 t_double{};  // for the fixed-end forces, formed in double
+    Matrix6 t_double{};    // for the fixed-end forces, formed in double
+    bool along_x = false;  // T is the identity, as for every member of a beam
 };
 
-MemberGeometry geometry(const StiffnessModel& model, const MemberRecord& member) {
+struct Axis {
+    Extended dx = 0, dy = 0, length = 0;
+};
+
+Axis member_axis(const StiffnessModel& model, const MemberRecord& member) {
     const auto& b = model.joint_coord.at(static_cast<std::size_t>(member.start_joint - 1));
     const auto& e = model.joint_coord.at(static_cast<std::size_t>(member.end_joint - 1));
     const Extended dx = static_cast<Extended>(e[0]) - static_cast<Extended>(b[0]);
     const Extended dy = static_cast<Extended>(e[1]) - static_cast<Extended>(b[1]);
-    const Extended length = std::sqrt(dx * dx + dy * dy);
-    assert(length > 0);
-    const Extended cos = dx / length;
-    const Extended sin = dy / length;
-    return {length, mtrans(cos, sin), mtrans(static_cast<double>(cos), static_cast<double>(sin))};
+    return {dx, dy, std::sqrt(dx * dx + dy * dy)};
+}
+
+MemberGeometry geometry(const StiffnessModel& model, const MemberRecord& member) {
+    const Axis axis = member_axis(model, member);
+    assert(axis.length > 0);  // checked before assembly
+    const Extended cos = axis.dx / axis.length;
+    const Extended sin = axis.dy / axis.length;
+    return {axis.length, mtrans(cos, sin),
+            mtrans(static_cast<double>(cos), static_cast<double>(sin)), cos == 1 && sin == 0};
 }
 
 struct MemberSection {
@@ -70,13 +80,23 @@ Vector6 member_fixed_end_forces(const StiffnessModel& model, int member_number,
     return qf;
 }
 
+using Geometries = std::vector<MemberGeometry>;  // per member
+
+Geometries member_geometries(const StiffnessModel& model) {
+    Geometries geometries;
+    for (const MemberRecord& member : model.members)
+        geometries.push_back(geometry(model, member));
+    return geometries;
+}
+
 void assemble(const StiffnessModel& model, const CoordinateNumbering& numbering,
-              LinearSystem& system) {
+              const Geometries& geometries, LinearSystem& system) {
     for (int m = 1; m <= model.member_count(); ++m) {
         const MemberRecord& member = model.members[static_cast<std::size_t>(m - 1)];
-        const MemberGeometry g = geometry(model, member);
+        const MemberGeometry& g = geometries[static_cast<std::size_t>(m - 1)];
         const MemberCoordinates coords = numbering.member_coordinates(member);
-        stores(coords, mstiffg(local_stiffness(model, member, g.length), g.t), system);
+        const Matrix6Of<Extended> bk = local_stiffness(model, member, g.length);
+        stores(coords, g.along_x ? bk : mstiffg(bk, g.t), system);  // T = I: GK = BK
         if (!model.member_loads.empty()) {
             const auto length = static_cast<double>(g.length);
             storepf(coords, mfefg(g.t_double, member_fixed_end_forces(model, m, member, length)),
@@ -104,9 +124,11 @@ Vector6Of<Extended> local_end_displacements(const MemberGeometry& g,
 // r = P - S d with S d summed member by member from the members' deformations, so that the
 // rounding of a large stiffness in the assembled S does not enter the residual.
 void subtract_member_forces(const StiffnessModel& model, const CoordinateNumbering& numbering,
-                            const std::vector<Extended>& d, std::vector<Extended>& r) {
-    for (const MemberRecord& member : model.members) {
-        const MemberGeometry g = geometry(model, member);
+                            const Geometries& geometries, const std::vector<Extended>& d,
+                            std::vector<Extended>& r) {
+    for (std::size_t m = 0; m < model.members.size(); ++m) {
+        const MemberRecord& member = model.members[m];
+        const MemberGeometry& g = geometries[m];
         const MemberCoordinates coords = numbering.member_coordinates(member);
         const Vector6Of<Extended> u = local_end_displacements(g, coords, numbering.ndof, d);
         subtract_free(coords, numbering.ndof,
@@ -117,13 +139,13 @@ void subtract_member_forces(const StiffnessModel& model, const CoordinateNumberi
 
 // Second member loop: end displacements and forces of every member, and R.
 void member_results(const StiffnessModel& model, const CoordinateNumbering& numbering,
-                    const std::vector<Extended>& d, AnalysisResults& results,
-                    std::vector<Extended>& r) {
+                    const Geometries& geometries, const std::vector<Extended>& d,
+                    AnalysisResults& results, std::vector<Extended>& r) {
     const bool feet = lengths_in_feet(model.units);
     for (int m = 1; m <= model.member_count(); ++m) {
         const auto index = static_cast<std::size_t>(m - 1);
         const MemberRecord& member = model.members[index];
-        const MemberGeometry g = geometry(model, member);
+        const MemberGeometry& g = geometries[index];
         const MemberCoordinates coords = numbering.member_coordinates(member);
 
         const Vector6Of<Extended> u = local_end_displacements(g, coords, numbering.ndof, d);
@@ -186,6 +208,15 @@ void reactions(const StiffnessModel& model, const CoordinateNumbering& numbering
     }
 }
 
+// A span too short to move its end joint off the start joint in floating point (far below
+// the resolution of its position along the beam) has no length to analyse.
+bool all_members_have_length(const StiffnessModel& model) {
+    return std::all_of(model.members.begin(), model.members.end(), [&](const MemberRecord& m) {
+        const Extended length = member_axis(model, m).length;
+        return length > 0 && std::isfinite(length);
+    });
+}
+
 bool all_finite(const std::vector<double>& values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
@@ -234,20 +265,23 @@ AnalysisResults runanalysis(const StiffnessModel& model) {
     // A beam its supports and hinges do not hold is refused before any arithmetic.
     if (!structure_is_stable(model))
         return results;
+    if (!all_members_have_length(model))
+        return numerical_breakdown(std::move(results));
 
     LinearSystem system(numbering.ndof);
-    assemble(model, numbering, system);
+    const Geometries geometries = member_geometries(model);
+    assemble(model, numbering, geometries, system);
     const std::vector<Extended> load = system.p;
     const auto residual = [&](const std::vector<Extended>& d, std::vector<Extended>& r) {
         r = load;
-        subtract_member_forces(model, numbering, d, r);
+        subtract_member_forces(model, numbering, geometries, d, r);
     };
     if (solve_refined(system, residual) == EliminationOutcome::Breakdown)
         return numerical_breakdown(std::move(results));
 
     results.member_force_local.assign(members, Vector6{});
     std::vector<Extended> r(static_cast<std::size_t>(results.restraint_count), 0.0L);
-    member_results(model, numbering, system.p, results, r);
+    member_results(model, numbering, geometries, system.p, results, r);
     displacements(model, numbering, system.p, results);
     reactions(model, numbering, r, results);
     // Extended precision has a far wider range than double: a result may still overflow
