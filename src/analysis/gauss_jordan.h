@@ -40,9 +40,10 @@ struct LinearSystem {
     }
 };
 
-// Breakdown: a pivot was exactly zero or not finite, or the solution is not finite. Whether a
-// beam can move is decided before elimination from its supports and hinges, so on a model
-// that passed that test a breakdown means the numbers themselves are out of range.
+// Breakdown: a pivot was exactly zero or not finite, the solution is not finite, or
+// refinement did not converge. Whether a beam can move is decided before elimination from its
+// supports and hinges, so on a model that passed that test a breakdown means the numbers
+// themselves are out of range.
 enum class EliminationOutcome { Solved, Breakdown };
 
 // Eliminates S in place, pivot by pivot in coordinate order without row exchange, keeping
@@ -61,8 +62,9 @@ void substitute(const LinearSystem& factored, std::vector<Extended>& b);
 using ResidualFunction =
     std::function<void(const std::vector<Extended>& d, std::vector<Extended>& r)>;
 
-// Solves S d = P: d = S^-1 P, then d += S^-1 r while the correction keeps shrinking. On
-// success P holds d and S its factors.
+// Solves S d = P: d = S^-1 P, then d += S^-1 r while the correction keeps shrinking, up to ten
+// times; the solution is accepted when the last correction is below 1e-10 of it. On success
+// P holds d and S its factors.
 EliminationOutcome solve_refined(LinearSystem& system, const ResidualFunction& residual);
 
 }  // namespace spanlyx

@@ -204,6 +204,38 @@ TEST(SolutionAccuracy, NumbersOutOfRangeAreABreakdownNotAResult) {
     EXPECT_TRUE(analyse(make_beam({10}, {kPinned, kPinned}, {uniform(1, 1e4)})).stable);
 }
 
+TEST(SolutionAccuracy, FarBeyondRealBeamsEitherAccurateOrRefusedNeverWrong) {
+    // A short span 1e-3 to 1e-6 of its neighbours and up to 1e8 times as stiff: the stiffness
+    // ratio reaches 1e26, beyond what extended precision resolves. Every result must then be
+    // right or refused as not solved.
+    int accurate = 0, refused = 0;
+    for (double ratio : {1e3, 1e4, 1e5, 1e6}) {
+        for (double ei_ratio : {1.0, 1e4, 1e8}) {
+            Beam beam = make_beam({5, 5 / ratio, 5}, {kPinned, kFree, kFree, kPinned},
+                                  {uniform(1, 1e4), uniform(3, 1e4)}, UnitSystem::M, 2e11, 8.36e-5);
+            beam.spans[1].inertia *= ei_ratio;
+            const StiffnessModel model = generate_structure(beam);
+            const AnalysisResults r = runanalysis(model);
+            if (!r.stable) {
+                EXPECT_TRUE(r.numerical_breakdown) << ratio << " " << ei_ratio;
+                ++refused;
+                continue;
+            }
+            ++accurate;
+            const auto exact = exact_results(beam, model);
+            ASSERT_TRUE(exact.has_value());
+            EXPECT_LT(worst_relative(r.joint_disp_y, exact->disp_y), 1e-9)
+                << ratio << " " << ei_ratio;
+            EXPECT_LT(worst_relative(r.joint_rotation, exact->rotation), 1e-9)
+                << ratio << " " << ei_ratio;
+            EXPECT_LT(worst_relative(r.reaction_shear, exact->reaction_shear), 1e-6)
+                << ratio << " " << ei_ratio;
+        }
+    }
+    EXPECT_GE(accurate, 5);
+    EXPECT_GE(refused, 2);
+}
+
 // The family of ill-conditioned stable beams: a short span (or two) among long ones, span
 // ratios 1 to 1000, the short spans' E*I from 1e-4 to 1e4 times the others', in five layouts.
 struct FamilyBeam {
