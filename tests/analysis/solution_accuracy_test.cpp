@@ -19,7 +19,7 @@ namespace {
 
 using namespace test;
 
-TEST(GaussJordan, EliminatesInPlaceAndStopsOnZeroOrNonFinitePivots) {
+TEST(Elimination, EliminatesInPlaceAndStopsOnZeroOrNonFinitePivots) {
     LinearSystem system(3);  // [[4, 2, 0], [2, 5, 3], [0, 3, 6]] (1, 2, 3) = (8, 21, 24)
     system.s = {4, 2, 0, 2, 5, 3, 0, 3, 6};
     ASSERT_EQ(eliminate(system), EliminationOutcome::Solved);
@@ -53,9 +53,15 @@ TEST(GaussJordan, EliminatesInPlaceAndStopsOnZeroOrNonFinitePivots) {
     EXPECT_EQ(negative.p[0], -2);
     LinearSystem empty(0);
     EXPECT_EQ(solve_refined(empty, [](const auto&, auto&) {}), EliminationOutcome::Solved);
+    // A residual the corrections never bring down: the solution is not trusted.
+    LinearSystem stuck(1);
+    stuck.s = {1};
+    stuck.p = {1};
+    EXPECT_EQ(solve_refined(stuck, [](const auto&, auto& r) { r = {0.5L}; }),
+              EliminationOutcome::Breakdown);
 }
 
-TEST(GaussJordan, RefinementReachesTheExactSolutionOfAnIllConditionedSystem) {
+TEST(Elimination, RefinementReachesTheExactSolutionOfAnIllConditionedSystem) {
     // The Hilbert matrix of order 9 (condition number 5e11), with x = (1, -1, 1, ...). S holds
     // its entries rounded; the residual is exact, so refinement must converge to x itself.
     constexpr int n = 9;
