@@ -10,7 +10,12 @@
 namespace spanlyx {
 
 struct AnalysisResults {
-    bool stable = false;  // false: a zero pivot was met (not_positive_definite)
+    // false: the beam is a mechanism or its equations could not be solved
+    // (not_positive_definite); nothing below the counts is then filled in.
+    bool stable = false;
+    // A beam its supports hold whose equations still gave a zero or non-finite pivot or
+    // solution: numbers beyond the range of floating point, never a mechanism.
+    bool numerical_breakdown = false;
     int ndof = 0;
     int restraint_count = 0;
     // Per member: local end displacements (axial, transverse, rotation at start, then at end);

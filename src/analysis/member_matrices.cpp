@@ -3,19 +3,26 @@
 namespace spanlyx {
 namespace {
 
+// The products below skip zero factors: T is mostly zeros and BK half zeros, and in extended
+// precision the arithmetic is not vectorised.
+
 // Fills the lower triangle from the upper one.
-void mirror(Matrix6& m) {
+template <class T>
+void mirror(Matrix6Of<T>& m) {
     for (std::size_t r = 0; r < 6; ++r) {
         for (std::size_t c = r + 1; c < 6; ++c)
             m[c][r] = m[r][c];
     }
 }
 
-Matrix6 multiply(const Matrix6& a, const Matrix6& b) {
-    Matrix6 out{};
+template <class T>
+Matrix6Of<T> multiply(const Matrix6Of<T>& a, const Matrix6Of<T>& b) {
+    Matrix6Of<T> out{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c) {
-            for (std::size_t k = 0; k < 6; ++k)
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (a[r][k] == 0)
+                continue;
+            for (std::size_t c = 0; c < 6; ++c)
                 out[r][c] += a[r][k] * b[k][c];
         }
     }
@@ -24,14 +31,15 @@ Matrix6 multiply(const Matrix6& a, const Matrix6& b) {
 
 }  // namespace
 
-Matrix6 mstiffl(double e, double a, double i, double l, Release release) {
-    Matrix6 bk{};
-    const double axial = e * a / l;
+template <class T>
+Matrix6Of<T> mstiffl(T e, T a, T i, T l, Release release) {
+    Matrix6Of<T> bk{};
+    const T axial = e * a / l;
     bk[0][0] = axial;
     bk[3][3] = axial;
     bk[0][3] = -axial;
 
-    const double z = e * i / (l * l * l);
+    const T z = e * i / (l * l * l);
     switch (release) {
         case Release::None:
             bk[1][1] = 12 * z;
@@ -68,8 +76,43 @@ Matrix6 mstiffl(double e, double a, double i, double l, Release release) {
     return bk;
 }
 
-Matrix6 mtrans(double cos, double sin) {
-    Matrix6 t{};
+template <class T>
+Vector6Of<T> stiffness_forces(T e, T a, T i, T l, Release release, const Vector6Of<T>& u) {
+    Vector6Of<T> f{};
+    f[0] = e * a / l * (u[0] - u[3]);
+    f[3] = -f[0];
+
+    // End rotations less the chord rotation: what bends the member.
+    const T chord = (u[4] - u[1]) / l;
+    const T bend_start = u[2] - chord;
+    const T bend_end = u[5] - chord;
+    const T k = e * i / l;
+    T m_start = 0;
+    T m_end = 0;
+    switch (release) {
+        case Release::None:
+            m_start = k * (4 * bend_start + 2 * bend_end);
+            m_end = k * (2 * bend_start + 4 * bend_end);
+            break;
+        case Release::Left:
+            m_end = 3 * k * bend_end;
+            break;
+        case Release::Right:
+            m_start = 3 * k * bend_start;
+            break;
+        case Release::Both:
+            break;
+    }
+    f[1] = (m_start + m_end) / l;
+    f[4] = -f[1];
+    f[2] = m_start;
+    f[5] = m_end;
+    return f;
+}
+
+template <class T>
+Matrix6Of<T> mtrans(T cos, T sin) {
+    Matrix6Of<T> t{};
     for (std::size_t end = 0; end < 6; end += 3) {
         t[end][end] = cos;
         t[end][end + 1] = sin;
@@ -80,34 +123,54 @@ Matrix6 mtrans(double cos, double sin) {
     return t;
 }
 
-Matrix6 mstiffg(const Matrix6& bk, const Matrix6& t) {
-    const Matrix6 bk_t = multiply(bk, t);
-    Matrix6 gk{};
+template <class T>
+Matrix6Of<T> mstiffg(const Matrix6Of<T>& bk, const Matrix6Of<T>& t) {
+    const Matrix6Of<T> bk_t = multiply(bk, t);
+    Matrix6Of<T> gk{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c) {
-            for (std::size_t k = 0; k < 6; ++k)
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (t[k][r] == 0)
+                continue;
+            for (std::size_t c = 0; c < 6; ++c)
                 gk[r][c] += t[k][r] * bk_t[k][c];
         }
     }
     return gk;
 }
 
-Vector6 multiply(const Matrix6& m, const Vector6& v) {
-    Vector6 out{};
+template <class T>
+Vector6Of<T> multiply(const Matrix6Of<T>& m, const Vector6Of<T>& v) {
+    Vector6Of<T> out{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            out[r] += m[r][c] * v[c];
+        for (std::size_t c = 0; c < 6; ++c) {
+            if (m[r][c] != 0)
+                out[r] += m[r][c] * v[c];
+        }
     }
     return out;
 }
 
-Vector6 multiply_transposed(const Matrix6& m, const Vector6& v) {
-    Vector6 out{};
+template <class T>
+Vector6Of<T> multiply_transposed(const Matrix6Of<T>& m, const Vector6Of<T>& v) {
+    Vector6Of<T> out{};
     for (std::size_t r = 0; r < 6; ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            out[r] += m[c][r] * v[c];
+        for (std::size_t c = 0; c < 6; ++c) {
+            if (m[c][r] != 0)
+                out[r] += m[c][r] * v[c];
+        }
     }
     return out;
 }
+
+#define SPANLYX_MEMBER_MATRICES(T)                                                    \
+    template Matrix6Of<T> mstiffl(T, T, T, T, Release);                               \
+    template Vector6Of<T> stiffness_forces(T, T, T, T, Release, const Vector6Of<T>&); \
+    template Matrix6Of<T> mtrans(T, T);                                               \
+    template Matrix6Of<T> mstiffg(const Matrix6Of<T>&, const Matrix6Of<T>&);          \
+    template Vector6Of<T> multiply(const Matrix6Of<T>&, const Vector6Of<T>&);         \
+    template Vector6Of<T> multiply_transposed(const Matrix6Of<T>&, const Vector6Of<T>&);
+SPANLYX_MEMBER_MATRICES(double)
+SPANLYX_MEMBER_MATRICES(long double)
+#undef SPANLYX_MEMBER_MATRICES
 
 }  // namespace spanlyx

@@ -1,6 +1,7 @@
 // runanalysis: assembles S d = P member by member, solves it, then walks the members again for
 // their end displacements and forces and gathers the support reactions.
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -9,6 +10,7 @@
 #include "analysis/gauss_jordan.h"
 #include "analysis/member_matrices.h"
 #include "analysis/structure_assembly.h"
+#include "analysis/structure_stability.h"
 
 namespace spanlyx {
 namespace {
@@ -17,24 +19,54 @@ namespace {
 constexpr double kInchesPerFoot = 12.0;
 
 struct MemberGeometry {
-    double length = 0;
-    Matrix6 t{};
+    Extended length = 0;
+    Matrix6Of<Extended> t{};
+    Matrix6 t_double{};    // for the fixed-end forces, formed in double
+    bool along_x = false;  // T is the identity, as for every member of a beam
 };
 
-MemberGeometry geometry(const StiffnessModel& model, const MemberRecord& member) {
+struct Axis {
+    Extended dx = 0, dy = 0, length = 0;
+};
+
+Axis member_axis(const StiffnessModel& model, const MemberRecord& member) {
     const auto& b = model.joint_coord.at(static_cast<std::size_t>(member.start_joint - 1));
     const auto& e = model.joint_coord.at(static_cast<std::size_t>(member.end_joint - 1));
-    const double dx = e[0] - b[0];
-    const double dy = e[1] - b[1];
-    const double length = std::sqrt(dx * dx + dy * dy);
-    assert(length > 0);
-    return {length, mtrans(dx / length, dy / length)};
+    const Extended dx = static_cast<Extended>(e[0]) - static_cast<Extended>(b[0]);
+    const Extended dy = static_cast<Extended>(e[1]) - static_cast<Extended>(b[1]);
+    return {dx, dy, std::sqrt(dx * dx + dy * dy)};
 }
 
-Matrix6 local_stiffness(const StiffnessModel& model, const MemberRecord& member, double length) {
-    const double e = model.material_modulus.at(static_cast<std::size_t>(member.material - 1));
+MemberGeometry geometry(const StiffnessModel& model, const MemberRecord& member) {
+    const Axis axis = member_axis(model, member);
+    assert(axis.length > 0);  // checked before assembly
+    const Extended cos = axis.dx / axis.length;
+    const Extended sin = axis.dy / axis.length;
+    return {axis.length, mtrans(cos, sin),
+            mtrans(static_cast<double>(cos), static_cast<double>(sin)), cos == 1 && sin == 0};
+}
+
+struct MemberSection {
+    Extended e = 0, area = 0, inertia = 0;
+};
+
+MemberSection section_of(const StiffnessModel& model, const MemberRecord& member) {
     const SectionProps& section = model.sections.at(static_cast<std::size_t>(member.section - 1));
-    return mstiffl(e, section.area, section.inertia, length, member.release);
+    return {model.material_modulus.at(static_cast<std::size_t>(member.material - 1)), section.area,
+            section.inertia};
+}
+
+Matrix6Of<Extended> local_stiffness(const StiffnessModel& model, const MemberRecord& member,
+                                    Extended length) {
+    const MemberSection s = section_of(model, member);
+    return mstiffl(s.e, s.area, s.inertia, length, member.release);
+}
+
+// BK * u of the member, from its local end displacements.
+Vector6Of<Extended> local_stiffness_forces(const StiffnessModel& model, const MemberRecord& member,
+                                           Extended length, const Vector6Of<Extended>& u) {
+    const MemberSection s = section_of(model, member);
+    return stiffness_forces(s.e, s.area, s.inertia, length, member.release, u);
 }
 
 // QF of one member: the released fixed-end actions of its loads, in load-table order.
@@ -48,15 +80,26 @@ Vector6 member_fixed_end_forces(const StiffnessModel& model, int member_number,
     return qf;
 }
 
+using Geometries = std::vector<MemberGeometry>;  // per member
+
+Geometries member_geometries(const StiffnessModel& model) {
+    Geometries geometries;
+    for (const MemberRecord& member : model.members)
+        geometries.push_back(geometry(model, member));
+    return geometries;
+}
+
 void assemble(const StiffnessModel& model, const CoordinateNumbering& numbering,
-              LinearSystem& system) {
+              const Geometries& geometries, LinearSystem& system) {
     for (int m = 1; m <= model.member_count(); ++m) {
         const MemberRecord& member = model.members[static_cast<std::size_t>(m - 1)];
-        const MemberGeometry g = geometry(model, member);
+        const MemberGeometry& g = geometries[static_cast<std::size_t>(m - 1)];
         const MemberCoordinates coords = numbering.member_coordinates(member);
-        stores(coords, mstiffg(local_stiffness(model, member, g.length), g.t), system);
+        const Matrix6Of<Extended> bk = local_stiffness(model, member, g.length);
+        stores(coords, g.along_x ? bk : mstiffg(bk, g.t), system);  // T = I: GK = BK
         if (!model.member_loads.empty()) {
-            storepf(coords, mfefg(g.t, member_fixed_end_forces(model, m, member, g.length)),
+            const auto length = static_cast<double>(g.length);
+            storepf(coords, mfefg(g.t_double, member_fixed_end_forces(model, m, member, length)),
                     system);
         }
     }
@@ -71,38 +114,66 @@ void assemble(const StiffnessModel& model, const CoordinateNumbering& numbering,
     }
 }
 
+// Local end displacements of a member from the structure displacements d.
+Vector6Of<Extended> local_end_displacements(const MemberGeometry& g,
+                                            const MemberCoordinates& coords, int ndof,
+                                            const std::vector<Extended>& d) {
+    return multiply(g.t, mdispg(coords, ndof, d));  // mdispl
+}
+
+// r = P - S d with S d summed member by member from the members' deformations, so that the
+// rounding of a large stiffness in the assembled S does not enter the residual.
+void subtract_member_forces(const StiffnessModel& model, const CoordinateNumbering& numbering,
+                            const Geometries& geometries, const std::vector<Extended>& d,
+                            std::vector<Extended>& r) {
+    for (std::size_t m = 0; m < model.members.size(); ++m) {
+        const MemberRecord& member = model.members[m];
+        const MemberGeometry& g = geometries[m];
+        const MemberCoordinates coords = numbering.member_coordinates(member);
+        const Vector6Of<Extended> u = local_end_displacements(g, coords, numbering.ndof, d);
+        subtract_free(coords, numbering.ndof,
+                      multiply_transposed(g.t, local_stiffness_forces(model, member, g.length, u)),
+                      r);
+    }
+}
+
 // Second member loop: end displacements and forces of every member, and R.
 void member_results(const StiffnessModel& model, const CoordinateNumbering& numbering,
-                    const std::vector<double>& d, AnalysisResults& results,
-                    std::vector<double>& r) {
+                    const Geometries& geometries, const std::vector<Extended>& d,
+                    AnalysisResults& results, std::vector<Extended>& r) {
     const bool feet = lengths_in_feet(model.units);
     for (int m = 1; m <= model.member_count(); ++m) {
         const auto index = static_cast<std::size_t>(m - 1);
         const MemberRecord& member = model.members[index];
-        const MemberGeometry g = geometry(model, member);
+        const MemberGeometry& g = geometries[index];
         const MemberCoordinates coords = numbering.member_coordinates(member);
 
-        const Vector6 u = multiply(g.t, mdispg(coords, numbering.ndof, d));  // mdispl
-        Vector6 stored = u;
+        const Vector6Of<Extended> u = local_end_displacements(g, coords, numbering.ndof, d);
+        Vector6 stored{};
+        for (std::size_t c = 0; c < 6; ++c)
+            stored[c] = static_cast<double>(u[c]);
         if (feet) {
             for (std::size_t c : {0u, 1u, 3u, 4u})
                 stored[c] *= kInchesPerFoot;
         }
         results.member_end_disp_local[index] = stored;
 
-        Vector6 q = multiply(local_stiffness(model, member, g.length), u);  // mforcel
+        Vector6Of<Extended> q = local_stiffness_forces(model, member, g.length, u);  // mforcel
         if (!model.member_loads.empty()) {
-            const Vector6 qf = member_fixed_end_forces(model, m, member, g.length);
+            const Vector6 qf =
+                member_fixed_end_forces(model, m, member, static_cast<double>(g.length));
             for (std::size_t c = 0; c < 6; ++c)
                 q[c] += qf[c];
         }
-        results.member_force_local[index] = q;
+        Vector6& force = results.member_force_local[index];
+        for (std::size_t c = 0; c < 6; ++c)
+            force[c] = static_cast<double>(q[c]);
         storer(coords, numbering.ndof, multiply_transposed(g.t, q), r);  // mforceg, storer
     }
 }
 
 void displacements(const StiffnessModel& model, const CoordinateNumbering& numbering,
-                   const std::vector<double>& d, AnalysisResults& results) {
+                   const std::vector<Extended>& d, AnalysisResults& results) {
     const auto joints = static_cast<std::size_t>(model.joint_count());
     results.joint_disp_y.assign(joints, 0.0);
     results.joint_rotation.assign(joints, 0.0);
@@ -110,16 +181,16 @@ void displacements(const StiffnessModel& model, const CoordinateNumbering& numbe
         const int ny = numbering.numbers[j * kCoordsPerJoint + 1];
         const int nz = numbering.numbers[j * kCoordsPerJoint + 2];
         if (ny < numbering.ndof)
-            results.joint_disp_y[j] = d[static_cast<std::size_t>(ny)];
+            results.joint_disp_y[j] = static_cast<double>(d[static_cast<std::size_t>(ny)]);
         if (nz < numbering.ndof)
-            results.joint_rotation[j] = d[static_cast<std::size_t>(nz)];
+            results.joint_rotation[j] = static_cast<double>(d[static_cast<std::size_t>(nz)]);
     }
 }
 
 // Reactions per joint: the member end forces at a restrained coordinate, less any load that
 // sits on the joint itself there.
 void reactions(const StiffnessModel& model, const CoordinateNumbering& numbering,
-               const std::vector<double>& r, AnalysisResults& results) {
+               const std::vector<Extended>& r, AnalysisResults& results) {
     const auto joints = static_cast<std::size_t>(model.joint_count());
     results.reaction_shear.assign(joints, 0.0);
     results.reaction_moment.assign(joints, 0.0);
@@ -127,14 +198,54 @@ void reactions(const StiffnessModel& model, const CoordinateNumbering& numbering
         const int ny = numbering.numbers[j * kCoordsPerJoint + 1];
         const int nz = numbering.numbers[j * kCoordsPerJoint + 2];
         if (ny >= numbering.ndof) {
-            results.reaction_shear[j] =
-                r[static_cast<std::size_t>(ny - numbering.ndof)] - model.joint_force[j];
+            results.reaction_shear[j] = static_cast<double>(
+                r[static_cast<std::size_t>(ny - numbering.ndof)] - model.joint_force[j]);
         }
         if (nz >= numbering.ndof) {
-            results.reaction_moment[j] =
-                r[static_cast<std::size_t>(nz - numbering.ndof)] - model.joint_moment[j];
+            results.reaction_moment[j] = static_cast<double>(
+                r[static_cast<std::size_t>(nz - numbering.ndof)] - model.joint_moment[j]);
         }
     }
+}
+
+// A span too short to move its end joint off the start joint in floating point (far below
+// the resolution of its position along the beam) has no length to analyse.
+bool all_members_have_length(const StiffnessModel& model) {
+    return std::all_of(model.members.begin(), model.members.end(), [&](const MemberRecord& m) {
+        const Extended length = member_axis(model, m).length;
+        return length > 0 && std::isfinite(length);
+    });
+}
+
+bool all_finite(const std::vector<double>& values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool all_finite(const std::vector<Vector6>& vectors) {
+    return std::all_of(vectors.begin(), vectors.end(), [](const Vector6& v) {
+        return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
+    });
+}
+
+bool all_finite(const AnalysisResults& r) {
+    return all_finite(r.member_end_disp_local) && all_finite(r.member_force_local) &&
+           all_finite(r.joint_disp_y) && all_finite(r.joint_rotation) &&
+           all_finite(r.reaction_shear) && all_finite(r.reaction_moment);
+}
+
+// A stable beam whose numbers are out of range: reported as not solved, with nothing from
+// the solution left behind.
+AnalysisResults numerical_breakdown(AnalysisResults results) {
+    results.stable = false;
+    results.numerical_breakdown = true;
+    for (Vector6& v : results.member_end_disp_local)
+        v = Vector6{};
+    results.member_force_local.clear();
+    results.joint_disp_y.clear();
+    results.joint_rotation.clear();
+    results.reaction_shear.clear();
+    results.reaction_moment.clear();
+    return results;
 }
 
 }  // namespace
@@ -151,17 +262,33 @@ AnalysisResults runanalysis(const StiffnessModel& model) {
     const CoordinateNumbering numbering = number_coordinates(model);
     results.ndof = numbering.ndof;
 
-    LinearSystem system(numbering.ndof);
-    assemble(model, numbering, system);
-    if (solve_gauss_jordan(system) == EliminationOutcome::ZeroPivot)
+    // A beam its supports and hinges do not hold is refused before any arithmetic.
+    if (!structure_is_stable(model))
         return results;
-    results.stable = true;
+    if (!all_members_have_length(model))
+        return numerical_breakdown(std::move(results));
+
+    LinearSystem system(numbering.ndof);
+    const Geometries geometries = member_geometries(model);
+    assemble(model, numbering, geometries, system);
+    const std::vector<Extended> load = system.p;
+    const auto residual = [&](const std::vector<Extended>& d, std::vector<Extended>& r) {
+        r = load;
+        subtract_member_forces(model, numbering, geometries, d, r);
+    };
+    if (solve_refined(system, residual) == EliminationOutcome::Breakdown)
+        return numerical_breakdown(std::move(results));
 
     results.member_force_local.assign(members, Vector6{});
-    std::vector<double> r(static_cast<std::size_t>(results.restraint_count), 0.0);
-    member_results(model, numbering, system.p, results, r);
+    std::vector<Extended> r(static_cast<std::size_t>(results.restraint_count), 0.0L);
+    member_results(model, numbering, geometries, system.p, results, r);
     displacements(model, numbering, system.p, results);
     reactions(model, numbering, r, results);
+    // Extended precision has a far wider range than double: a result may still overflow
+    // when it is stored.
+    if (!all_finite(results))
+        return numerical_breakdown(std::move(results));
+    results.stable = true;
     return results;
 }
 

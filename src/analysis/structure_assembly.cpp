@@ -40,7 +40,7 @@ CoordinateNumbering number_coordinates(const StiffnessModel& model) {
     return numbering;
 }
 
-void stores(const MemberCoordinates& coords, const Matrix6& gk, LinearSystem& system) {
+void stores(const MemberCoordinates& coords, const Matrix6Of<Extended>& gk, LinearSystem& system) {
     for (std::size_t i = 0; i < 6; ++i) {
         if (coords[i] >= system.n)
             continue;
@@ -58,8 +58,9 @@ void storepf(const MemberCoordinates& coords, const Vector6& ffg, LinearSystem& 
     }
 }
 
-Vector6 mdispg(const MemberCoordinates& coords, int ndof, const std::vector<double>& d) {
-    Vector6 v{};
+Vector6Of<Extended> mdispg(const MemberCoordinates& coords, int ndof,
+                           const std::vector<Extended>& d) {
+    Vector6Of<Extended> v{};
     for (std::size_t i = 0; i < 6; ++i) {
         if (coords[i] < ndof)
             v[i] = d.at(static_cast<std::size_t>(coords[i]));
@@ -67,11 +68,19 @@ Vector6 mdispg(const MemberCoordinates& coords, int ndof, const std::vector<doub
     return v;
 }
 
-void storer(const MemberCoordinates& coords, int ndof, const Vector6& f,
-            std::vector<double>& reactions) {
+void storer(const MemberCoordinates& coords, int ndof, const Vector6Of<Extended>& f,
+            std::vector<Extended>& reactions) {
     for (std::size_t i = 0; i < 6; ++i) {
         if (coords[i] >= ndof)
             reactions.at(static_cast<std::size_t>(coords[i] - ndof)) += f[i];
+    }
+}
+
+void subtract_free(const MemberCoordinates& coords, int ndof, const Vector6Of<Extended>& f,
+                   std::vector<Extended>& r) {
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (coords[i] < ndof)
+            r.at(static_cast<std::size_t>(coords[i])) -= f[i];
     }
 }
 

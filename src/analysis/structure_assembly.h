@@ -26,13 +26,18 @@ CoordinateNumbering number_coordinates(const StiffnessModel& model);
 using MemberCoordinates = std::array<int, 6>;
 
 // stores: adds the member's global stiffness into S at its free coordinates.
-void stores(const MemberCoordinates& coords, const Matrix6& gk, LinearSystem& system);
+void stores(const MemberCoordinates& coords, const Matrix6Of<Extended>& gk, LinearSystem& system);
 // storepf: subtracts the member's global fixed-end forces from P at its free coordinates.
 void storepf(const MemberCoordinates& coords, const Vector6& ffg, LinearSystem& system);
 // mdispg: the member's global end displacements from the solution d; 0 where restrained.
-Vector6 mdispg(const MemberCoordinates& coords, int ndof, const std::vector<double>& d);
+Vector6Of<Extended> mdispg(const MemberCoordinates& coords, int ndof,
+                           const std::vector<Extended>& d);
 // storer: adds the member's global end forces into R at its restrained coordinates.
-void storer(const MemberCoordinates& coords, int ndof, const Vector6& f,
-            std::vector<double>& reactions);
+void storer(const MemberCoordinates& coords, int ndof, const Vector6Of<Extended>& f,
+            std::vector<Extended>& reactions);
+// The other half of a residual P - S d: subtracts the member's global end forces from r at
+// its free coordinates.
+void subtract_free(const MemberCoordinates& coords, int ndof, const Vector6Of<Extended>& f,
+                   std::vector<Extended>& r);
 
 }  // namespace spanlyx
