@@ -15,8 +15,6 @@ constexpr int kCompareDecimals = 2;
 void refresh_sketch(EntryContext& c) {
     if (!(c.state.total > 0))
         return;
-    if (c.has_span())
-        c.span().length = HeldNumber::typed(c.text(Control::spanlengthtext));
     const bool adds_up = format_fixed(c.beam.total_length(), kCompareDecimals) ==
                          format_fixed(c.state.total, kCompareDecimals);
     c.state.sketch_live = adds_up;
