@@ -49,6 +49,9 @@ void start_entry(EntryContext& c, int count) {
     // Spans kept from the earlier count still have their lengths.
     if (c.every_span_has_length())
         c.enable(Control::vm, true);
+    // Showing the span and joint may have drawn the sketch; it waits for a span length.
+    c.state.sketch_live = false;
+    c.clear_sketch();
 }
 
 }  // namespace
