@@ -1,7 +1,7 @@
 #include "ui/keyboard_moves.h"
 
-#include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -20,6 +20,27 @@ bool reachable_by_tab(const QWidget& widget, const QWidget& window) {
     return widget.window() == &window && widget.isEnabled() && widget.isVisible() &&
            (widget.focusPolicy() & Qt::TabFocus) != 0 && widget.focusProxy() == nullptr;
 }
+
+// Escape that no child of the window took (a text view or field passes it on to the window)
+// closes the window.
+class EscapeCloses final : public QObject {
+  public:
+    explicit EscapeCloses(QWidget* window) : QObject(window), window_(window) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
+            return false;
+        window_->close();
+        return true;
+    }
+
+  private:
+    QWidget* window_;
+};
 
 }  // namespace
 
@@ -44,12 +65,7 @@ void press_buttons_on_return(QWidget& window) {
 }
 
 void close_on_escape(QWidget& window) {
-    auto* close = new QAction(&window);
-    close->setObjectName(QStringLiteral("closeOnEscape"));
-    close->setShortcut(QKeySequence(Qt::Key_Escape));
-    close->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
-    window.addAction(close);
+    window.installEventFilter(new EscapeCloses(&window));
 }
 
 }  // namespace spanlyx
