@@ -5,9 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -52,7 +54,7 @@ class EntryPathsTest : public QObject {
     void fewerSpansTypedOnALaterSpanKeepSpanOne();
     void refusedJointPositionIsNotAnalysedAtTheJoint();
     void pastedTextsThatAreNoNumbersAreRefused();
-    void inputMethodTextGoesThroughTheSameRule();
+    void droppedAndInputMethodTextsGoThroughTheSameRule();
     void enterMovesOnToTheNextFieldWithItsFocusShown();
     void returnPressesTheFocusedButton();
 
@@ -198,7 +200,7 @@ void EntryPathsTest::pastedTextsThatAreNoNumbersAreRefused() {
     QCOMPARE(app_.window->beam().spans[0].points.at(0).load.value, -1250.5);
 }
 
-void EntryPathsTest::inputMethodTextGoesThroughTheSameRule() {
+void EntryPathsTest::droppedAndInputMethodTextsGoThroughTheSameRule() {
     open_beam(pinned_beam({"20"}));
     focus_field(Control::spanlengthtext);
     QInputMethodEvent composed;
@@ -209,6 +211,31 @@ void EntryPathsTest::inputMethodTextGoesThroughTheSameRule() {
     QCOMPARE(app_.h->prompter.shown[0].text, std::string(kNonNumeric));
     press(Qt::Key_Tab);
     QCOMPARE(app_.window->beam().spans[0].length.value, 20.0);
+
+    // Text dropped on a field: "7,5" is refused, "7.5" taken.
+    auto* length = line(Control::spanlengthtext);
+    const auto drop = [length](const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        const QPointF inside(length->width() - 4, length->height() / 2.0);
+        QDragEnterEvent enter(inside.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(length, &enter);
+        QDropEvent dropped(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(length, &dropped);
+    };
+    focus_field(Control::spanlengthtext);
+    press(Qt::Key_Backspace);
+    QCOMPARE(length->text(), QString());
+    drop(QStringLiteral("7,5"));
+    QCOMPARE(length->text(), QString());
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    QCOMPARE(app_.h->prompter.shown[1].text, std::string(kNonNumeric));
+    drop(QStringLiteral("7.5"));
+    QCOMPARE(length->text(), QStringLiteral("7.5"));
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
+    press(Qt::Key_Tab);
+    QCOMPARE(app_.window->beam().spans[0].length.value, 7.5);
 }
 
 // Enter after the release goes to the number of distributed loads (not to the check box, which
