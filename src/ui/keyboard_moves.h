@@ -15,7 +15,7 @@ void focus_next_input(QWidget& window);
 // this for their own buttons.
 void press_buttons_on_return(QWidget& window);
 
-// Escape closes the window.
+// Escape closes the window, unless a child of it (a list popup, a field) takes the key itself.
 void close_on_escape(QWidget& window);
 
 }  // namespace spanlyx

@@ -46,10 +46,6 @@ std::string number_caption(int number) {
     return general_number(number);
 }
 
-}  // namespace
-
-namespace {
-
 // The stored value of a load field, exactly (P, W1, W2, M and the positions alike).
 double load_field_value(EntryContext& c, Control field) {
     const auto index = [&](LoadKind kind) {
@@ -111,6 +107,8 @@ std::string distance_text(double value) {
 
 namespace {
 
+// Navigation: the lists and the span.
+
 void clear_load_list(EntryContext& c, LoadKind kind) {
     const LoadListControls& list = load_list(kind);
     c.set_text(list.count, "");
@@ -141,7 +139,8 @@ void clear_inertia(EntryContext& c) {
 // (I or E typed before the length); nothing of the span shown before stays on the screen.
 void show_span_values(EntryContext& c, BlankSpanFocus focus) {
     const bool has_length = c.span().length.value != 0;
-    // The length is stored when its field is left, never by showing it: shown unrounded.
+    // Shown unrounded: the length is stored again from its field (when the field is left, and
+    // by the sketch refresh), which must keep the value the span holds.
     c.set_text(Control::spanlengthtext,
                has_length ? shown(c.span().length.value, kLoadPattern) : std::string());
     for (LoadKind kind : kLoadKindsShown)
