@@ -42,21 +42,31 @@ class EscapeCloses final : public QObject {
     QWidget* window_;
 };
 
+// The next widget after `start` in the window's tab order that `wanted` accepts.
+template <class Wanted>
+QWidget* next_in_tab_order(QWidget& window, QWidget* start, Wanted wanted) {
+    for (QWidget* next = start->nextInFocusChain(); next != nullptr && next != start;
+         next = next->nextInFocusChain()) {
+        if (reachable_by_tab(*next, window) && wanted(*next))
+            return next;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void focus_next_input(QWidget& window) {
     QWidget* start = window.focusWidget();
     if (start == nullptr)
         return;
-    for (QWidget* next = start->nextInFocusChain(); next != nullptr && next != start;
-         next = next->nextInFocusChain()) {
-        if (!takes_typed_input(*next) || !reachable_by_tab(*next, window))
-            continue;
-        // A focus moved by the keyboard shows its frame, as Tab's does.
-        window.setAttribute(Qt::WA_KeyboardFocusChange);
-        next->setFocus(Qt::TabFocusReason);
+    QWidget* next = next_in_tab_order(window, start, takes_typed_input);
+    if (next == nullptr)
+        next = next_in_tab_order(window, start, [](const QWidget&) { return true; });
+    if (next == nullptr)
         return;
-    }
+    // A focus moved by the keyboard shows its frame, as Tab's does.
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+    next->setFocus(Qt::TabFocusReason);
 }
 
 void press_buttons_on_return(QWidget& window) {

@@ -8,7 +8,8 @@ namespace spanlyx {
 
 // Enter in an entry field: the focus goes to the next field or list box in the tab order that
 // is enabled, shown and in the tab order, drawn with its keyboard focus. Buttons and check boxes
-// are passed over, so that what is typed next reaches a field.
+// are passed over, so that what is typed next reaches a field. Where no other field takes
+// input (no spans yet), Enter moves on as Tab does, so that the field is still left.
 void focus_next_input(QWidget& window);
 
 // Return (or Enter) on a push button of the window presses it, as Space does; dialogs already do

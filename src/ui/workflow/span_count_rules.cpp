@@ -56,9 +56,10 @@ void start_entry(EntryContext& c, int count) {
 
 }  // namespace
 
-// A count the beam cannot take never stands in the field: above 40 the key is refused silently,
-// a 0 with the message its leave rule gives; the field keeps the count the model holds. An empty
-// field (the count being retyped) keeps the spans but stops navigation and Calculate.
+// A count the beam cannot take (0, or above 40) never stands in the field: the key is refused
+// silently and the field keeps the count the beam holds; a field left without a count is
+// reported by the leave rule. An empty field (the count being retyped) keeps the spans but
+// stops navigation and Calculate.
 void spans_changed(EntryContext& c) {
     const std::string typed = c.text(Control::spans);
     const std::optional<double> count = whole_number(typed);
@@ -67,12 +68,7 @@ void spans_changed(EntryContext& c) {
         c.refuse_change();
         return;
     }
-    if (*count > kMaxSpans) {
-        c.refuse_change();
-        return;
-    }
-    if (*count == 0 && !trim(typed).empty()) {
-        c.message(std::string(kNoSpansMessage));
+    if (*count > kMaxSpans || (*count == 0 && !trim(typed).empty())) {
         c.refuse_change();
         return;
     }
