@@ -42,6 +42,7 @@ CalculateResult CalculateCommand::run(const Beam& beam, const Settings& settings
         show_error(*run.file_error);
         return result;
     }
+    result.no_loads = run.outcome.status == CalculateStatus::NoLoads;
     if (run.outcome.status != CalculateStatus::Analysed)
         return result;
 

@@ -21,6 +21,7 @@ struct Settings;
 struct CalculateResult {
     Control focus = Control::none;    // the field to correct after a refused beam
     ResultsWindow* window = nullptr;  // the results window opened, when the beam was analysed
+    bool no_loads = false;            // nothing was analysed: no span carries a load
 };
 
 class CalculateCommand {

@@ -52,18 +52,27 @@ bool FileCommands::calculated_or_refuse() {
     return false;
 }
 
+// The beam counts as changed from its first edit after New, Open or Save, calculated or not.
+// Cancel (and Escape) goes back to the beam; so does a Yes whose save does not happen.
 bool FileCommands::settle_unsaved_work() {
-    if (c_.file.calculated_flag != "y")
+    // Typing marks the beam changed at once; the field being typed in is then left so that its
+    // value is stored before it is saved.
+    if (c_.workflow.save_state() != SaveState::Unsaved)
         return true;
     commit_edit();
-    if (c_.workflow.save_state() == SaveState::Saved)
-        return true;
     const Message question{"Do you want to save file " + c_.file.current_file.string(),
                            std::string(kProgramTitle), MessageIcon::Question};
-    if (c_.services.prompter.show(question, PromptButtons::YesNo) == PromptAnswer::Yes)
-        return save();
-    c_.workflow.set_save_state(SaveState::Unsaved);
-    return true;
+    switch (c_.services.prompter.show(question, PromptButtons::YesNoCancel)) {
+        case PromptAnswer::Yes:
+            return save(UntitledCancel::GoBack);
+        case PromptAnswer::No:
+            c_.workflow.set_save_state(SaveState::Unsaved);
+            return true;
+        case PromptAnswer::Ok:
+        case PromptAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 std::optional<fs::path> FileCommands::ask_save_path() {
@@ -74,15 +83,18 @@ std::optional<fs::path> FileCommands::ask_save_path() {
     return to_path(*chosen);
 }
 
-// An untitled beam is named through Save As first; when that dialog is cancelled the beam is
-// still written, to the untitled file in the data folder.
-bool FileCommands::save() {
+// An untitled beam is named through Save As first. When File > Save's dialog is cancelled the
+// beam is still written, to the untitled file in the data folder; when the save question's is,
+// nothing is written and the engineer is back at the beam.
+bool FileCommands::save(UntitledCancel on_cancel) {
     if (!calculated_or_refuse())
         return false;
     commit_edit();
     if (c_.file.current_file == c_.folder.untitled_beam()) {
         if (const std::optional<fs::path> path = ask_save_path())
             return save_to(*path);
+        if (on_cancel == UntitledCancel::GoBack)
+            return false;
     }
     return write();
 }
@@ -174,8 +186,8 @@ void FileCommands::open() {
     c_.file.current_file = path;
     c_.file.current_file_name = path.filename().string();
     set_caption(QStringLiteral("  "), c_.file.current_file_name);
+    // The beam as read: nothing to save until its first edit.
     c_.apply(c_.workflow.show_beam_after_open());
-    c_.workflow.set_save_state(SaveState::Unsaved);
     c_.comments_replaced();
     bring_back_main_window();
 }

@@ -37,13 +37,17 @@ class FileCommands {
 
     explicit FileCommands(Context context);
 
+    // What Save does when the Save As dialog of an untitled beam is cancelled.
+    enum class UntitledCancel { WriteUntitled, GoBack };
+
     void new_beam();
     void open();
     // True when the beam was written.
-    bool save();
+    bool save(UntitledCancel on_cancel = UntitledCancel::WriteUntitled);
     bool save_as();
-    // The save question, asked when a calculation ran and something changed since the last
-    // save. False only when the engineer chose to save and the save failed: the caller stops.
+    // The save question (Yes, No, Cancel), asked when the beam changed since New, Open or the
+    // last save. False when the caller must stop and leave the beam on the screen: Cancel, or a
+    // Yes whose save was refused, cancelled or failed.
     bool settle_unsaved_work();
 
   private:

@@ -4,6 +4,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/keyboard_moves.h"
+
 namespace spanlyx {
 
 QString user_guide_markdown() {
@@ -31,6 +33,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     resize(720, 640);
+    close_on_escape(*this);
 }
 
 QString HelpWindow::text() const {

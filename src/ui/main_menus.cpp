@@ -17,14 +17,34 @@ QString text_of(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The caption with an access key: "&" before its first letter or digit that no earlier item of
+// the menu uses ("&&" stands for an ampersand and is passed over).
+QString with_access_key(const QString& caption, QString& used) {
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        const QChar key = caption[i].toLower();
+        if (!key.isLetterOrNumber() || used.contains(key))
+            continue;
+        used.append(key);
+        return caption.left(i) + QLatin1Char('&') + caption.mid(i);
+    }
+    return caption;
+}
+
 QMenu* add_menu(QMainWindow& window, const char* name, const QString& title) {
     QMenu* menu = window.menuBar()->addMenu(title);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
+// Each menu's items get distinct access keys in the order they are added.
 QAction* add_item(QMenu* menu, const char* name, const QString& text) {
-    QAction* item = menu->addAction(text);
+    QString used = menu->property("accessKeys").toString();
+    QAction* item = menu->addAction(with_access_key(text, used));
+    menu->setProperty("accessKeys", used);
     item->setObjectName(QString::fromLatin1(name));
     return item;
 }
@@ -46,12 +66,15 @@ QAction* add_separator(QMenu* menu, const char* name) {
 
 void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandlers& handlers) {
     QMenu* file = add_menu(window, "mnufile", QStringLiteral("&File"));
-    add_later_item(file, "mnuNew", QStringLiteral("New"));         // enabled by the file commands
-    add_later_item(file, "mnuOpen", QStringLiteral("Open"));       // enabled by the file commands
-    add_later_item(file, "mnuSave", QStringLiteral("Save"));       // enabled by the file commands
-    add_later_item(file, "mnuSaveas", QStringLiteral("Save As"));  // enabled by the file commands
+    // Enabled by the file commands.
+    add_later_item(file, "mnuNew", QStringLiteral("New"))->setShortcut(QKeySequence::New);
+    add_later_item(file, "mnuOpen", QStringLiteral("Open"))->setShortcut(QKeySequence::Open);
+    add_later_item(file, "mnuSave", QStringLiteral("Save"))->setShortcut(QKeySequence::Save);
+    add_later_item(file, "mnuSaveas", QStringLiteral("Save As"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     add_separator(file, "mnuh");
     QAction* quit = add_item(file, "mnuQuit", QStringLiteral("Exit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(quit, &QAction::triggered, &window, [handlers] { handlers.quit(); });
 
     QMenu* options = add_menu(window, "mnuoption", QStringLiteral("&Options"));
@@ -70,7 +93,7 @@ void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandl
     systems->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (UnitSystem system : kAllUnitSystems) {
         const UnitMenuItem& item = unit_menu_item(system);
-        QAction* action = units->addAction(text_of(item.caption));
+        QAction* action = add_item(units, "", text_of(item.caption));
         action->setCheckable(true);
         action->setChecked(system == UnitSystem::E);
         systems->addAction(action);
@@ -83,13 +106,13 @@ void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandl
     // enabled with the settings writer by the file commands
     add_later_item(units, "mnu_saveini", QStringLiteral("Save Units Option"));
 
-    QMenu* sections = add_menu(window, "mnusection", QStringLiteral("Sections"));
+    QMenu* sections = add_menu(window, "mnusection", QStringLiteral("&Sections"));
     // enabled with the sections window by the file commands
     add_later_item(sections, "mnusection2", QStringLiteral("Choose or Define"));
 
     QMenu* help = add_menu(window, "mnuhelp", QStringLiteral("&Help"));
     QAction* contents = add_item(help, "mnucontents", QStringLiteral("Contents"));
-    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
     QObject::connect(contents, &QAction::triggered, &window, [handlers] { handlers.contents(); });
     add_separator(help, "mnuh2");
     QAction* about = add_item(help, "mnuabout", QStringLiteral("About"));

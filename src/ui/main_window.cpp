@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 #include "storage/settings_file.h"
 #include "ui/about_dialog.h"
@@ -17,6 +18,7 @@
 #include "ui/file_commands.h"
 #include "ui/help_window.h"
 #include "ui/inertia_choice_dialog.h"
+#include "ui/keyboard_moves.h"
 #include "ui/main_menus.h"
 #include "ui/menu_windows.h"
 #include "ui/prompter.h"
@@ -48,10 +50,10 @@ MainWindow::MainWindow(AppServices& services, DataFolder folder, QWidget* parent
     : QMainWindow(parent),
       services_(services),
       session_(std::move(folder)),
-      applier_(
-          controls_, services.prompter,
-          {[this] { focusNextChild(); }, [this](bool drawn) { form_->sketch()->set_drawn(drawn); },
-           [this] { write_settings(); }}),
+      applier_(controls_, services.prompter,
+               {[this] { focus_next_input(*this); },
+                [this](bool drawn) { form_->sketch()->set_drawn(drawn); },
+                [this] { write_settings(); }}),
       calculate_command_(session_, services, *this) {
     setObjectName(QStringLiteral("dataentry"));
     form_ = new EntryForm(beam_, settings_, controls_, this);
@@ -65,6 +67,8 @@ MainWindow::MainWindow(AppServices& services, DataFolder folder, QWidget* parent
 
     auto* calculate_button = controls_.get<QPushButton>(Control::vm);
     connect(calculate_button, &QPushButton::clicked, this, &MainWindow::calculate);
+    press_buttons_on_return(*this);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
     connect(shortcut, &QShortcut::activated, this, &MainWindow::calculate_from_shortcut);
 
@@ -113,8 +117,13 @@ void MainWindow::write_settings() {
 
 void MainWindow::calculate() {
     file_.calculated_flag = "y";
+    statusBar()->clearMessage();
     const CalculateResult result =
         calculate_command_.run(beam_, settings_, file_.current_file.string());
+    // A beam without loads ends Calculate without a message box: the status line says why
+    // nothing opened.
+    if (result.no_loads)
+        statusBar()->showMessage(tr("No loads to analyse: enter a load on at least one span."));
     if (auto* field = controls_.get<QWidget>(result.focus))
         field->setFocus(Qt::OtherFocusReason);
 }

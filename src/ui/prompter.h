@@ -6,8 +6,9 @@
 
 namespace spanlyx {
 
-enum class PromptButtons { Ok, YesNo };
-enum class PromptAnswer { Ok, Yes, No };
+// YesNoCancel: Cancel, and Escape or the close box, answer Cancel.
+enum class PromptButtons { Ok, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 class Prompter {
   public:

@@ -16,6 +16,8 @@
 #include "ui/prompter.h"
 #include "ui/text_encoding.h"
 
+#include "ui/keyboard_moves.h"
+
 namespace spanlyx {
 
 ResultsViewer::ResultsViewer(const std::string& file_bytes, const QString& title,
@@ -60,6 +62,7 @@ ResultsViewer::ResultsViewer(const std::string& file_bytes, const QString& title
     layout->addWidget(toolbar);
     layout->addWidget(view_);
     resize(760, 640);
+    close_on_escape(*this);
 }
 
 QString ResultsViewer::text() const {

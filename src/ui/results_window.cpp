@@ -20,6 +20,7 @@
 #include "ui/app_services.h"
 #include "ui/busy_cursor.h"
 #include "ui/diagram_area.h"
+#include "ui/keyboard_moves.h"
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
 #include "ui/readout_panel.h"
@@ -89,6 +90,7 @@ ResultsWindow::ResultsWindow(AnalysisSession& session, const Settings& settings,
             redraw();
     });
     build();
+    press_buttons_on_return(*this);
     set_buttons_enabled(false);
     set_white(false);
     // The units and a one-span beam's E and I are known before the sweep; its values are not.

@@ -116,8 +116,7 @@ void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
         enter(QString::fromLatin1(value));
     press(Qt::Key_Down);
     press(Qt::Key_Up);
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
+    press(Qt::Key_Return);  // on to the number of distributed loads
     for (const char* value : {"1", "0", "1000", "10", "1000"})
         enter(QString::fromLatin1(value));
     QVERIFY(app_.h->prompter.shown.empty());
@@ -364,7 +363,7 @@ void FileCommandsTest::exitRemovesTheTemporaryFiles() {
     const QString snapshot = in_folder(QStringLiteral("user1_contfile.tmp"));
     QVERIFY(QFileInfo::exists(snapshot));  // written when the results window was left
     trigger("mnuQuit");
-    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});  // the save question, answered No
+    QVERIFY(app_.h->prompter.shown.empty());  // calculated, not changed: nothing to ask
     for (const char* suffix : removed)
         QVERIFY2(!QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
     QVERIFY(!QFileInfo::exists(session));

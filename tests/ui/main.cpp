@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
         {"option_windows", spanlyx::testing::make_option_windows_suite},
         {"screenshot_tour", spanlyx::testing::make_screenshot_tour_suite},
         {"locale", spanlyx::testing::make_locale_suite},
+        {"entry_paths", spanlyx::testing::make_entry_paths_suite},
+        {"unsaved_work", spanlyx::testing::make_unsaved_work_suite},
     };
     std::vector<char*> args(argv, argv + argc);
     const char* chosen = nullptr;

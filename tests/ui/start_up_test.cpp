@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -22,6 +24,14 @@ const char* const kResponseTitleText = "Continuous Beam Response";
 
 QAction* menu_item(const MainWindow& window, const char* name) {
     return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// A caption as the menu shows it: access-key marks taken out, "&&" kept as stored.
+QString shown_caption(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&&"));
+    return text;
 }
 
 bool any_window_visible() {
@@ -130,9 +140,38 @@ void StartUpTest::windowOpensOnAnUntitledBeamWithEveryMenu() {
     for (const auto& item : items) {
         const QAction* action = menu_item(*window, item.name);
         QVERIFY2(action, item.name);
-        QCOMPARE(action->text(), QString::fromLatin1(item.text));
+        QCOMPARE(shown_caption(action->text()), QString::fromLatin1(item.text));
         QCOMPARE(action->isEnabled(), item.enabled);
     }
+    // Every menu and every item has an access key, distinct within its menu.
+    for (const QAction* entry : window->menuBar()->actions()) {
+        const QMenu* menu = entry->menu();
+        QVERIFY(menu);
+        QVERIFY2(!QKeySequence::mnemonic(menu->title()).isEmpty(), qPrintable(menu->title()));
+        QList<QKeySequence> keys;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            QVERIFY2(!key.isEmpty(), qPrintable(action->text()));
+            QVERIFY2(!keys.contains(key), qPrintable(action->text()));
+            keys.append(key);
+        }
+    }
+    // The shortcuts of a desktop program.
+    const struct {
+        const char* name;
+        QKeySequence key;
+    } shortcuts[] = {
+        {"mnuNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuSaveas", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnucontents", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& shortcut : shortcuts)
+        QCOMPARE(menu_item(*window, shortcut.name)->shortcut(), shortcut.key);
     QVERIFY(menu_item(*window, "mnuEnglish")->isChecked());
     for (const char* separator : {"mnuh", "mnuh2", "mnuh3"})
         QVERIFY(menu_item(*window, separator)->isSeparator());

@@ -14,5 +14,7 @@ std::unique_ptr<QObject> make_file_commands_suite();
 std::unique_ptr<QObject> make_option_windows_suite();
 std::unique_ptr<QObject> make_screenshot_tour_suite();
 std::unique_ptr<QObject> make_locale_suite();
+std::unique_ptr<QObject> make_entry_paths_suite();
+std::unique_ptr<QObject> make_unsaved_work_suite();
 
 }  // namespace spanlyx::testing

@@ -10,14 +10,15 @@
 
 namespace spanlyx::testing {
 
-PromptAnswer RecordingPrompter::show(const Message& message, PromptButtons buttons) {
+PromptAnswer RecordingPrompter::show(const Message& message, PromptButtons offered) {
     shown.push_back(message);
+    buttons.push_back(offered);
     if (!answers.empty()) {
         const PromptAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    return offered == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
 }
 
 std::optional<QString> ScriptedFileDialogs::open_path(QWidget*, const QString&, const QString&) {

@@ -30,7 +30,8 @@ class RecordingPrompter final : public Prompter {
     PromptAnswer show(const Message& message, PromptButtons buttons) override;
 
     std::vector<Message> shown;
-    std::deque<PromptAnswer> answers;  // taken in order; Ok or No when none is left
+    std::vector<PromptButtons> buttons;  // the buttons each message offered
+    std::deque<PromptAnswer> answers;    // taken in order; Ok or No when none is left
 };
 
 class ScriptedFileDialogs final : public FileDialogs {

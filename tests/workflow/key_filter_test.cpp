@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/workflow/key_filters.h"
 #include "workflow_test_support.h"
@@ -75,6 +76,29 @@ TEST(KeyFilters, BackspaceAlwaysAndEnterMovesOn) {
     }
     // The total length has no character filter.
     expect_accepts(Control::total_lengthtext, "abc-.9");
+}
+
+// The form every field text keeps, typed or pasted: what the field's keys can build into a
+// number, and the texts met on the way to one.
+TEST(KeyFilters, WholeTextsInTheFieldsForm) {
+    const struct {
+        Control field;
+        std::vector<std::string> fits;
+        std::vector<std::string> refused;
+    } forms[] = {
+        {Control::spans, {"", "4", "040", " 2 "}, {"2.5", "-1", "4 0", "1e2", "5,000"}},
+        {Control::pxtext, {"", ".", "12.", ".25", "12.125", " "}, {"1.2.3", "-4", "12ft", "1 2"}},
+        {Control::ptext,
+         {"-", "-.", "-.5", "-1250.5", "750"},
+         {"5,000", "5-3", "--5", "+5", "12abc-3.4.5e7 x"}},
+    };
+    for (const auto& form : forms) {
+        for (const std::string& text : form.fits)
+            EXPECT_TRUE(fits_field_form(form.field, text)) << control_name(form.field) << text;
+        for (const std::string& text : form.refused)
+            EXPECT_FALSE(fits_field_form(form.field, text)) << control_name(form.field) << text;
+    }
+    EXPECT_TRUE(fits_field_form(Control::total_lengthtext, "25ft"));
 }
 
 TEST_F(WorkflowTest, EnteringAFieldSelectsItsText) {

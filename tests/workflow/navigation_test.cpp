@@ -123,6 +123,15 @@ TEST_F(WorkflowTest, NavigationNeverRoundsAStoredValue) {
     EXPECT_DOUBLE_EQ(span(1).points.at(0).load.value, 1234.567);
     // Values the pattern holds exactly keep the pattern.
     EXPECT_EQ(last_text_set(click(Control::Command7), Control::spanlengthtext), "96.00");
+
+    // Feet allow two decimals: a length typed with three was reported and kept, and is shown
+    // as kept, so that leaving the field does not round it.
+    wf.unit_system_chosen(UnitSystem::E);
+    fill(Control::spanlengthtext, "10.015");
+    click(Control::Command7);
+    EXPECT_EQ(last_text_set(click(Control::Command7), Control::spanlengthtext), "10.015");
+    leave(Control::spanlengthtext);
+    EXPECT_DOUBLE_EQ(span(2).length.value, 10.015);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // The load position fields: point-load X, X1 and X2 of a distributed load, moment X. A change
 // is stored at once and, while the sketch is live, checked at once; leaving runs the checks.
 
+#include "model/number_text.h"
 #include "ui/workflow/decimal_rule.h"
 #include "ui/workflow/field_rules.h"
 #include "ui/workflow/load_lists.h"
+#include "ui/workflow/navigation.h"
 #include "ui/workflow/sketch_refresh.h"
 
 namespace spanlyx {
@@ -19,9 +21,12 @@ double span_length(EntryContext& c) {
     return c.span().length.value;
 }
 
-// The load's position takes the span-length field's text.
+// The load's position takes the span-length field's text; where that field holds no number,
+// the span's stored length, so that the load's position follows what the field shows.
 void set_to_span_length(EntryContext& c, Control field) {
-    c.set_text(field, c.text(Control::spanlengthtext));
+    const std::string& length = c.text(Control::spanlengthtext);
+    const bool readable = !trim(length).empty() && length != ".";
+    c.set_text(field, readable ? length : distance_text(span_length(c)));
     c.focus(field);
 }
 
@@ -69,6 +74,30 @@ bool loads_missing(EntryContext& c, Control field) {
     return false;
 }
 
+// A point load or moment typed at "0" on span 2 or later would sit on the joint of the span
+// before: that text is refused. Its change rule stores nothing, so the load keeps the position
+// it had before the edit, and the field shows that position (empty for a load without one).
+bool refused_joint_position(const EntryContext& c, Control field) {
+    return (field == Control::pxtext || field == Control::momentxtext) &&
+           c.state.current_span >= 2 && c.text(field) == "0";
+}
+
+double stored_distance(EntryContext& c, Control field) {
+    if (field == Control::pxtext) {
+        const PointLoad* load = c.current_point();
+        return load ? load->x : 0.0;
+    }
+    const MomentLoad* load = c.current_moment();
+    return load ? load->x : 0.0;
+}
+
+void refuse_joint_position(EntryContext& c, Control field, std::string text) {
+    c.message(std::move(text));
+    const double kept = stored_distance(c, field);
+    c.set_text(field, kept != 0 ? distance_text(kept) : std::string());
+    c.focus(field);
+}
+
 void point_x_left(EntryContext& c) {
     constexpr Control field = Control::pxtext;
     const double x = c.value(field);
@@ -78,12 +107,11 @@ void point_x_left(EntryContext& c) {
     if (span_length(c) < x) {
         c.message("Point Load Location must be < Span Length..(Setting X to Span Length)");
         set_to_span_length(c, field);
-    } else if (c.text(field) == "0" && c.state.current_span >= 2) {
-        c.message(
+    } else if (refused_joint_position(c, field)) {
+        refuse_joint_position(
+            c, field,
             "Intermediate Joint Loads Must be put on the End of a Span.  Go back to the previous "
             "Span and Place this Point Load at the End of its Span");
-        c.set_text(field, "");
-        c.focus(field);
     }
 }
 
@@ -99,12 +127,11 @@ void moment_x_left(EntryContext& c) {
         c.message("Applied Moment Location must be < Span Length  (Setting X to Span Length)");
         set_to_span_length(c, field);
     }
-    if (c.text(field) == "0" && c.state.current_span >= 2) {
-        c.message(
+    if (refused_joint_position(c, field)) {
+        refuse_joint_position(
+            c, field,
             "Intermediate Joint Moments Must be put on the End of a Span.  Go back to the "
             "previous Span and Place this Moment Load at the End of its Span");
-        c.set_text(field, "");
-        c.focus(field);
     }
 }
 
@@ -151,7 +178,8 @@ void distance_changed(EntryContext& c, Control field) {
         return;
     const std::string& typed = c.text(field);
     const double x = c.value(field);
-    const bool stored = !typed.empty() && typed != "." && x >= 0 && store_distance(c, field, x);
+    const bool stored = !typed.empty() && typed != "." && x >= 0 &&
+                        !refused_joint_position(c, field) && store_distance(c, field, x);
     if (c.state.sketch_live && field != Control::uniformx2text)
         distance_left(c, field);
     if (stored)

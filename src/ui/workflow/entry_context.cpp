@@ -94,11 +94,32 @@ MomentLoad* EntryContext::current_moment() {
 }
 
 void EntryContext::set_text(Control field, std::string new_text) {
-    const bool differs = text(field) != new_text;
+    std::string previous = text(field);
+    const bool differs = previous != new_text;
     record_text(field, new_text);
     emit({ActionKind::SetText, field, std::move(new_text), false, {}});
     if (differs)
-        nested(state, [&] { run_change_rule(*this, field); });
+        nested(state, [&] { run_change(field, std::move(previous)); });
+}
+
+void EntryContext::show_text(Control field, std::string new_text) {
+    record_text(field, new_text);
+    emit({ActionKind::SetText, field, std::move(new_text), false, {}});
+}
+
+void EntryContext::change_text(Control field, std::string new_text) {
+    std::string previous = text(field);
+    record_text(field, std::move(new_text));
+    run_change(field, std::move(previous));
+}
+
+void EntryContext::run_change(Control field, std::string previous) {
+    state.change_refused = false;
+    run_change_rule(*this, field);
+    if (!state.change_refused)
+        return;
+    state.change_refused = false;
+    show_text(field, std::move(previous));
 }
 
 void EntryContext::record_text(Control field, std::string new_text) {

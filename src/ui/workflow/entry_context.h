@@ -42,6 +42,14 @@ class EntryContext {
     // Answers to the window.
     void set_text(Control field, std::string text);     // runs the change rule when it differs
     void record_text(Control field, std::string text);  // no action, no rule
+    // The field shows a text the model already holds, without its change rule (a rule that
+    // would store it again and also switch a mode, as clearing I does).
+    void show_text(Control field, std::string text);
+    // The engineer's own change of a field's text: recorded, then its change rule runs.
+    void change_text(Control field, std::string text);
+    // Called by a change rule that refuses the new text: the model is left as it was, and the
+    // field gets back the text it had before the change.
+    void refuse_change() { state.change_refused = true; }
     void set_caption(Control label, std::string caption);
     void focus(Control control);  // with its whole text selected; runs the enter rule
     void focus_next();
@@ -64,6 +72,8 @@ class EntryContext {
   private:
     Actions& out_;
     void emit(Action action) { out_.push_back(std::move(action)); }
+    // Runs the field's change rule; a refused change puts `previous` back into the field.
+    void run_change(Control field, std::string previous);
 };
 
 // " " followed by the general number form, as composed messages write their numbers.

@@ -10,8 +10,8 @@
 
 namespace spanlyx {
 
-// Whether the beam has unsaved edits. Unset until the first edit or save: a flag never set
-// counts as neither saved nor unsaved.
+// Whether the beam has edits not yet saved. Unset after start-up, New and Open, until the first
+// edit or save; only Unsaved means there is work to lose.
 enum class SaveState { Unset, Saved, Unsaved };
 
 struct EntryState {
@@ -31,6 +31,7 @@ struct EntryState {
     SaveState save_state = SaveState::Unset;
     bool option_dialog_open = false;  // "Input/Output Info" or "File: Extra Output" is open
     int rule_depth = 0;               // change and click rules run from inside other rules
+    bool change_refused = false;      // the running change rule refused the field's new text
 
     static constexpr std::array<bool, kControlCount> all(bool value) {
         std::array<bool, kControlCount> states{};

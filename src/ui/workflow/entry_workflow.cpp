@@ -83,11 +83,15 @@ KeyResult EntryWorkflow::key_typed(Control field, int key) {
     return filter_key(field, key);
 }
 
-Actions EntryWorkflow::text_changed(Control field, std::string_view text) {
-    return run([&](EntryContext& c) {
-        c.record_text(field, std::string(text));
-        run_change_rule(c, field);
-    });
+// A text that is no number in the field's form is refused as a refused key is, whether it was
+// typed, pasted, dropped or brought back by undo: the model keeps its value and the field its
+// previous text.
+Actions EntryWorkflow::text_changed(Control field, std::string_view typed) {
+    if (!fits_field_form(field, typed)) {
+        return {non_numeric_refusal(field),
+                Action{ActionKind::SetText, field, text(field), false, {}}};
+    }
+    return run([&](EntryContext& c) { c.change_text(field, std::string(typed)); });
 }
 
 Actions EntryWorkflow::field_entered(Control field) {
@@ -141,13 +145,24 @@ Actions EntryWorkflow::release_chosen(Release release) {
     return run([&](EntryContext& c) { spanlyx::release_chosen(c, release); });
 }
 
+// The unit system and the I-entry mode are written into the beam file: choosing another one
+// changes a beam that has spans.
 Actions EntryWorkflow::unit_system_chosen(UnitSystem system) {
-    return run([&](EntryContext& c) { choose_unit_system(c, system); });
+    return run([&](EntryContext& c) {
+        if (system != beam_.units && beam_.span_count() > 0)
+            c.mark_unsaved();
+        choose_unit_system(c, system);
+    });
 }
 
 Actions EntryWorkflow::inertia_option_chosen(Control option) {
     assert(option == Control::Option1 || option == Control::Option2);
-    return run([&](EntryContext& c) { choose_inertia_entry(c, option == Control::Option2); });
+    const bool typed = option == Control::Option2;
+    return run([&](EntryContext& c) {
+        if (typed != beam_.inertia_entered && beam_.span_count() > 0)
+            c.mark_unsaved();
+        choose_inertia_entry(c, typed);
+    });
 }
 
 Control EntryWorkflow::inertia_option() const {
@@ -185,7 +200,8 @@ Actions EntryWorkflow::show_beam_after_open() {
         if (c.text(count) == "0")
             c.set_text(count, "");
     }
-    state_.save_state = SaveState::Unsaved;
+    // Showing the file changed nothing: the beam counts as changed from the first edit on.
+    state_.save_state = SaveState::Unset;
     return out;
 }
 

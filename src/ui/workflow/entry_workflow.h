@@ -30,8 +30,8 @@ class EntryWorkflow {
 
     // A key typed in a field; `key` is the character code (Backspace 8, Enter 13).
     KeyResult key_typed(Control field, int key);
-    // The engineer changed a field's text (typing, pasting, deleting).
-    Actions text_changed(Control field, std::string_view text);
+    // The engineer changed a field's text (typing, pasting, dropping, deleting, undoing).
+    Actions text_changed(Control field, std::string_view typed);
     Actions field_entered(Control field);
     Actions field_left(Control field);
     // Command7, Command8, nextjoint, Command3, Command4, Command5, jyfixed, jyfree, jzfixed,

@@ -1,6 +1,48 @@
 #include "ui/workflow/field_rules.h"
 
+#include <optional>
+
+#include "model/number_text.h"
+#include "ui/workflow/load_lists.h"
+#include "ui/workflow/navigation.h"
+
 namespace spanlyx {
+namespace {
+
+std::optional<LoadKind> load_kind_of(Control field) {
+    for (LoadKind kind : kLoadKindsShown) {
+        for (Control each : load_list(kind).fields) {
+            if (each == field)
+                return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+// A text that stores nothing: an empty field, and "." in a position field.
+bool stores_nothing(Control field, const std::string& text) {
+    const bool position = field == Control::pxtext || field == Control::uniformx1text ||
+                          field == Control::uniformx2text || field == Control::momentxtext;
+    return text.empty() || (position && text == ".");
+}
+
+// An emptied load field stores nothing (the engineer may be retyping it), so when it is left
+// that way it shows again what the load holds: the field never hides a stored value.
+void show_kept_load_value(EntryContext& c, Control field) {
+    const std::optional<LoadKind> kind = load_kind_of(field);
+    if (!kind || !stores_nothing(field, c.text(field)) || !c.has_span())
+        return;
+    const int current = c.state.current_load[kind_index(*kind)];
+    if (current < 1 || current > load_count(c.span(), *kind))
+        return;
+    const std::string kept = load_field_text(c, field);
+    if (leading_value(kept) != 0)
+        c.set_text(field, kept);
+    else if (c.text(field) == ".")
+        c.set_text(field, "");
+}
+
+}  // namespace
 
 void run_change_rule(EntryContext& c, Control field) {
     switch (field) {
@@ -50,6 +92,7 @@ void run_change_rule(EntryContext& c, Control field) {
 }
 
 void run_leave_rule(EntryContext& c, Control field) {
+    show_kept_load_value(c, field);
     switch (field) {
         case Control::spans:
             spans_left(c);

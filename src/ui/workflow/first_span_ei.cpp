@@ -32,6 +32,7 @@ void first_span_ei_clicked(EntryContext& c, bool checked) {
             copy_ei(c.beam.spans[s], c.beam.spans[0]);
         }
         c.beam.inertia_entered = true;
+        c.mark_unsaved();
         show_shown_span_ei(c);
     }
     c.write_settings();

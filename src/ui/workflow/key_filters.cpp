@@ -42,7 +42,9 @@ bool enter_acts_as_tab(Control field) {
     return is_text_field(field) || field == Control::Combo1 || field == Control::Check1;
 }
 
-Action refusal(Control field) {
+}  // namespace
+
+Action non_numeric_refusal(Control field) {
     Action action;
     action.kind = ActionKind::ShowMessage;
     // The span length field's box carries the program title.
@@ -52,8 +54,6 @@ Action refusal(Control field) {
                       MessageIcon::Information};
     return action;
 }
-
-}  // namespace
 
 KeyResult filter_key(Control field, int key) {
     if (key == kEnterKey && enter_acts_as_tab(field)) {
@@ -68,7 +68,33 @@ KeyResult filter_key(Control field, int key) {
         key > 0 && key < 128 && allowed->find(static_cast<char>(key)) != std::string_view::npos;
     if (in_set)
         return {};
-    return {false, {refusal(field)}};
+    return {false, {non_numeric_refusal(field)}};
+}
+
+bool fits_field_form(Control field, std::string_view text) {
+    const std::optional<std::string_view> allowed = character_set(field);
+    if (!allowed)
+        return true;
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return true;
+    const std::string_view body = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const bool takes_sign = allowed->find('-') != std::string_view::npos;
+    const bool takes_point = allowed->find('.') != std::string_view::npos;
+    bool point_seen = false;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char ch = body[i];
+        if (ch >= '0' && ch <= '9')
+            continue;
+        if (ch == '-' && takes_sign && i == 0)
+            continue;
+        if (ch == '.' && takes_point && !point_seen) {
+            point_seen = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
 }
 
 }  // namespace spanlyx

@@ -1,20 +1,15 @@
 // The three load-count fields: points, uniforms and moments.
 
-#include <algorithm>
 #include <cmath>
 
 #include "model/number_text.h"
 #include "ui/workflow/field_rules.h"
 #include "ui/workflow/load_lists.h"
+#include "ui/workflow/navigation.h"
 #include "ui/workflow/sketch_refresh.h"
 
 namespace spanlyx {
 namespace {
-
-// A count beyond the load slots of a span is held at the last slot.
-int slot_count(double typed) {
-    return static_cast<int>(std::min(std::floor(typed), static_cast<double>(kMaxLoadsPerKind)));
-}
 
 void store_count(EntryContext& c, LoadKind kind, int count, const std::string& typed) {
     if (!c.has_span())
@@ -25,11 +20,17 @@ void store_count(EntryContext& c, LoadKind kind, int count, const std::string& t
 
 }  // namespace
 
+// A count above the load slots of a span is refused silently, as a key that does not fit: the
+// field keeps the count the span holds. A count above 0 shows load 1 as the span holds it.
 void load_count_changed(EntryContext& c, LoadKind kind) {
-    c.mark_unsaved();
     const LoadListControls& list = load_list(kind);
     const std::string typed = c.text(list.count);
-    const double count = c.value(list.count);
+    const double count = std::floor(c.value(list.count));
+    if (count > kMaxLoadsPerKind) {
+        c.refuse_change();
+        return;
+    }
+    c.mark_unsaved();
     int& current = c.state.current_load[kind_index(kind)];
     if (count <= 0) {
         c.enable(list.next_button, false);
@@ -42,7 +43,9 @@ void load_count_changed(EntryContext& c, LoadKind kind) {
         c.enable(list.next_button, true);
         current = 1;
         c.set_caption(list.number, "1");
-        store_count(c, kind, slot_count(count), typed);
+        store_count(c, kind, static_cast<int>(count), typed);
+        if (c.has_span())
+            show_load_quietly(c, kind);
     }
     refresh_sketch(c);
 }

@@ -29,8 +29,9 @@ std::string shown(double value, std::string_view pattern) {
     return text;
 }
 
-// Lengths and distances keep the decimals the unit system allows (a load at 12.125 in stays);
-// beyond those the pattern rounds, as the decimal rule told the engineer when it was typed.
+// Distances keep the decimals the unit system allows (a load at 12.125 in stays); beyond those
+// the pattern rounds, as the decimal rule told the engineer when it was typed. Shown through
+// the field's change rule, the rounded position is what the load then holds.
 std::string shown_distance(const EntryContext& c, double value) {
     const std::string text = format_pattern(value, kLoadPattern);
     const int allowed = allowed_decimals(c.beam.units);
@@ -45,33 +46,68 @@ std::string number_caption(int number) {
     return general_number(number);
 }
 
-// The fields of load `number` of the shown span; the list's current number must be set first,
-// since each field's change rule stores into the current load.
-void show_load_fields(EntryContext& c, LoadKind kind, int number) {
-    const auto k = static_cast<std::size_t>(number - 1);
-    switch (kind) {
-        case LoadKind::Point: {
-            const PointLoad load = c.span().points[k];
-            c.set_text(Control::pxtext, shown_distance(c, load.x));
-            c.set_text(Control::ptext, shown(load.load.value, kLoadPattern));
+// The stored value of a load field, exactly (P, W1, W2, M and the positions alike).
+double load_field_value(EntryContext& c, Control field) {
+    const auto index = [&](LoadKind kind) {
+        return static_cast<std::size_t>(c.state.current_load[kind_index(kind)] - 1);
+    };
+    switch (field) {
+        case Control::pxtext:
+            return c.span().points[index(LoadKind::Point)].x;
+        case Control::ptext:
+            return c.span().points[index(LoadKind::Point)].load.value;
+        case Control::uniformx1text:
+            return c.span().uniforms[index(LoadKind::Uniform)].x1;
+        case Control::uniformtext:
+            return c.span().uniforms[index(LoadKind::Uniform)].w1;
+        case Control::uniformx2text:
+            return c.span().uniforms[index(LoadKind::Uniform)].x2;
+        case Control::uniformtext2:
+            return c.span().uniforms[index(LoadKind::Uniform)].w2;
+        case Control::momentxtext:
+            return c.span().moments[index(LoadKind::Moment)].x;
+        case Control::momenttext:
+            return c.span().moments[index(LoadKind::Moment)].value;
+        default:
             break;
-        }
-        case LoadKind::Uniform: {
-            const UniformLoad load = c.span().uniforms[k];
-            c.set_text(Control::uniformx1text, shown_distance(c, load.x1));
-            c.set_text(Control::uniformtext, shown(load.w1, kLoadPattern));
-            c.set_text(Control::uniformx2text, shown_distance(c, load.x2));
-            c.set_text(Control::uniformtext2, shown(load.w2, kLoadPattern));
-            break;
-        }
-        case LoadKind::Moment: {
-            const MomentLoad load = c.span().moments[k];
-            c.set_text(Control::momentxtext, shown_distance(c, load.x));
-            c.set_text(Control::momenttext, shown(load.value, kLoadPattern));
-            break;
-        }
+    }
+    assert(false && "not a load field");
+    return 0;
+}
+
+bool is_position(Control field) {
+    return field == Control::pxtext || field == Control::uniformx1text ||
+           field == Control::uniformx2text || field == Control::momentxtext;
+}
+
+}  // namespace
+
+std::string load_field_text(EntryContext& c, Control field) {
+    return shown(load_field_value(c, field), kLoadPattern);
+}
+
+// Each field's change rule stores into the current load, so the current number is set first.
+void show_load(EntryContext& c, LoadKind kind, int number) {
+    assert(c.state.current_load[kind_index(kind)] == number);
+    for (Control field : load_list(kind).fields) {
+        const double value = load_field_value(c, field);
+        c.set_text(field,
+                   is_position(field) ? shown_distance(c, value) : shown(value, kLoadPattern));
     }
 }
+
+void show_load_quietly(EntryContext& c, LoadKind kind) {
+    for (Control field : load_list(kind).fields)
+        c.show_text(field, load_field_text(c, field));
+}
+
+std::string distance_text(double value) {
+    return shown(value, kLoadPattern);
+}
+
+namespace {
+
+// Navigation: the lists and the span.
 
 void clear_load_list(EntryContext& c, LoadKind kind) {
     const LoadListControls& list = load_list(kind);
@@ -90,36 +126,43 @@ void show_load_list(EntryContext& c, LoadKind kind) {
     c.set_text(list.count, shown(count, kCountPattern));
     c.state.current_load[kind_index(kind)] = 1;
     c.set_caption(list.number, "1");
-    show_load_fields(c, kind, 1);
+    show_load(c, kind, 1);
 }
 
-void show_span_values(EntryContext& c) {
-    c.set_text(Control::spanlengthtext, shown_distance(c, c.span().length.value));
+// Emptying I through its change rule would switch the beam to I from width and depth.
+void clear_inertia(EntryContext& c) {
+    c.show_text(Control::moi, "");
+}
+
+// The values of the shown span. A span without length shows an empty length field, with the
+// focus there unless the engineer is typing elsewhere, and its other values where it has them
+// (I or E typed before the length); nothing of the span shown before stays on the screen.
+void show_span_values(EntryContext& c, BlankSpanFocus focus) {
+    const bool has_length = c.span().length.value != 0;
+    // Shown unrounded: the length is stored again from its field (when the field is left, and
+    // by the sketch refresh), which must keep the value the span holds.
+    c.set_text(Control::spanlengthtext,
+               has_length ? shown(c.span().length.value, kLoadPattern) : std::string());
     for (LoadKind kind : kLoadKindsShown)
         show_load_list(c, kind);
-    c.set_text(Control::spanwidthtext, shown(c.span().width, kSectionPattern));
-    c.set_text(Control::spandepthtext, shown(c.span().depth, kSectionPattern));
+    const auto section = [&](double value) {
+        return has_length || value != 0 ? shown(value, kSectionPattern) : std::string();
+    };
+    c.set_text(Control::spanwidthtext, section(c.span().width));
+    c.set_text(Control::spandepthtext, section(c.span().depth));
     // I is shown only where it is typed: the field's change rule would switch a beam whose I
-    // comes from width and depth over to typed I.
+    // comes from width and depth over to typed I. An I or E of 0 shows as an empty field.
     const double inertia = c.span().inertia;
     if (inertia != 0 && c.beam.inertia_entered) {
         c.set_text(Control::moi, shown(inertia_to_entry(c.beam.units, inertia), kInertiaPattern));
+    } else {
+        clear_inertia(c);
     }
     const double modulus = c.span().modulus.value;
-    if (modulus != 0)
-        c.set_text(Control::spanetext, shown_modulus(c.beam.units, modulus));
-}
-
-// A span without length: every field empties, the length first so that nothing stores the
-// previous span's length into this one.
-void clear_span_fields(EntryContext& c) {
-    for (Control field : {Control::spanlengthtext, Control::spanwidthtext, Control::spandepthtext,
-                          Control::moi, Control::spanetext}) {
-        c.set_text(field, "");
-    }
-    for (LoadKind kind : kLoadKindsShown)
-        clear_load_list(c, kind);
-    c.focus(Control::spanlengthtext);
+    c.set_text(Control::spanetext,
+               modulus != 0 ? shown_modulus(c.beam.units, modulus) : std::string());
+    if (!has_length && focus == BlankSpanFocus::Move)
+        c.focus(Control::spanlengthtext);
 }
 
 }  // namespace
@@ -128,7 +171,7 @@ std::string shown_modulus(UnitSystem units, double stored) {
     return shown(modulus_to_entry(units, stored), kModulusPattern);
 }
 
-void show_span(EntryContext& c) {
+void show_span(EntryContext& c, BlankSpanFocus focus) {
     const int n = c.span_count();
     if (n == 0)
         return;
@@ -137,11 +180,7 @@ void show_span(EntryContext& c) {
     const Span& span = c.span();
     c.set_text(Control::Combo1, std::string(release_text(span.release)));
     c.set_caption(Control::spannumber, number_caption(c.state.current_span));
-    if (span.length.value != 0) {
-        show_span_values(c);
-    } else {
-        clear_span_fields(c);
-    }
+    show_span_values(c, focus);
 }
 
 void next_span_clicked(EntryContext& c) {
@@ -193,7 +232,7 @@ void next_load(EntryContext& c, LoadKind kind) {
         current = 1;
     const int number = current;
     c.set_caption(list.number, number_caption(number));
-    show_load_fields(c, kind, number);
+    show_load(c, kind, number);
     if (c.has_span() && number <= load_count(c.span(), kind) && load_blank(c.span(), kind, number))
         c.focus(list.x_field);
 }

@@ -15,8 +15,14 @@ constexpr int kCompareDecimals = 2;
 void refresh_sketch(EntryContext& c) {
     if (!(c.state.total > 0))
         return;
-    if (c.has_span())
-        c.span().length = HeldNumber::typed(c.text(Control::spanlengthtext));
+    // The length field shows the shown span (the fields follow every change of span), so this
+    // stores its own length as the field holds it. A field without a valid length stores
+    // nothing: the span keeps its length.
+    if (c.has_span()) {
+        const std::string& typed = c.text(Control::spanlengthtext);
+        if (c.value(Control::spanlengthtext) > 0 && typed != ".")
+            c.span().length = HeldNumber::typed(typed);
+    }
     const bool adds_up = format_fixed(c.beam.total_length(), kCompareDecimals) ==
                          format_fixed(c.state.total, kCompareDecimals);
     c.state.sketch_live = adds_up;

@@ -6,10 +6,13 @@
 #include "model/number_text.h"
 #include "ui/workflow/decimal_rule.h"
 #include "ui/workflow/field_rules.h"
+#include "ui/workflow/navigation.h"
 #include "ui/workflow/support_rules.h"
 
 namespace spanlyx {
 namespace {
+
+constexpr std::string_view kNoSpansMessage = "The number of spans must be greater than 0 ";
 
 // The number of spans typed: blank reads as 0; anything but a whole number is unreadable.
 std::optional<double> whole_number(std::string_view text) {
@@ -21,6 +24,8 @@ std::optional<double> whole_number(std::string_view text) {
     return number;
 }
 
+// Entry starts again on span 1 and joint 1, and the fields show what the model holds for them:
+// nothing the engineer saw of another span stays on the screen to be stored into span 1.
 void start_entry(EntryContext& c, int count) {
     c.state.sketch_live = false;
     c.enable(Control::vm, false);
@@ -28,42 +33,55 @@ void start_entry(EntryContext& c, int count) {
     c.enable(Control::nextjoint, true);
     c.state.current_span = 1;
     c.state.current_joint = 1;
-    c.set_caption(Control::spannumber, "1");
-    c.set_caption(Control::Jointnumber, "1");
     c.slots.set_span_count(c.beam, count);
     // Every joint starts as a pin: translation fixed, rotation free.
     c.beam.joints.assign(static_cast<std::size_t>(count + 1), Joint{1, 0});
-    c.choose_option(Control::jyfixed);
-    // The rotation buttons and the release box show what the model holds, so that the joint
-    // reads as a pin and Tab through the release box finds a valid entry.
-    c.set_checked(Control::jzfree, true);
-    c.set_checked(Control::jzfixed, false);
-    c.set_text(Control::Combo1, std::string(release_text(c.beam.spans.front().release)));
     for (Control control : entry_controls_after_spans()) {
         c.enable(control, true);
         c.set_tab_stop(control, true);
     }
+    show_span(c, BlankSpanFocus::Stay);
+    show_joint(c);
+    // The total length shows the spans the beam now has.
+    const double total = c.beam.total_length();
+    c.set_text(Control::total_lengthtext, total > 0 ? format_pattern(total, "0.00") : "");
     total_length_changed(c);
+    // Spans kept from the earlier count still have their lengths.
+    if (c.every_span_has_length())
+        c.enable(Control::vm, true);
+    // Showing the span and joint may have drawn the sketch; it waits for a span length.
+    c.state.sketch_live = false;
+    c.clear_sketch();
 }
 
 }  // namespace
 
+// A count the beam cannot take (0, or above 40) never stands in the field: the key is refused
+// silently and the field keeps the count the beam holds; a field left without a count is
+// reported by the leave rule. An empty field (the count being retyped) keeps the spans but
+// stops navigation and Calculate.
 void spans_changed(EntryContext& c) {
-    c.mark_unsaved();
     const std::string typed = c.text(Control::spans);
-    c.beam.spans_text = typed;
-    c.clear_sketch();
     const std::optional<double> count = whole_number(typed);
     if (!count) {
         c.message("ERROR IN DATA ENTRY FOR <NUMBER OF SPANS> (ex ascii character entered)");
+        c.refuse_change();
         return;
     }
-    if (*count > 0 && *count <= kMaxSpans) {
+    if (*count > kMaxSpans || (*count == 0 && !trim(typed).empty())) {
+        c.refuse_change();
+        return;
+    }
+    c.mark_unsaved();
+    c.beam.spans_text = typed;
+    c.clear_sketch();
+    if (*count > 0) {
         start_entry(c, static_cast<int>(*count));
         return;
     }
     c.enable(Control::next_span, false);
     c.enable(Control::nextjoint, false);
+    c.enable(Control::vm, false);
 }
 
 // An empty count keeps Tab on the field until spans exist.
@@ -80,7 +98,7 @@ void spans_left(EntryContext& c) {
         return;
     if (c.state.option_dialog_open)
         return;
-    c.message("The number of spans must be greater than 0 ");
+    c.message(std::string(kNoSpansMessage));
     c.focus(Control::spans);
 }
 

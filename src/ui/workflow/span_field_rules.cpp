@@ -29,16 +29,19 @@ void hold_typed_modulus(EntryContext& c, const std::string& text) {
 
 }  // namespace
 
-bool spans_missing_on_change(EntryContext& c, Control field) {
-    if (!c.text(Control::spans).empty())
+// Without spans the field takes nothing: it keeps the text it had (empty before any span
+// exists) and the focus goes to the number of spans. The beam decides, not the count field's
+// text: while the engineer retypes the count, the beam keeps its spans and the fields show them.
+bool spans_missing_on_change(EntryContext& c, Control) {
+    if (c.span_count() > 0)
         return false;
-    c.set_text(field, "");
+    c.refuse_change();
     c.focus(Control::spans);
     return true;
 }
 
 bool spans_missing_on_leave(EntryContext& c) {
-    if (!c.text(Control::spans).empty())
+    if (c.span_count() > 0)
         return false;
     c.message("You need to Enter The Number Of Spans First!");
     return true;
@@ -112,7 +115,7 @@ void release_chosen(EntryContext& c, Release release) {
 }
 
 void release_left(EntryContext& c) {
-    if (c.text(Control::spans).empty())
+    if (c.span_count() == 0)
         return;
     const std::string& typed = c.text(Control::Combo1);
     for (Release release : kReleases) {

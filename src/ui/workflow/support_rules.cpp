@@ -98,9 +98,23 @@ void before_cond_fixed(EntryContext& c) {
     c.choose_option(restored.restraint_z == 1 ? Control::jzfixed : Control::jzfree);
 }
 
-void run_support_click(EntryContext& c, Control option) {
-    if (c.text(Control::spans).empty())
+// A click that changes nothing leaves the buttons showing the shown joint as it is.
+void show_joint_options_unchanged(EntryContext& c) {
+    const int j = c.state.current_joint;
+    if (j < 1 || j > c.beam.joint_count())
         return;
+    const Joint& joint = c.beam.joints[static_cast<std::size_t>(j - 1)];
+    c.set_checked(Control::jyfixed, joint.restraint_y == 1);
+    c.set_checked(Control::jyfree, joint.restraint_y == 0);
+    c.set_checked(Control::jzfixed, joint.restraint_z == 1);
+    c.set_checked(Control::jzfree, joint.restraint_z == 0);
+}
+
+void run_support_click(EntryContext& c, Control option) {
+    if (c.span_count() == 0) {
+        show_joint_options_unchanged(c);
+        return;
+    }
     const int j = c.state.current_joint;
     if (j < 1 || j > c.beam.joint_count())
         return;
