@@ -1,9 +1,10 @@
 // Envelope assembly. On its own span a case is walked with the sweep's steps (its loads are
 // there); on every other span it acts only through end forces and joint movements, so there
 //   V = const,  M = M_0 + V x,  D = y_L + k x (theta_L + x (M_0 / 2EI + x V / 6EI)),
-// evaluated directly. Per point this costs two walks (dead case and the span's own case) and a
-// multiply-add per live case; the loaded spans of an extreme are worked out once, at its point,
-// when the span is done, so nothing per case and point is kept.
+// evaluated directly (case_polynomials.h). Per point this costs two walks (the dead case and the
+// span's own case) and the sums of the other cases' positive and negative parts; the loaded
+// spans of an extreme are worked out once, at its point, when the span is done, so nothing per
+// case and point is kept.
 
 #include "response/envelope.h"
 
@@ -14,6 +15,7 @@
 
 #include "analysis/analysis_results.h"
 #include "analysis/stiffness_model.h"
+#include "response/case_polynomials.h"
 #include "response/span_walk.h"
 #include "response/sweep_spans.h"
 
@@ -25,10 +27,6 @@ constexpr double kStepsPerUnit = 100.0;
 // is 0 by statics (the moment over an overhang under load behind it, say): taken as 0, so it
 // neither moves the envelope nor names a span.
 constexpr double kNoiseShare = 1e-9;
-
-double snap(double value, double tolerance) {
-    return std::fabs(value) <= tolerance ? 0.0 : value;
-}
 
 template <typename Load>
 void keep_case(std::vector<Load>& loads, bool keep_dead, bool keep_live) {
@@ -85,62 +83,6 @@ CaseRun run_case(const Beam& beam, int live_span, double k) {
     return run;
 }
 
-// A live case on a span it does not load: constant shear, linear moment, cubic deflection.
-struct Polynomials {
-    std::vector<double> shear, shear_last;  // shear_last: at the span's end point
-    std::vector<double> m0, m1;
-    std::vector<double> d0, d1, d2, d3;
-    std::vector<double> d_end;  // the right-hand joint's movement
-    std::vector<double> shear_tol, moment_tol, deflection_tol;
-
-    void clear() {
-        for (auto* v : {&shear, &shear_last, &m0, &m1, &d0, &d1, &d2, &d3, &d_end, &shear_tol,
-                        &moment_tol, &deflection_tol})
-            v->clear();
-    }
-    void add(const CaseRun& c, std::size_t j, double k) {
-        const SweepSpan& s = c.spans[j];
-        shear.push_back(c.shear_in);
-        shear_last.push_back(c.shear_in - s.next_start_load);
-        m0.push_back(c.moment_in);
-        m1.push_back(c.shear_in);
-        d0.push_back(s.y_left);
-        d1.push_back(k * s.theta_left);
-        d2.push_back(k * c.moment_in / (2 * s.rigidity));
-        d3.push_back(k * c.shear_in / (6 * s.rigidity));
-        d_end.push_back(k * c.results.joint_disp_y[j + 1]);
-        shear_tol.push_back(c.shear_tolerance);
-        moment_tol.push_back(c.moment_tolerance);
-        deflection_tol.push_back(c.deflection_tolerance);
-    }
-    std::size_t size() const { return shear.size(); }
-
-    double shear_at(std::size_t c, bool last) const {
-        return snap(last ? shear_last[c] : shear[c], shear_tol[c]);
-    }
-    double moment_at(std::size_t c, double x) const {
-        return snap(m0[c] + m1[c] * x, moment_tol[c]);
-    }
-    double deflection_at(std::size_t c, double x) const {
-        return snap(d0[c] + x * (d1[c] + x * (d2[c] + x * d3[c])), deflection_tol[c]);
-    }
-    // At the span's end point: over a vertically fixed joint the joint's own movement, since
-    // the moment carried along the sweep (its load strips on the 0.01 grid) leaves a residual.
-    double deflection_end(std::size_t c, double x, bool fixed) const {
-        return fixed ? snap(d_end[c], deflection_tol[c]) : deflection_at(c, x);
-    }
-};
-
-// Sums of the positive and the negative parts of the live cases at a point.
-struct Parts {
-    double plus = 0;
-    double minus = 0;
-    void add(double v) {
-        plus += std::max(v, 0.0);
-        minus += std::min(v, 0.0);
-    }
-};
-
 enum Quantity { kShear, kMoment, kDeflection, kQuantities };
 
 // A running extreme of one combination and quantity: the point it was taken at and the value
@@ -168,7 +110,11 @@ struct CombinationRunning {
 class EnvelopeBuilder {
   public:
     EnvelopeBuilder(const Beam& beam, const SessionOptions& options, EnvelopeSink* sink)
-        : beam_(beam), options_(options), sink_(sink), k_(deflection_unit_factor(beam.units)) {}
+        : beam_(beam),
+          options_(options),
+          sink_(sink),
+          k_(deflection_unit_factor(beam.units)),
+          poly_(k_) {}
 
     std::vector<CombinationEnvelope> run();
 
@@ -188,7 +134,7 @@ class EnvelopeBuilder {
     std::vector<CaseRun> live_;
     std::vector<CombinationEnvelope> out_;
     // Span being walked: the live cases other than its own, and its own case.
-    Polynomials poly_;
+    CasePolynomials poly_;
     std::vector<std::size_t> poly_case_;  // index into live_ per polynomial
     std::optional<std::size_t> own_;
     bool right_fixed_y_ = false;
@@ -233,7 +179,11 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         if (live_[c].span == span_number) {
             own_ = c;
         } else {
-            poly_.add(live_[c], j, k_);
+            const CaseRun& run = live_[c];
+            const SweepSpan& s = run.spans[j];
+            poly_.add({run.shear_in, run.shear_in - s.next_start_load, run.moment_in, s.y_left,
+                       s.theta_left, s.rigidity, k_ * run.results.joint_disp_y[j + 1],
+                       run.shear_tolerance, run.moment_tolerance, run.deflection_tolerance});
             poly_case_.push_back(c);
         }
     }
@@ -244,6 +194,8 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         shear_last.add(poly_.shear_at(c, true));
     }
 
+    poly_.start_sums(steps);
+
     SpanWalk dead(dead_span, k_, dead_->shear_in, dead_->moment_in);
     std::optional<SpanWalk> own;
     const CaseRun* own_case = own_ ? &live_[*own_] : nullptr;
@@ -253,37 +205,33 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
     std::vector<CombinationRunning> running(out_.size());
     for (long long n = 0; n <= steps; ++n) {
         const bool last = n == steps;
-        const double x = static_cast<double>(n) / kStepsPerUnit;
         dead.step(n);
         double own_v = 0, own_m = 0, own_ml = 0, own_d = 0;
         if (own) {
             own->step(n);
-            own_v = snap(own->shear(), own_case->shear_tolerance);
-            own_m = snap(own->moment(), own_case->moment_tolerance);
-            own_ml = snap(own->moment_left(), own_case->moment_tolerance);
-            own_d = snap(own->deflection(), own_case->deflection_tolerance);
+            own_v = snap_to_zero(own->shear(), own_case->shear_tolerance);
+            own_m = snap_to_zero(own->moment(), own_case->moment_tolerance);
+            own_ml = snap_to_zero(own->moment_left(), own_case->moment_tolerance);
+            own_d = snap_to_zero(own->deflection(), own_case->deflection_tolerance);
         }
         double dead_d = dead.deflection();
         if (last && right_fixed_y) {
             // The joint's own movement, not the walk's residual.
             dead_d = k_ * dead_->results.joint_disp_y[j + 1];
             if (own_case)
-                own_d = snap(k_ * own_case->results.joint_disp_y[j + 1],
-                             own_case->deflection_tolerance);
+                own_d = snap_to_zero(k_ * own_case->results.joint_disp_y[j + 1],
+                                     own_case->deflection_tolerance);
         }
 
         Parts v = last ? shear_last : shear_inner;
         Parts m, d;
         if (last) {
             for (std::size_t c = 0; c < np; ++c) {
-                m.add(poly_.moment_at(c, x));
-                d.add(poly_.deflection_end(c, x, right_fixed_y));
+                m.add(poly_.moment_at(c, n));
+                d.add(poly_.deflection_end(c, n, right_fixed_y));
             }
         } else {
-            for (std::size_t c = 0; c < np; ++c) {
-                m.add(poly_.moment_at(c, x));
-                d.add(poly_.deflection_at(c, x));
-            }
+            poly_.sums_at(n, m, d);
         }
         Parts ml = m;
         v.add(own_v);
@@ -367,7 +315,6 @@ std::vector<int> EnvelopeBuilder::loaded_spans(Quantity q, const Running& r, boo
         return spans;
     // The maximum takes the cases that raise the value: positive ones for a positive factor.
     const double sign = (is_max ? 1.0 : -1.0) * (live > 0 ? 1.0 : -1.0);
-    const double x = static_cast<double>(r.index) / kStepsPerUnit;
     std::size_t p = 0;
     for (std::size_t c = 0; c < live_.size(); ++c) {
         double value = 0;
@@ -379,11 +326,11 @@ std::vector<int> EnvelopeBuilder::loaded_spans(Quantity q, const Running& r, boo
                     value = poly_.shear_at(p, last);
                     break;
                 case kMoment:
-                    value = poly_.moment_at(p, x);
+                    value = poly_.moment_at(p, r.index);
                     break;
                 case kDeflection:
-                    value = last ? poly_.deflection_end(p, x, right_fixed_y_)
-                                 : poly_.deflection_at(p, x);
+                    value = last ? poly_.deflection_end(p, r.index, right_fixed_y_)
+                                 : poly_.deflection_at(p, r.index);
                     break;
                 case kQuantities:
                     assert(false && "not a quantity");
@@ -411,7 +358,7 @@ void EnvelopeBuilder::reactions() {
                 high = {base, 0, {}};
                 low = {base, 0, {}};
                 for (const CaseRun& c : live_) {
-                    const double v = fl * snap((c.results.*table)[i], c.*tolerance);
+                    const double v = fl * snap_to_zero((c.results.*table)[i], c.*tolerance);
                     if (v > 0) {
                         high.value += v;
                         high.loaded_spans.push_back(c.span);
