@@ -53,6 +53,13 @@ void write_member_end_forces(TextWriter& detailed, const StiffnessModel& model,
 void write_joint_displacements(PieceWriters& pieces, const StiffnessModel& model,
                                const AnalysisResults& results);
 
+// The reaction labels by unit system: " Shear  Reaction (#)    = " and its moment line.
+struct ReactionLabels {
+    std::string_view shear;
+    std::string_view moment;
+};
+ReactionLabels reaction_labels(UnitSystem units);
+
 // Shear and moment reaction of every support record (both pieces).
 void write_support_reactions(PieceWriters& pieces, const StiffnessModel& model,
                              const AnalysisResults& results, const NumberPatterns& patterns);

@@ -12,10 +12,7 @@ namespace {
 
 constexpr std::size_t kReactionAsterisks = 28;
 
-struct ReactionLabels {
-    std::string_view shear;
-    std::string_view moment;
-};
+}  // namespace
 
 ReactionLabels reaction_labels(UnitSystem units) {
     switch (units) {
@@ -34,6 +31,8 @@ ReactionLabels reaction_labels(UnitSystem units) {
     assert(false && "unknown unit system");
     return {};
 }
+
+namespace {
 
 void write_piece(TextWriter& out, const StiffnessModel& model, const AnalysisResults& results,
                  const NumberPatterns& patterns) {

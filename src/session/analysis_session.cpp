@@ -3,6 +3,7 @@
 #include <cassert>
 #include <system_error>
 
+#include "report/envelope_section.h"
 #include "report/results_file.h"
 #include "storage/file_io.h"
 
@@ -58,6 +59,8 @@ CalculateRun AnalysisSession::calculate(const Beam& beam, const Settings& settin
     const ReportPieces pieces =
         write_report_pieces(beam, *run.outcome.model, *run.outcome.results, context);
     response_.reset();
+    envelopes_.clear();
+    envelope_text_.clear();
     analysed_.reset();
     remove_pieces_after_report();
     const TempFilePaths p = paths();
@@ -91,6 +94,8 @@ const ResponseOutcome& AnalysisSession::respond(const Settings& settings,
     }
     if (error && !response_->sample_file_error)
         response_->sample_file_error = std::move(error);
+    envelopes_ = compute_envelopes(analysed_->beam, options_);
+    envelope_text_ = envelope_section(envelopes_, analysed_->beam.units, settings.patterns());
     return *response_;
 }
 
@@ -119,7 +124,7 @@ ResultsFileOutcome AnalysisSession::assemble() {
             return outcome;
         }
     }
-    outcome.text = join_results(report, extremes, extra);
+    outcome.text = join_results(report, extremes, extra, envelope_text_);
     outcome.error = write_file_atomically(p.results, outcome.text);
     return outcome;
 }
@@ -131,6 +136,8 @@ std::vector<std::string> AnalysisSession::remove_temporary_files() {
         instance_.reset();
     }
     response_.reset();
+    envelopes_.clear();
+    envelope_text_.clear();
     analysed_.reset();
     return errors;
 }

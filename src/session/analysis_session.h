@@ -18,6 +18,7 @@
 #include "model/beam.h"
 #include "model/settings.h"
 #include "report/report_pieces.h"
+#include "response/envelope.h"
 #include "response/span_response.h"
 #include "storage/data_folder.h"
 #include "storage/instance_folder.h"
@@ -62,9 +63,12 @@ class AnalysisSession {
     const CalculateOutcome& analysis() const { return analysed_->outcome; }
 
     // The sweep over the last analysis: the sample file, "_CONT03.TMP" and, when interval or
-    // specific-X output is on, "_CONT08.TMP". Needs has_analysis().
+    // specific-X output is on, "_CONT08.TMP"; with them the envelopes of the beam's
+    // combinations and their results-file section. Needs has_analysis().
     const ResponseOutcome& respond(const Settings& settings, const ProgressCallback& progress = {});
     const std::optional<ResponseOutcome>& response() const { return response_; }
+    // The envelopes of the last sweep, one per combination; empty without combinations.
+    const std::vector<CombinationEnvelope>& envelopes() const { return envelopes_; }
 
     // "Results": joins the pieces the options choose into "_CONTOUT.TMP" (written atomically).
     // A piece that cannot be read is an error naming its path, and no results file is written.
@@ -89,6 +93,8 @@ class AnalysisSession {
     std::optional<InstanceFolder> instance_;
     std::optional<Analysed> analysed_;
     std::optional<ResponseOutcome> response_;
+    std::vector<CombinationEnvelope> envelopes_;
+    std::string envelope_text_;  // joined after the other pieces by assemble()
 };
 
 }  // namespace spanlyx

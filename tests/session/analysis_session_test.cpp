@@ -254,3 +254,50 @@ TEST_F(AnalysisSessionTest, ADataFolderThatCannotHoldTheSessionFolderFailsCalcul
 
 }  // namespace
 }  // namespace spanlyx
+
+namespace spanlyx {
+namespace {
+
+// Two equal 10 ft spans, uniform 1000 #/ft on each, as dead load or as live load per span.
+Beam two_spans(LoadCase load_case) {
+    Beam beam = uniform_beam();
+    beam.spans.push_back(beam.spans[0]);
+    beam.joints.push_back({1, 0});
+    for (Span& span : beam.spans)
+        span.uniforms[0].load_case = load_case;
+    return beam;
+}
+
+TEST_F(AnalysisSessionTest, CombinationsAddTheEnvelopeSectionAfterEveryOtherPiece) {
+    AnalysisSession session(data_folder());
+    const ResultsFileOutcome dead = run(session, two_spans(LoadCase::Dead));
+    ASSERT_FALSE(dead.error) << *dead.error;
+    EXPECT_TRUE(session.envelopes().empty());
+    // Live loads without combinations: the results file of the beam as entered, byte for byte.
+    const ResultsFileOutcome live = run(session, two_spans(LoadCase::Live));
+    ASSERT_FALSE(live.error) << *live.error;
+    EXPECT_EQ(live.text, dead.text);
+
+    Beam combined = two_spans(LoadCase::Live);
+    combined.combinations = {{"D + L", 1, 1}};
+    const ResultsFileOutcome with = run(session, combined);
+    ASSERT_FALSE(with.error) << *with.error;
+    ASSERT_EQ(session.envelopes().size(), 1u);
+    ASSERT_GT(with.text.size(), dead.text.size());
+    EXPECT_EQ(with.text.substr(0, dead.text.size()), dead.text);
+    const std::string section = with.text.substr(dead.text.size());
+    EXPECT_TRUE(contains(section, "    COMBINATION  D + L\r\n"));
+    // Span 1 loaded alone: 49 wL^2 / 512 = 9570.3 ft-#; both loaded: -wL^2/8 over the support.
+    EXPECT_EQ(values(section, R"(Maximum '\+' Moment\s+\(ft-#\)\s+=\s+(-?[0-9.]+))"),
+              (std::vector<double>{9570.3, 9570.3}));
+    EXPECT_TRUE(contains(section,
+                         "= -12500.0\r\n             @  Location   (ft)    = 10.00\r\n"
+                         "    Spans loaded: 1, 2\r\n"));
+
+    // A new Calculate forgets the envelopes of the beam before.
+    session.calculate(two_spans(LoadCase::Dead), settings_, "beam.cb", when_);
+    EXPECT_TRUE(session.envelopes().empty());
+}
+
+}  // namespace
+}  // namespace spanlyx

@@ -150,4 +150,45 @@ void add_response_json(nlohmann::json& doc, const Beam& beam, const ResponseOutc
                                      : std::string(defl_unit(beam.units));
 }
 
+void add_envelopes_json(nlohmann::json& doc, const Beam& beam,
+                        const std::vector<CombinationEnvelope>& envelopes) {
+    using nlohmann::json;
+    const double factor = deflection_display_factor(beam.units);
+    const auto at_point = [](const EnvelopeExtreme& e, double scale) {
+        return json{{"at", e.at}, {"value", e.value * scale}, {"loaded_spans", e.loaded_spans}};
+    };
+    const auto reaction = [](const EnvelopeExtreme& e) {
+        return json{{"value", e.value}, {"loaded_spans", e.loaded_spans}};
+    };
+    json list = json::array();
+    for (const CombinationEnvelope& env : envelopes) {
+        json spans = json::array();
+        for (std::size_t s = 0; s < env.spans.size(); ++s) {
+            const SpanEnvelope& e = env.spans[s];
+            spans.push_back({{"span", s + 1},
+                             {"shear_max", at_point(e.shear_max, 1)},
+                             {"shear_min", at_point(e.shear_min, 1)},
+                             {"moment_max", at_point(e.moment_max, 1)},
+                             {"moment_min", at_point(e.moment_min, 1)},
+                             {"deflection_max", at_point(e.deflection_max, factor)},
+                             {"deflection_min", at_point(e.deflection_min, factor)}});
+        }
+        json reactions = json::array();
+        for (std::size_t j = 0; j < env.reactions.size(); ++j) {
+            const ReactionEnvelope& r = env.reactions[j];
+            reactions.push_back({{"joint", j + 1},
+                                 {"shear_max", reaction(r.shear_max)},
+                                 {"shear_min", reaction(r.shear_min)},
+                                 {"moment_max", reaction(r.moment_max)},
+                                 {"moment_min", reaction(r.moment_min)}});
+        }
+        list.push_back({{"name", env.combination.name},
+                        {"dead", env.combination.dead},
+                        {"live", env.combination.live},
+                        {"span_extremes", spans},
+                        {"reactions", reactions}});
+    }
+    doc["envelopes"] = list;
+}
+
 }  // namespace spanlyx

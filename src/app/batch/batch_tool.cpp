@@ -195,6 +195,7 @@ int run_batch_tool(int argc, char** argv) {
     if (options.json) {
         nlohmann::json doc = analysis_json(beam, outcome);
         add_response_json(doc, beam, response);
+        add_envelopes_json(doc, beam, session.envelopes());
         return emit(options, doc.dump(2) + "\n") ? kExitAnalysed : kExitCannotWrite;
     }
     const ResultsFileOutcome results = session.assemble();
