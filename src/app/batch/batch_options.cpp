@@ -25,6 +25,8 @@ std::string batch_usage_text() {
            "                     results window draws them: FILE.png, an image of 1024 x 560\n"
            "                     pixels, or FILE.pdf, a page of that size (needs a build\n"
            "                     with the window program)\n"
+           "  --export-json FILE the beam (not its results) as a JSON beam document, and no\n"
+           "                     analysis; BEAM may itself be a .cb file or a JSON beam\n"
            "  --help             this text\n"
            "  --version          the program version\n"
            "\n"
@@ -88,6 +90,11 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             if (!v)
                 return out;
             o.diagrams_path = *v;
+        } else if (a == "--export-json") {
+            const auto v = value_of("a JSON file name");
+            if (!v)
+                return out;
+            o.export_json_path = *v;
         } else if (a == "--interval" || a == "--at") {
             const auto v = value_of("a positive number");
             if (!v)

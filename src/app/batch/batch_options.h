@@ -18,7 +18,8 @@ struct BatchOptions {
     std::optional<double> at;
     bool zero_residual = false;
     std::string samples_csv_path;
-    std::string diagrams_path;  // FILE.png or FILE.pdf
+    std::string diagrams_path;     // FILE.png or FILE.pdf
+    std::string export_json_path;  // the beam as JSON, instead of any analysis
     bool help = false;
     bool version = false;
 };

@@ -16,6 +16,7 @@
 #include "model/number_text.h"
 #include "session/analysis_session.h"
 #include "storage/beam_file.h"
+#include "storage/beam_json.h"
 #include "storage/data_folder.h"
 #include "storage/file_io.h"
 #include "storage/settings_file.h"
@@ -126,12 +127,21 @@ int run_batch_tool(int argc, char** argv) {
     if (!settings)
         return kExitRefused;
 
-    const BeamReadResult read = read_beam_file(options.beam_path);
+    // A .cb file or a JSON beam, chosen by content.
+    const BeamReadResult read = read_beam_document(options.beam_path);
     if (!read.beam) {
         tell(read.message);
         return kExitRefused;
     }
     const Beam& beam = *read.beam;
+    if (!options.export_json_path.empty()) {
+        if (const auto error =
+                write_file_atomically(options.export_json_path, format_beam_json(beam))) {
+            tell(*error);
+            return kExitCannotWrite;
+        }
+        return kExitAnalysed;
+    }
 
     // The report pieces, the sample file and the results file go to a private folder, as the
     // window keeps them in its data folder.
