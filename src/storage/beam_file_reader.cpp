@@ -381,13 +381,12 @@ class BeamFileParser {
         bool combinations_read = false;
         for (;;) {
             // Each sub-section at most once, in any order.
-            std::string allowed;
+            std::string what = "the label ";
             if (!live_read)
-                allowed += in_quotes(label::kLiveLoads) + ", ";
+                what += in_quotes(label::kLiveLoads) + (combinations_read ? " or " : ", ");
             if (!combinations_read)
-                allowed += in_quotes(label::kCombinations) + ", ";
-            const std::string what =
-                "the label " + allowed + "or " + in_quotes(label::kEndExtensions);
+                what += in_quotes(label::kCombinations) + " or ";
+            what += in_quotes(label::kEndExtensions);
             const auto section = take(what);
             if (!section)
                 return false;
