@@ -161,13 +161,16 @@ class Lowering {
             refuse(place, "expected one line of text, found a line end");
         return utf8_to_windows_1252(utf8);
     }
-    // A number as a .cb value line: the shortest text that reads back to the same double, in
-    // JSON's own locale-free form, which the file's number reader accepts.
+    // A number as a .cb value line: in the file's own general form when that holds the value
+    // exactly (so a refusal shows it as a beam file would), else JSON's shortest form that reads
+    // back to the same double. Neither depends on the locale, and the file's reader takes both.
     void number(const json& object, const std::string& place, const char* key) {
         const json& value = required(object, place, key);
         if (!value.is_number())
             refuse(at(place, key), "expected a number, found " + found(value));
-        put(value.dump(), at(place, key));
+        const auto exact = value.get<double>();
+        const std::string filed = general_number(exact);
+        put(parse_number(filed) == exact ? filed : value.dump(), at(place, key));
     }
 
     void comments(const json& doc) {
