@@ -135,8 +135,13 @@ int run_batch_tool(int argc, char** argv) {
     }
     const Beam& beam = *read.beam;
     if (!options.export_json_path.empty()) {
-        if (const auto error =
-                write_file_atomically(options.export_json_path, format_beam_json(beam))) {
+        const std::string text = format_beam_json(beam);
+        if (options.export_json_path == "-") {
+            std::cout << text;
+            std::cout.flush();
+            return std::cout ? kExitAnalysed : kExitCannotWrite;
+        }
+        if (const auto error = write_file_atomically(options.export_json_path, text)) {
             tell(*error);
             return kExitCannotWrite;
         }
