@@ -70,6 +70,9 @@ char32_t windows_1252_code_point(unsigned char byte) {
 char windows_1252_byte(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF))
         return static_cast<char>(code_point);
+    // The five unassigned bytes stand for themselves both ways, so no byte is lost in UTF-8.
+    if (code_point >= 0x80 && code_point <= 0x9F && kHighControls[code_point - 0x80] == 0)
+        return static_cast<char>(code_point);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] != 0 && kHighControls[i] == code_point)
             return static_cast<char>(0x80 + i);

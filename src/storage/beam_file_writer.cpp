@@ -37,17 +37,6 @@ std::string count_text(const Span& span, LoadKind kind, std::size_t count) {
     return padded_integer(static_cast<long long>(count));
 }
 
-// Comment boxes are single lines: a line feed inside one would shift every later line. A lone
-// carriage return does not end a line and is kept.
-std::string single_line(std::string_view text) {
-    std::string line(text);
-    for (char& c : line) {
-        if (c == '\n')
-            c = ' ';
-    }
-    return line;
-}
-
 // The modulus is held as typed wherever the system stores it unscaled (E, E2, M4).
 bool modulus_unscaled(UnitSystem units) {
     return modulus_to_stored(units, 1.0) == 1.0;
@@ -244,6 +233,15 @@ std::string format_beam(const Beam& beam, Layout layout) {
 }
 
 }  // namespace
+
+std::string single_line(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\n')
+            c = ' ';
+    }
+    return line;
+}
 
 std::string format_beam_file(const Beam& beam) {
     return format_beam(beam, Layout::File);

@@ -157,7 +157,7 @@ class Lowering {
     // A text that becomes one line of the file, in its code page.
     static std::string line_text(const json& value, const std::string& place) {
         const std::string utf8 = text(value, place);
-        if (utf8.find_first_of("\r\n") != std::string::npos)
+        if (utf8.find('\n') != std::string::npos)
             refuse(place, "expected one line of text, found a line end");
         return utf8_to_windows_1252(utf8);
     }
@@ -494,7 +494,7 @@ std::string format_beam_json(const Beam& beam) {
     ordered_json comments = ordered_json::array();
     for (const std::string& comment : beam.comments) {
         if (!comment.empty())
-            comments.push_back(windows_1252_to_utf8(comment));
+            comments.push_back(windows_1252_to_utf8(single_line(comment)));
     }
     doc["comments"] = std::move(comments);
     ordered_json spans = ordered_json::array();
@@ -508,7 +508,7 @@ std::string format_beam_json(const Beam& beam) {
     doc["joints"] = std::move(joints);
     ordered_json combinations = ordered_json::array();
     for (const Combination& combination : beam.combinations) {
-        combinations.push_back({{"name", windows_1252_to_utf8(combination.name)},
+        combinations.push_back({{"name", windows_1252_to_utf8(single_line(combination.name))},
                                 {"dead", as_filed(combination.dead)},
                                 {"live", as_filed(combination.live)}});
     }

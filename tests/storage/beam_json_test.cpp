@@ -168,7 +168,7 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
         {[](json& d) { d["version"] = 2; }, "version: expected 1, found the number 2"},
         {[](json& d) { d["comments"][0] = "two\nlines"; },
          "comments[0]: expected one line of text, found a line end"},
-        {[](json& d) { d["combinations"][0]["name"] = "a\r"; },
+        {[](json& d) { d["combinations"][0]["name"] = "a\nb"; },
          "combinations[0].name: expected one line of text, found a line end"},
         // Joint springs and imposed movements are not analysed yet.
         {[](json& d) { d["joints"][0]["y"] = "spring"; },
