@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,8 @@ class Lowering {
     BeamReadResult build() {
         std::vector<std::string_view> views(lines_.begin(), lines_.end());
         const LinePlace place = [this](std::size_t line) {
-            return line >= 1 && line <= places_.size() ? places_[line - 1] : std::string("end");
+            return line >= 1 && line <= places_.size() ? places_[line - 1]
+                                                       : std::string("the document");
         };
         BeamReadResult read = parse_beam_lines(std::move(views), place);
         read.line = 0;
@@ -463,8 +465,28 @@ bool is_json_beam(std::string_view text) {
 BeamReadResult parse_beam_json(std::string_view text) {
     BeamReadResult refused;
     json doc;
+    // JSON parsers keep the last of two equal keys without a word: such a document is refused,
+    // since which value was meant is unknown.
+    std::vector<std::set<std::string>> keys_seen;
+    const json::parser_callback_t no_repeated_keys = [&keys_seen](int, json::parse_event_t event,
+                                                                  json& parsed) {
+        if (event == json::parse_event_t::object_start) {
+            keys_seen.emplace_back();
+        } else if (event == json::parse_event_t::object_end) {
+            keys_seen.pop_back();
+        } else if (event == json::parse_event_t::key) {
+            const auto& key = parsed.get_ref<const std::string&>();
+            if (!keys_seen.back().insert(key).second)
+                throw ShapeRefusal{"The JSON beam cannot be read: the key " + in_quotes(key) +
+                                   " is given twice in one object"};
+        }
+        return true;
+    };
     try {
-        doc = json::parse(text);
+        doc = json::parse(text, no_repeated_keys);
+    } catch (const ShapeRefusal& refusal) {
+        refused.message = refusal.message;
+        return refused;
     } catch (const json::exception& error) {
         // "[json.exception.parse_error.101] parse error at line 2, column 5: ..." without its code.
         std::string what = error.what();

@@ -219,6 +219,14 @@ TEST(BeamJson, RefusesTextThatIsNotJson) {
     EXPECT_EQ(syntax.rfind("The JSON beam cannot be read: parse error at line 1, column ", 0), 0u)
         << syntax;
     EXPECT_EQ(parse_beam_json("[1]").message, "the beam: expected a JSON object, found a list");
+    // Of two equal keys a parser would keep the last without a word.
+    std::string twice = valid_document().dump();
+    twice.replace(twice.find("\"length\":10"), 11, "\"length\":10,\"length\":20");
+    EXPECT_EQ(parse_beam_json(twice).message,
+              "The JSON beam cannot be read: the key \"length\" is given twice in one object");
+    twice = valid_document().dump();
+    twice.replace(0, 1, "{\"a\":{\"b\":1},\"c\":{\"b\":2},");  // equal keys in two objects
+    EXPECT_EQ(parse_beam_json(twice).message, "a: unknown key");
     // Chosen by content: a beam file is never taken for JSON, whatever its name.
     EXPECT_TRUE(is_json_beam("\xEF\xBB\xBF \r\n\t{"));
     EXPECT_FALSE(is_json_beam("Spanlyx Program\r\n{"));
