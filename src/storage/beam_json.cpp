@@ -85,23 +85,23 @@ class Lowering {
             refuse("the beam", "expected a JSON object, found " + found(doc));
         keys(doc, "",
              {"format", "version", "units", "comments", "spans", "joints", "combinations"});
-        const std::string format = text(required(doc, "", "format"), "format");
+        const std::string format = text(required(doc, "", "format", "a text"), "format");
         if (format != kFormat)
             refuse("format", "expected " + in_quotes(kFormat) + ", found " + in_quotes(format));
-        const json& version = required(doc, "", "version");
+        const json& version = required(doc, "", "version", "1");
         if (!version.is_number() || version != kVersion)
             refuse("version", "expected 1, found " + found(version));
 
         put(label::kTitle, "");
         comments(doc);
         put(label::kUnitTag, "units");
-        const std::string units = text(required(doc, "", "units"), "units");
+        const std::string units = text(required(doc, "", "units", "a text"), "units");
         if (!parse_unit_tag(units))
             refuse("units",
                    R"(expected "E", "E2", "M", "M2", "M3" or "M4", found )" + in_quotes(units));
         put(units, "units");
 
-        const json& spans = list(required(doc, "", "spans"), "spans");
+        const json& spans = list(required(doc, "", "spans", "a list"), "spans");
         put(label::kSpanCount, "spans");
         put(padded_integer(static_cast<long long>(spans.size())), "spans");
         put(label::kTotalLength, "spans");
@@ -110,7 +110,7 @@ class Lowering {
         for (std::size_t m = 0; m < spans.size(); ++m)
             span(spans[m], at("spans", m), m + 1);
 
-        joints(required(doc, "", "joints"));
+        joints(required(doc, "", "joints", "a list"));
         extensions(doc, spans);
     }
 
@@ -135,10 +135,12 @@ class Lowering {
         const auto it = object.find(key);
         return it == object.end() ? nullptr : &*it;
     }
-    static const json& required(const json& object, const std::string& place, const char* key) {
+    // A value that must be given; what names its type in the refusal ("a number").
+    static const json& required(const json& object, const std::string& place, const char* key,
+                                const char* what) {
         const json* value = optional(object, key);
         if (!value)
-            refuse(at(place, key), "expected a value, found nothing");
+            refuse(at(place, key), std::string("expected ") + what + ", found nothing");
         return *value;
     }
     static const json& list(const json& value, const std::string& place) {
@@ -167,7 +169,7 @@ class Lowering {
     // exactly (so a refusal shows it as a beam file would), else JSON's shortest form that reads
     // back to the same double. Neither depends on the locale, and the file's reader takes both.
     void number(const json& object, const std::string& place, const char* key) {
-        const json& value = required(object, place, key);
+        const json& value = required(object, place, key, "a number");
         if (!value.is_number())
             refuse(at(place, key), "expected a number, found " + found(value));
         const auto exact = value.get<double>();
@@ -303,9 +305,11 @@ class Lowering {
             put(label::kJointNumber, place);
             put(padded_integer(static_cast<long long>(j + 1)), place);
             put(label::kRestraintY, place);
-            put(restraint(required(given[j], place, "y"), at(place, "y")), at(place, "y"));
+            put(restraint(required(given[j], place, "y", "a text"), at(place, "y")),
+                at(place, "y"));
             put(label::kRestraintZ, place);
-            put(restraint(required(given[j], place, "z"), at(place, "z")), at(place, "z"));
+            put(restraint(required(given[j], place, "z", "a text"), at(place, "z")),
+                at(place, "z"));
         }
     }
 
@@ -376,7 +380,8 @@ class Lowering {
             object(given[k], place);
             keys(given[k], place, {"name", "dead", "live"});
             put(label::kCombinationName, place);
-            put(line_text(required(given[k], place, "name"), at(place, "name")), at(place, "name"));
+            put(line_text(required(given[k], place, "name", "a text"), at(place, "name")),
+                at(place, "name"));
             put(label::kDeadFactor, place);
             number(given[k], place, "dead");
             put(label::kLiveFactor, place);

@@ -138,15 +138,14 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
         {[](json& d) { d["joints"][0]["y"] = 1; },
          "joints[0].y: expected a text, found the number 1"},
         // Missing required values.
-        {[](json& d) { d.erase("format"); }, "format: expected a value, found nothing"},
-        {[](json& d) { d.erase("joints"); }, "joints: expected a value, found nothing"},
-        {[](json& d) { d["spans"][0].erase("E"); }, "spans[0].E: expected a value, found nothing"},
+        {[](json& d) { d.erase("format"); }, "format: expected a text, found nothing"},
+        {[](json& d) { d.erase("joints"); }, "joints: expected a list, found nothing"},
+        {[](json& d) { d["spans"][0].erase("E"); }, "spans[0].E: expected a number, found nothing"},
         {[](json& d) { d["spans"][0]["distributed"][0].erase("x2"); },
-         "spans[0].distributed[0].x2: expected a value, found nothing"},
-        {[](json& d) { d["joints"][2].erase("z"); },
-         "joints[2].z: expected a value, found nothing"},
+         "spans[0].distributed[0].x2: expected a number, found nothing"},
+        {[](json& d) { d["joints"][2].erase("z"); }, "joints[2].z: expected a text, found nothing"},
         {[](json& d) { d["combinations"][0].erase("name"); },
-         "combinations[0].name: expected a value, found nothing"},
+         "combinations[0].name: expected a text, found nothing"},
         // The section: I, or width and depth.
         {[](json& d) { d["spans"][1]["width"] = 2; },
          "spans[1]: expected I, or width and depth, not both"},
@@ -156,7 +155,7 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
              d["spans"][0].erase("I");
              d["spans"][0]["width"] = 2;
          },
-         "spans[0].depth: expected a value, found nothing"},
+         "spans[0].depth: expected a number, found nothing"},
         // Words.
         {[](json& d) { d["spans"][1]["point"][0]["case"] = "Live"; },
          R"(spans[1].point[0].case: expected "dead" or "live", found "Live")"},
