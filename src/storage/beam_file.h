@@ -21,9 +21,9 @@ std::string format_beam_file(const Beam& beam);
 std::string format_beam_snapshot(const Beam& beam);
 
 struct BeamReadResult {
-    std::optional<Beam> beam;       // present when the file was accepted
-    std::string message;            // why it was refused, naming the line
-    int line = 0;                   // 1-based line of the refusal
+    std::optional<Beam> beam;  // present when the file was accepted
+    std::string message;       // why it was refused, naming the line
+    int line = 0;  // 1-based line of the refusal; 0 for a JSON beam, whose message names the place
     bool unit_tag_refused = false;  // the refusal is the missing unit tag
 };
 

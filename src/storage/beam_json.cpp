@@ -92,7 +92,7 @@ class Lowering {
         if (!version.is_number() || version != kVersion)
             refuse("version", "expected 1, found " + found(version));
 
-        put(label::kTitle, "");
+        put(label::kTitle, "the document");
         comments(doc);
         put(label::kUnitTag, "units");
         const std::string units = text(required(doc, "", "units", "a text"), "units");
@@ -334,21 +334,21 @@ class Lowering {
             any_live = any_live || live;
         if (!any_live && (!combinations || combinations->empty()))
             return;
-        put(label::kStartExtensions, "");
+        put(label::kStartExtensions, "the document");
         if (any_live)
             live_loads(spans);
         if (combinations && !combinations->empty())
             combination_lines(*combinations);
-        put(label::kEndExtensions, "");
+        put(label::kEndExtensions, "the document");
     }
 
     void live_loads(const json& spans) {
         long long count = 0;
         for (const bool live : live_)
             count += live ? 1 : 0;
-        put(label::kLiveLoads, "");
-        put(label::kLiveLoadCount, "");
-        put(padded_integer(count), "");
+        put(label::kLiveLoads, "the document");
+        put(label::kLiveLoadCount, "the document");
+        put(padded_integer(count), "the document");
         std::size_t next = 0;  // loads in the order they were lowered
         for (std::size_t m = 0; m < spans.size(); ++m) {
             long long kind_code = 0;
