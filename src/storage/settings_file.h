@@ -15,7 +15,7 @@ namespace spanlyx {
 
 struct SettingsReadOutcome {
     Settings settings;
-    std::vector<Message> notices;       // shown in order before reading (missing file, folder)
+    std::vector<Message> notices;      // shown in order before reading (missing file, folder)
     std::optional<Message> corruption;  // the program ends after showing it
 };
 
@@ -30,7 +30,6 @@ std::string format_settings(const Settings& settings);
 std::string default_settings_text();
 
 // sxini_write: replaces <folder>/sx.ini through a temporary file; the error names path and reason.
-std::optional<std::string> sxini_write(const Settings& settings,
-                                       const std::filesystem::path& folder);
+std::optional<std::string> sxini_write(const Settings& settings, const std::filesystem::path& folder);
 
 }  // namespace spanlyx

@@ -18,8 +18,9 @@ struct BatchOptions {
     std::optional<double> at;
     bool zero_residual = false;
     std::string samples_csv_path;
-    std::string diagrams_path;     // FILE.png or FILE.pdf
-    std::string export_json_path;  // the beam as JSON, instead of any analysis
+    std::string diagrams_path;  // FILE.png or FILE.pdf
+    // The beam as a JSON beam document ("-": standard output), instead of any analysis.
+    std::string export_json_path;
     bool help = false;
     bool version = false;
 };
