@@ -11,7 +11,7 @@ if(TARGET spanlyx)
 endif()
 # The README's links (docs/...) hold in the installed copy too.
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx)
-install(FILES docs/user-guide.md docs/verification.md docs/performance.md
+install(FILES docs/user-guide.md docs/verification.md docs/performance.md docs/json-beam.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx/docs)
 install(DIRECTORY docs/screenshots DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanlyx/docs
         FILES_MATCHING PATTERN "*.png")

@@ -11,7 +11,7 @@ fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "$1")
 seconds=${2:-30}
-targets=(fuzz_beam_file fuzz_settings_file)
+targets=(fuzz_beam_file fuzz_beam_json fuzz_settings_file)
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_CXX_FLAGS=-O1 -DSPANLYX_FUZZ=ON -DSPANLYX_CORE_ONLY=ON -DSPANLYX_BENCH=OFF >/dev/null

@@ -70,6 +70,9 @@ char32_t windows_1252_code_point(unsigned char byte) {
 char windows_1252_byte(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF))
         return static_cast<char>(code_point);
+    // The five unassigned bytes stand for themselves both ways, so no byte is lost in UTF-8.
+    if (code_point >= 0x80 && code_point <= 0x9F && kHighControls[code_point - 0x80] == 0)
+        return static_cast<char>(code_point);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] != 0 && kHighControls[i] == code_point)
             return static_cast<char>(0x80 + i);
@@ -84,6 +87,25 @@ std::string utf8_to_windows_1252(std::string_view utf8) {
         const Decoded d = decode_utf8(utf8);
         out.push_back(d.code_point == kNoCharacter ? '?' : windows_1252_byte(d.code_point));
         utf8.remove_prefix(d.length);
+    }
+    return out;
+}
+
+std::string windows_1252_to_utf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const char32_t cp = windows_1252_code_point(static_cast<unsigned char>(c));
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
     }
     return out;
 }

@@ -17,4 +17,7 @@ char windows_1252_byte(char32_t code_point);
 // becomes "?", and so does every byte that does not belong to a well-formed UTF-8 sequence.
 std::string utf8_to_windows_1252(std::string_view utf8);
 
+// Windows-1252 text in UTF-8; every byte has its character, so nothing is lost.
+std::string windows_1252_to_utf8(std::string_view text);
+
 }  // namespace spanlyx

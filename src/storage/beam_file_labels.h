@@ -35,6 +35,25 @@ inline constexpr std::string_view kJointNumber = "Joint Number";
 inline constexpr std::string_view kRestraintY = "Joint Restraint  Y";
 inline constexpr std::string_view kRestraintZ = "Joint Restraint  Z";
 
+// The extension block after the joints: load cases and combinations, beyond the original layout.
+// It opens with its own label, holds sub-sections that each open with their own label and may be
+// left out, and ends with an end label. A reader that knows no block ignores everything after the
+// joints, so a file without live loads and combinations is exactly the original layout.
+inline constexpr std::string_view kStartExtensions = "START EXTENSIONS";
+inline constexpr std::string_view kEndExtensions = "END EXTENSIONS";
+inline constexpr std::string_view kLiveLoads = "LIVE LOADS";
+inline constexpr std::string_view kLiveLoadCount = "Number of live loads";
+inline constexpr std::string_view kLiveLoadSpan = "live load span";
+inline constexpr std::string_view kLiveLoadKind = "live load kind (1 uniform, 2 point, 3 moment)";
+inline constexpr std::string_view kLiveLoadNumber = "live load number";
+inline constexpr std::string_view kCombinations = "COMBINATIONS";
+inline constexpr std::string_view kCombinationCount = "Number of combinations";
+inline constexpr std::string_view kCombinationName = "combination name";
+inline constexpr std::string_view kDeadFactor = "dead load factor";
+inline constexpr std::string_view kLiveFactor = "live load factor";
+// Combinations a file may hold; the reader refuses more.
+inline constexpr int kMaxCombinations = 90;
+
 // The reader recognises a section-dimension span by these first characters.
 inline constexpr std::string_view kMemberDepthPrefix = "member depth";
 

@@ -10,6 +10,7 @@
 #include "model/number_text.h"
 #include "storage/beam_file.h"
 #include "storage/beam_file_labels.h"
+#include "storage/beam_file_parser.h"
 #include "storage/file_io.h"
 
 namespace spanlyx {
@@ -49,9 +50,26 @@ std::string on_span(int span) {
     return " on span " + std::to_string(span);
 }
 
+std::string line_place(std::size_t line) {
+    return "Line " + std::to_string(line);
+}
+
+const char* kind_words(LoadKind kind) {
+    switch (kind) {
+        case LoadKind::Uniform:
+            return "uniform loads";
+        case LoadKind::Point:
+            return "point loads";
+        case LoadKind::Moment:
+            return "applied moments";
+    }
+    return "";
+}
+
 class BeamFileParser {
   public:
-    explicit BeamFileParser(std::string_view text) : lines_(split_lines(text)) {}
+    BeamFileParser(std::vector<std::string_view> lines, const LinePlace& place)
+        : lines_(std::move(lines)), place_(place) {}
 
     BeamReadResult run() {
         Beam beam;
@@ -63,7 +81,7 @@ class BeamFileParser {
         }
         if (!total_length_given_)
             beam.total_length_text = format_fixed(beam.total_length(), 2);
-        if (!joints(beam))
+        if (!joints(beam) || !extensions(beam))
             return std::move(result_);
         result_.beam = std::move(beam);
         return std::move(result_);
@@ -77,16 +95,15 @@ class BeamFileParser {
         return false;
     }
     bool refuse_value(const std::string& what, std::string_view found, std::string_view why = {}) {
-        return refuse("Line " + std::to_string(next_) + ": expected " + what + ", found " +
-                      shown(found) + std::string(why));
+        return refuse(place_(next_) + ": expected " + what + ", found " + shown(found) +
+                      std::string(why));
     }
 
     // Takes the next line; at the end of the file refuses, naming what was expected there.
     std::optional<std::string_view> take(const std::string& what) {
         if (next_ >= lines_.size()) {
             ++next_;
-            refuse("Line " + std::to_string(next_) + ": expected " + what +
-                   ", found the end of the file");
+            refuse(place_(next_) + ": expected " + what + ", found the end of the file");
             return std::nullopt;
         }
         return lines_[next_++];
@@ -354,7 +371,116 @@ class BeamFileParser {
         return true;
     }
 
+    // The block after the joints, when the next line opens it; anything else after the joints is
+    // ignored, as it always was.
+    bool extensions(Beam& beam) {
+        if (next_ >= lines_.size() || lines_[next_] != label::kStartExtensions)
+            return true;
+        ++next_;
+        bool live_read = false;
+        bool combinations_read = false;
+        for (;;) {
+            // Each sub-section at most once, in any order.
+            std::string what = "the label ";
+            if (!live_read)
+                what += in_quotes(label::kLiveLoads) + (combinations_read ? " or " : ", ");
+            if (!combinations_read)
+                what += in_quotes(label::kCombinations) + " or ";
+            what += in_quotes(label::kEndExtensions);
+            const auto section = take(what);
+            if (!section)
+                return false;
+            if (*section == label::kEndExtensions)
+                return true;
+            if (*section == label::kLiveLoads && !live_read) {
+                live_read = true;
+                if (!live_loads(beam))
+                    return false;
+            } else if (*section == label::kCombinations && !combinations_read) {
+                combinations_read = true;
+                if (!combinations(beam))
+                    return false;
+            } else {
+                return refuse_value(what, *section);
+            }
+        }
+    }
+
+    // Marks the listed loads live; each load at most once.
+    bool live_loads(Beam& beam) {
+        long long loads = 0;
+        for (const Span& span : beam.spans)
+            loads += static_cast<long long>(span.uniforms.size() + span.points.size() +
+                                            span.moments.size());
+        if (!skip_label(label::kLiveLoadCount))
+            return false;
+        const auto count =
+            whole("the number of live loads (0 to " + std::to_string(loads) + ")", 0, loads);
+        if (!count)
+            return false;
+        for (long long k = 1; k <= *count; ++k) {
+            const std::string which = " of live load " + std::to_string(k);
+            if (!skip_label(label::kLiveLoadSpan))
+                return false;
+            const auto m = whole("the span" + which + " (1 to " + std::to_string(span_count_) + ")",
+                                 1, span_count_);
+            if (!m || !skip_label(label::kLiveLoadKind))
+                return false;
+            const auto kind_code =
+                whole("the kind" + which + " (1 uniform, 2 point, 3 moment)", 1, 3);
+            if (!kind_code || !skip_label(label::kLiveLoadNumber))
+                return false;
+            Span& span = beam.spans[static_cast<std::size_t>(*m - 1)];
+            const auto kind = static_cast<LoadKind>(*kind_code - 1);
+            const auto held =
+                static_cast<long long>(kind == LoadKind::Uniform ? span.uniforms.size()
+                                       : kind == LoadKind::Point ? span.points.size()
+                                                                 : span.moments.size());
+            const std::string what = "the number" + which + " among the " + kind_words(kind) +
+                                     on_span(static_cast<int>(*m)) + " (1 to " +
+                                     std::to_string(held) + ")";
+            const auto number = whole(what, 1, held);
+            if (!number)
+                return false;
+            const auto index = static_cast<std::size_t>(*number - 1);
+            LoadCase& load_case = kind == LoadKind::Uniform ? span.uniforms[index].load_case
+                                  : kind == LoadKind::Point ? span.points[index].load_case
+                                                            : span.moments[index].load_case;
+            if (load_case == LoadCase::Live)
+                return refuse_value(what + ", a load not listed before", lines_[next_ - 1]);
+            load_case = LoadCase::Live;
+        }
+        return true;
+    }
+
+    bool combinations(Beam& beam) {
+        if (!skip_label(label::kCombinationCount))
+            return false;
+        const auto count = whole(
+            "the number of combinations (0 to " + std::to_string(label::kMaxCombinations) + ")", 0,
+            label::kMaxCombinations);
+        if (!count)
+            return false;
+        for (long long k = 1; k <= *count; ++k) {
+            const std::string which = " of combination " + std::to_string(k);
+            if (!skip_label(label::kCombinationName))
+                return false;
+            const auto name = take("the name" + which);
+            if (!name || !skip_label(label::kDeadFactor))
+                return false;
+            const auto dead = number("the dead load factor" + which);
+            if (!dead || !skip_label(label::kLiveFactor))
+                return false;
+            const auto live = number("the live load factor" + which);
+            if (!live)
+                return false;
+            beam.combinations.push_back({std::string(*name), *dead, *live});
+        }
+        return true;
+    }
+
     std::vector<std::string_view> lines_;
+    const LinePlace& place_;
     std::size_t next_ = 0;  // index of the next line; after a take, the 1-based number of it
     int span_count_ = 0;
     bool total_length_given_ = false;
@@ -363,8 +489,13 @@ class BeamFileParser {
 
 }  // namespace
 
+BeamReadResult parse_beam_lines(std::vector<std::string_view> lines, const LinePlace& place) {
+    return BeamFileParser(std::move(lines), place).run();
+}
+
 BeamReadResult parse_beam_file(std::string_view text) {
-    return BeamFileParser(text).run();
+    static const LinePlace by_number = line_place;
+    return parse_beam_lines(split_lines(text), by_number);
 }
 
 BeamReadResult read_beam_file(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 // Writes a beam in the .cb layout, and the snapshot variant kept when the results window closes.
 
 #include <string>
+#include <vector>
 
 #include "model/number_text.h"
 #include "model/print_line.h"
@@ -34,17 +35,6 @@ std::string count_text(const Span& span, LoadKind kind, std::size_t count) {
             return text;
     }
     return padded_integer(static_cast<long long>(count));
-}
-
-// Comment boxes are single lines: a line feed inside one would shift every later line. A lone
-// carriage return does not end a line and is kept.
-std::string single_line(std::string_view text) {
-    std::string line(text);
-    for (char& c : line) {
-        if (c == '\n')
-            c = ' ';
-    }
-    return line;
 }
 
 // The modulus is held as typed wherever the system stores it unscaled (E, E2, M4).
@@ -164,6 +154,65 @@ void write_joints(TextWriter& out, const Beam& beam) {
     }
 }
 
+// One entry per live load: its span, its kind (1 uniform, 2 point, 3 moment) and its 1-based
+// number among the loads of that kind on the span. Dead is every load's default, so only the live
+// ones are listed.
+struct LiveLoadRef {
+    long long span;
+    long long kind;
+    long long number;
+};
+
+template <typename Load>
+void collect_live(std::vector<LiveLoadRef>& refs, const std::vector<Load>& loads, long long span,
+                  LoadKind kind) {
+    for (std::size_t k = 0; k < loads.size(); ++k) {
+        if (loads[k].load_case == LoadCase::Live)
+            refs.push_back({span, static_cast<long long>(kind) + 1, static_cast<long long>(k) + 1});
+    }
+}
+
+void write_extensions(TextWriter& out, const Beam& beam) {
+    std::vector<LiveLoadRef> live;
+    for (std::size_t m = 0; m < beam.spans.size(); ++m) {
+        const Span& span = beam.spans[m];
+        const auto number = static_cast<long long>(m) + 1;
+        collect_live(live, span.uniforms, number, LoadKind::Uniform);
+        collect_live(live, span.points, number, LoadKind::Point);
+        collect_live(live, span.moments, number, LoadKind::Moment);
+    }
+    if (live.empty() && beam.combinations.empty())
+        return;
+    out.line(label::kStartExtensions);
+    if (!live.empty()) {
+        out.line(label::kLiveLoads);
+        out.line(label::kLiveLoadCount);
+        out.line(padded_integer(static_cast<long long>(live.size())));
+        for (const LiveLoadRef& ref : live) {
+            out.line(label::kLiveLoadSpan);
+            out.line(padded_integer(ref.span));
+            out.line(label::kLiveLoadKind);
+            out.line(padded_integer(ref.kind));
+            out.line(label::kLiveLoadNumber);
+            out.line(padded_integer(ref.number));
+        }
+    }
+    if (!beam.combinations.empty()) {
+        out.line(label::kCombinations);
+        out.line(label::kCombinationCount);
+        out.line(padded_integer(static_cast<long long>(beam.combinations.size())));
+        for (const Combination& combination : beam.combinations) {
+            out.line(label::kCombinationName);
+            out.line(single_line(combination.name));
+            out.line(label::kDeadFactor);
+            out.line(padded_number(combination.dead));
+            out.line(label::kLiveFactor);
+            out.line(padded_number(combination.live));
+        }
+    }
+    out.line(label::kEndExtensions);
+}
+
 std::string format_beam(const Beam& beam, Layout layout) {
     TextWriter out;
     write_header(out, beam, layout);
@@ -177,10 +226,22 @@ std::string format_beam(const Beam& beam, Layout layout) {
         write_loads(out, beam, span, layout);
     }
     write_joints(out, beam);
+    // The snapshot keeps the original layout: nothing reads it back.
+    if (layout == Layout::File)
+        write_extensions(out, beam);
     return out.take();
 }
 
 }  // namespace
+
+std::string single_line(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\n')
+            c = ' ';
+    }
+    return line;
+}
 
 std::string format_beam_file(const Beam& beam) {
     return format_beam(beam, Layout::File);

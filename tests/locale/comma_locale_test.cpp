@@ -16,6 +16,7 @@
 #include "model/number_text.h"
 #include "session/analysis_session.h"
 #include "storage/beam_file.h"
+#include "storage/beam_json.h"
 
 #ifdef SPANLYX_REPORT_BINARY
 #include "batch/batch_json.h"
@@ -203,6 +204,28 @@ TEST_F(CommaLocaleFiles, BeamFilesWriteAndReadTheSameBytes) {
         ASSERT_TRUE(read.beam) << examples[k] << ": " << read.message;
         EXPECT_EQ(format_beam_file(*read.beam), examples_in_c[k]) << examples[k];
     }
+}
+
+TEST_F(CommaLocaleFiles, JsonBeamsWriteAndReadTheSameAsInTheCLocale) {
+    Beam beam = fractional_beam();
+    beam.spans[1].moments[0].load_case = LoadCase::Live;
+    beam.combinations = {{"1.35G + 1.5Q", 1.35, 1.5}};
+    const std::string in_c = format_beam_json(beam);
+    // Hand-checked values of the C form: decimal points, never commas.
+    EXPECT_NE(in_c.find("\"length\": 7.25"), std::string::npos) << in_c;
+    EXPECT_NE(in_c.find("\"dead\": 1.35"), std::string::npos) << in_c;
+
+    CommaLocale german;
+    SKIP_UNLESS_ACTIVE(german);
+    EXPECT_EQ(format_beam_json(beam), in_c);
+    const BeamReadResult read = parse_beam_json(in_c);
+    ASSERT_TRUE(read.beam) << read.message;
+    EXPECT_EQ(read.beam->spans[1].length.value, 7.25);
+    EXPECT_EQ(read.beam->spans[0].uniforms[0].w2, 2.25);
+    EXPECT_EQ(read.beam->spans[0].points[0].x, 3.6);
+    EXPECT_EQ(read.beam->spans[1].moments[0].value, -4.5);
+    EXPECT_EQ(read.beam->combinations, beam.combinations);
+    EXPECT_EQ(format_beam_json(*read.beam), in_c);
 }
 
 TEST_F(CommaLocaleFiles, TheResultsFileIsTheSameAsInTheCLocale) {

@@ -30,6 +30,9 @@ std::string batch_usage_text() {
            "                      the results window draws them: FILE.png, an image of\n"
            "                      1024 x 560 pixels, or FILE.pdf, a page of that size\n"
            "                      (needs a build with the window program)\n"
+           "  --export-json FILE  the beam (not its results) as a JSON beam document,\n"
+           "                      \"-\" for standard output, and no analysis; BEAM itself\n"
+           "                      may be a .cb file or a JSON beam (first character \"{\")\n"
            "  -h, --help          this text\n"
            "  --version           the program version\n"
            "\n"
@@ -121,6 +124,11 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             }
             o.diagrams_path = *v;
             o.diagrams_format = *format;
+        } else if (a == "--export-json") {
+            const auto v = value_of("a JSON file name");
+            if (!v)
+                return out;
+            o.export_json_path = *v;
         } else if (a == "--interval" || a == "--at") {
             const auto v = value_of("a positive number");
             if (!v)

@@ -18,6 +18,7 @@
 #include "model/number_text.h"
 #include "session/analysis_session.h"
 #include "storage/beam_file.h"
+#include "storage/beam_json.h"
 #include "storage/data_folder.h"
 #include "storage/file_io.h"
 #include "storage/settings_file.h"
@@ -129,12 +130,26 @@ int run_batch_tool(int argc, char** argv) {
     if (!settings)
         return kExitRefused;
 
-    const BeamReadResult read = read_beam_file(options.beam_path);
+    // A .cb file or a JSON beam, chosen by content.
+    const BeamReadResult read = read_beam_document(options.beam_path);
     if (!read.beam) {
         tell(read.message);
         return kExitRefused;
     }
     const Beam& beam = *read.beam;
+    if (!options.export_json_path.empty()) {
+        const std::string text = format_beam_json(beam);
+        if (options.export_json_path == "-") {
+            std::cout << text;
+            std::cout.flush();
+            return std::cout ? kExitAnalysed : kExitCannotWrite;
+        }
+        if (const auto error = write_file_atomically(options.export_json_path, text)) {
+            tell(*error);
+            return kExitCannotWrite;
+        }
+        return kExitAnalysed;
+    }
 
     // The report pieces, the sample file and the results file go to a private folder, as the
     // window keeps them in its data folder.
