@@ -1,9 +1,9 @@
 #include "ui/main_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -178,8 +178,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     for (const std::string& text : session_.remove_temporary_files())
         services_.prompter.show({text, std::string(kResponseTitle), MessageIcon::Information});
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible())
+    // Only this program's own windows, all of which descend from this one. The application's
+    // top-level list would also hold the windows of another main window in the same process
+    // (taking its results away, or even closing it and its temporary files), in an order that
+    // changes from run to run.
+    QList<QPointer<QWidget>> owned;
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->isWindow())
+            owned.append(child);
+    }
+    for (const QPointer<QWidget>& window : owned) {
+        if (window && window->isVisible())
             window->close();
     }
     event->accept();

@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -298,6 +300,7 @@ void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
     const auto [first_results, first_viewer] = open_and_calculate(*app_.window, *app_.h, light);
     const auto [other_results, other_viewer] = open_and_calculate(*other, other_h, heavy);
     QVERIFY(first_viewer && other_viewer);
+    const QPointer<ResultsViewer> kept_viewer = other_viewer;
     QVERIFY(app_.h->prompter.shown.empty() && other_h.prompter.shown.empty());
     QCOMPARE(shear_reactions(first_viewer->text()), (std::vector<double>{6250, 3750}));
     QCOMPARE(shear_reactions(other_viewer->text()), (std::vector<double>{12500, 7500}));
@@ -318,6 +321,13 @@ void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
     app_.window->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
     QVERIFY(!app_.window->isVisible());
     QVERIFY(!QFileInfo::exists(first_folder));
+    // The other program is untouched: its viewer and results window stay open (closed ones
+    // would be deleted here), its main window stays hidden behind them, its files stay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(kept_viewer && kept_viewer->isVisible());
+    QVERIFY(other_results->isVisible());
+    QVERIFY(!other->isVisible());
+    QVERIFY(QFileInfo::exists(QString::fromStdString(other->session().paths().results.string())));
     const int viewers_before = static_cast<int>(other->findChildren<ResultsViewer*>().size());
     QTest::mouseClick(other_results->findChild<QPushButton*>(QStringLiteral("Command3")),
                       Qt::LeftButton);
