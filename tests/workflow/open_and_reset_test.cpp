@@ -50,6 +50,32 @@ TEST_F(WorkflowTest, OpenedBeamShowsSpanOneAndJointOne) {
     EXPECT_NE(wf.save_state(), SaveState::Unsaved);
 }
 
+// A single span pinned at joint 1 and guided at joint 2 (Y free, Z fixed) is stable: the tip
+// deflects and the guide takes the moment. The support buttons refuse to set it up, but a file
+// may hold it; opening it and showing either joint must leave it as read, without a message.
+TEST_F(WorkflowTest, ShowingTheJointsOfAnOpenedBeamChangesNothing) {
+    Beam read;
+    read.units = UnitSystem::E;
+    read.spans.resize(1);
+    read.spans[0].length = HeldNumber::typed("10");
+    read.spans[0].inertia = 500;
+    read.spans[0].modulus = HeldNumber::computed(29e6);
+    read.spans[0].uniforms = {UniformLoad{0, 1000, 10, 1000}};
+    read.joints = {Joint{1, 0}, Joint{0, 1}};
+    beam = read;
+    Actions shown = wf.show_beam_after_open();
+    for (int joint : {2, 1, 2}) {
+        const Actions moved = wf.button_clicked(Control::nextjoint);
+        shown.insert(shown.end(), moved.begin(), moved.end());
+        ASSERT_EQ(wf.current_joint(), joint);
+        EXPECT_EQ(wf.checked(Control::jyfree), joint == 2);
+        EXPECT_EQ(wf.checked(Control::jzfixed), joint == 2);
+    }
+    EXPECT_TRUE(messages(shown).empty());
+    EXPECT_EQ(beam.joints, read.joints);
+    EXPECT_NE(wf.save_state(), SaveState::Unsaved);
+}
+
 TEST_F(WorkflowTest, OpenedSectionBeamStaysOnWidthAndDepth) {
     beam = read_beam();
     beam.inertia_entered = false;

@@ -8,6 +8,7 @@
 #include "model/number_text.h"
 #include "model/units.h"
 #include "ui/workflow/load_lists.h"
+#include "ui/workflow/support_rules.h"
 
 namespace spanlyx {
 namespace {
@@ -204,9 +205,9 @@ void show_joint(EntryContext& c) {
     if (j < 1 || j > c.beam.joint_count())
         return;
     c.set_caption(Control::Jointnumber, number_caption(j));
-    const Joint joint = c.beam.joints[static_cast<std::size_t>(j - 1)];
-    c.choose_option(joint.restraint_y == 0 ? Control::jyfree : Control::jyfixed);
-    c.choose_option(joint.restraint_z == 0 ? Control::jzfree : Control::jzfixed);
+    // The support rules judge a change the engineer makes; a joint that is only shown keeps
+    // what it holds, so a beam opened from a file stays the beam that was read.
+    show_joint_options_unchanged(c);
 }
 
 void next_joint_clicked(EntryContext& c) {

@@ -98,7 +98,6 @@ void before_cond_fixed(EntryContext& c) {
     c.choose_option(restored.restraint_z == 1 ? Control::jzfixed : Control::jzfree);
 }
 
-// A click that changes nothing leaves the buttons showing the shown joint as it is.
 void show_joint_options_unchanged(EntryContext& c) {
     const int j = c.state.current_joint;
     if (j < 1 || j > c.beam.joint_count())

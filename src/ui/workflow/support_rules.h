@@ -8,6 +8,10 @@ namespace spanlyx {
 // A click on jyfixed, jyfree, jzfixed or jzfree, by the engineer or by a rule.
 void run_support_click(EntryContext& c, Control option);
 
+// The support options show the restraints of the joint named in the counter, as it holds them:
+// no click, no rule. Showing a joint never changes the beam.
+void show_joint_options_unchanged(EntryContext& c);
+
 // save_end_conds: keeps the restraints of joints 1 and 2 of a single span.
 void save_end_conds(EntryContext& c);
 // check_end_conds: refuses the end conditions a single span cannot stand on.
