@@ -194,13 +194,17 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         shear_last.add(poly_.shear_at(c, true));
     }
 
-    poly_.start_sums(steps);
+    poly_.start_sums(steps, dead_span.end_x);
 
-    SpanWalk dead(dead_span, k_, dead_->shear_in, dead_->moment_in);
+    // Each case's deflection starts from its own joint movement, not from the end of its walk
+    // along the span before (see deflection_end).
+    SpanWalk dead(dead_span, k_, dead_->shear_in, dead_->moment_in, dead_span.y_left);
     std::optional<SpanWalk> own;
     const CaseRun* own_case = own_ ? &live_[*own_] : nullptr;
-    if (own_case)
-        own.emplace(own_case->spans[j], k_, own_case->shear_in, own_case->moment_in);
+    if (own_case) {
+        const SweepSpan& s = own_case->spans[j];
+        own.emplace(s, k_, own_case->shear_in, own_case->moment_in, s.y_left);
+    }
 
     std::vector<CombinationRunning> running(out_.size());
     for (long long n = 0; n <= steps; ++n) {
@@ -295,11 +299,10 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
     // What each case carries into the next span.
     dead_->shear_in = dead.shear_out();
     dead_->moment_in = dead.moment_out();
-    const double length = static_cast<double>(steps) / kStepsPerUnit;
     for (std::size_t p = 0; p < np; ++p) {
         CaseRun& c = live_[poly_case_[p]];
         const SweepSpan& s = c.spans[j];
-        c.moment_in = c.moment_in + c.shear_in * length - s.end_moment_jump;
+        c.moment_in = c.moment_in + c.shear_in * s.end_x - s.end_moment_jump;
         c.shear_in = c.shear_in - s.next_start_load + s.end_shear_jump;
     }
     if (own) {

@@ -399,6 +399,33 @@ TEST(EnvelopeBruteForce, SuperposedEnvelopeEqualsTheWorstOfEveryArrangement) {
         expect_matches_brute_force(varied_beam(n));
 }
 
+// Loads and span ends between the sampled points: a point load at 2/3 of the 10 m span, a
+// partial load starting half-way between two points, a couple at a third decimal, a span of
+// 4.125 and an overhang of 10/3.
+Beam off_grid_beam() {
+    Beam beam = make_beam({10, 4.125, 3.3333333}, {kPinned, kPinned, kFixed, kFree});
+    Span& s1 = span_of(beam, 1);
+    add_uniform(beam, 1, 1000);
+    s1.uniforms.push_back({2.505, 3000.0, 5.1234, 7000.0, LoadCase::Live});
+    s1.points.push_back({6.6666667, HeldNumber::computed(5000), LoadCase::Live});
+    s1.moments.push_back({1.2345, 4000.0, LoadCase::Dead});
+    Span& s2 = span_of(beam, 2);
+    s2.uniforms.push_back({0.333, 2000.0, 4.125, 2000.0, LoadCase::Live});
+    s2.points.push_back({2.0625, HeldNumber::computed(3000), LoadCase::Dead});
+    s2.moments.push_back({3.007, -2500.0, LoadCase::Live});
+    s2.points.push_back({4.125, HeldNumber::computed(1500), LoadCase::Live});  // on joint 3
+    Span& s3 = span_of(beam, 3);
+    s3.uniforms.push_back({0, 1500.0, 3.3333333, 1500.0, LoadCase::Live});
+    s3.points.push_back({1.111, HeldNumber::computed(800), LoadCase::Live});
+    s3.points.push_back({3.3333333, HeldNumber::computed(-600), LoadCase::Dead});  // at the tip
+    beam.combinations = {{"1.2D + 1.6L", 1.2, 1.6}, {"0.9D - L", 0.9, -1.0}};
+    return beam;
+}
+
+TEST(EnvelopeBruteForce, LoadsAndSpanEndsBetweenSampledPoints) {
+    expect_matches_brute_force(off_grid_beam());
+}
+
 TEST(EnvelopeBruteForce, SpanWithoutLiveLoadIsNeverListed) {
     Beam beam = varied_beam(4);
     std::erase_if(span_of(beam, 2).uniforms,
