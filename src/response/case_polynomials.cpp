@@ -43,12 +43,16 @@ double CasePolynomials::shear_at(std::size_t c, bool last) const {
     return snap_to_zero(last ? v_last_[c] : v_[c], v_tol_[c]);
 }
 
+double CasePolynomials::position(long long n) const {
+    return n == last_ ? end_x_ : grid_x(n);
+}
+
 double CasePolynomials::moment_at(std::size_t c, long long n) const {
-    return snap_to_zero(m0_[c] + m1_[c] * grid_x(n), m_tol_[c]);
+    return snap_to_zero(m0_[c] + m1_[c] * position(n), m_tol_[c]);
 }
 
 double CasePolynomials::deflection_at(std::size_t c, long long n) const {
-    const double x = grid_x(n);
+    const double x = position(n);
     return snap_to_zero(d0_[c] + x * (d1_[c] + x * (d2_[c] + x * d3_[c])), d_tol_[c]);
 }
 
@@ -79,7 +83,9 @@ void CasePolynomials::class_changes(long long lo, long long hi, const Class& cls
     }
 }
 
-void CasePolynomials::start_sums(long long last) {
+void CasePolynomials::start_sums(long long last, double end_x) {
+    last_ = last;
+    end_x_ = end_x;
     changes_.clear();
     const long long hi = last - 1;
     for (std::size_t c = 0; c < size(); ++c) {

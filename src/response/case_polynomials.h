@@ -46,15 +46,18 @@ class CasePolynomials {
     std::size_t size() const { return m0_.size(); }
 
     double shear_at(std::size_t c, bool last) const;
+    // At point n of the span: x = n / 100, and the span's true length at its end point.
     double moment_at(std::size_t c, long long n) const;
     double deflection_at(std::size_t c, long long n) const;
-    // At the span's end point: over a vertically fixed joint the joint's own movement, since the
-    // moment carried along the sweep (its load strips on the 0.01 grid) leaves a residual there.
+    // At the span's end point: over a vertically fixed joint the joint's own movement. The walk
+    // of a case's own span integrates M/EI strip by strip and ends a little off the joint (by
+    // up to h^2/12 of the slope change over the span, times its length); the envelope takes
+    // every case at the joint itself, so a support that does not move shows 0 and names no span.
     double deflection_end(std::size_t c, long long n, bool fixed) const;
 
-    // The sums at interior points 0 .. last - 1 (call with n in order); the end point goes
-    // case by case.
-    void start_sums(long long last);
+    // The span's sampled points are 0 .. last, the end point at end_x. The sums at interior
+    // points 0 .. last - 1 (call with n in order); the end point goes case by case.
+    void start_sums(long long last, double end_x);
     void sums_at(long long n, Parts& moment, Parts& deflection);
 
   private:
@@ -66,6 +69,7 @@ class CasePolynomials {
         double c0 = 0, c1 = 0, c2 = 0, c3 = 0;
         double at(double x) const { return c0 + x * (c1 + x * (c2 + x * c3)); }
     };
+    double position(long long n) const;
     int moment_class(std::size_t c, long long n) const;
     int deflection_class(std::size_t c, long long n) const;
     // Appends the first index of every new sign class in lo .. hi, where the class is monotone.
@@ -76,6 +80,8 @@ class CasePolynomials {
     double k_;
     std::vector<double> v_, v_last_, m0_, m1_, d0_, d1_, d2_, d3_, d_end_;
     std::vector<double> v_tol_, m_tol_, d_tol_;
+    long long last_ = -1;
+    double end_x_ = 0;
     // Segment sums.
     std::vector<long long> changes_;
     std::size_t next_change_ = 0;

@@ -92,13 +92,15 @@ struct Running {
     double value = 0;
     long long index = 0;
     double own = 0;
-    bool forced_zero = false;  // the residual moment at a free far end, shown as 0
+    // The moment at a free far end, taken from the couples there: only the span's own case
+    // has a value there.
+    bool exact_end = false;
 
     // Strict comparisons: ties keep the earlier (leftmost) point.
-    void offer(double v, bool is_max, long long n, double own_value, bool zero) {
+    void offer(double v, bool is_max, long long n, double own_value, bool at_exact_end) {
         if (set && !(is_max ? v > value : v < value))
             return;
-        *this = {true, v, n, own_value, zero};
+        *this = {true, v, n, own_value, at_exact_end};
     }
 };
 
@@ -194,13 +196,17 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         shear_last.add(poly_.shear_at(c, true));
     }
 
-    poly_.start_sums(steps);
+    poly_.start_sums(steps, dead_span.end_x);
 
-    SpanWalk dead(dead_span, k_, dead_->shear_in, dead_->moment_in);
+    // Each case's deflection starts from its own joint movement, not from the end of its walk
+    // along the span before (see deflection_end).
+    SpanWalk dead(dead_span, k_, dead_->shear_in, dead_->moment_in, dead_span.y_left);
     std::optional<SpanWalk> own;
     const CaseRun* own_case = own_ ? &live_[*own_] : nullptr;
-    if (own_case)
-        own.emplace(own_case->spans[j], k_, own_case->shear_in, own_case->moment_in);
+    if (own_case) {
+        const SweepSpan& s = own_case->spans[j];
+        own.emplace(s, k_, own_case->shear_in, own_case->moment_in, s.y_left);
+    }
 
     std::vector<CombinationRunning> running(out_.size());
     for (long long n = 0; n <= steps; ++n) {
@@ -240,6 +246,23 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         d.add(own_d);
         const bool two_moments = dead.moment_applied_here() || (own && own->moment_applied_here());
         const bool far_end = zero_far_end && last;
+        // At a free far end the extremes take each case's exact moment there, the couples applied
+        // at the tip, in place of the integrated value (as the as-entered extremes do): the dead
+        // case's and the span's own; every other case has none there.
+        double dead_end = 0, dead_end_left = 0;
+        Parts end, end_left;
+        if (far_end) {
+            dead_end = dead_span.end_moment_jump;
+            dead_end_left = dead_end + dead.applied_moment();
+            if (own) {
+                const SweepSpan& s = own_case->spans[j];
+                own_m = snap_to_zero(s.end_moment_jump, own_case->moment_tolerance);
+                own_ml = snap_to_zero(s.end_moment_jump + own->applied_moment(),
+                                      own_case->moment_tolerance);
+            }
+            end.add(own_m);
+            end_left.add(own_ml);
+        }
 
         for (std::size_t c = 0; c < out_.size(); ++c) {
             const double fd = out_[c].combination.dead;
@@ -254,15 +277,19 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
             r.min[kShear].offer(e.shear_min, false, n, own_v, false);
             if (two_moments) {
                 // The moment just left of an applied moment is an extreme of this span too.
-                const double left_max = fd * dead.moment_left() + high(ml);
-                const double left_min = fd * dead.moment_left() + low(ml);
-                r.max[kMoment].offer(far_end ? 0.0 : left_max, true, n, own_ml, far_end);
-                r.min[kMoment].offer(far_end ? 0.0 : left_min, false, n, own_ml, far_end);
+                const double left_max = far_end ? fd * dead_end_left + high(end_left)
+                                                : fd * dead.moment_left() + high(ml);
+                const double left_min = far_end ? fd * dead_end_left + low(end_left)
+                                                : fd * dead.moment_left() + low(ml);
+                r.max[kMoment].offer(left_max, true, n, own_ml, far_end);
+                r.min[kMoment].offer(left_min, false, n, own_ml, far_end);
             }
             e.moment_max = fd * dead.moment() + high(m);
             e.moment_min = fd * dead.moment() + low(m);
-            r.max[kMoment].offer(far_end ? 0.0 : e.moment_max, true, n, own_m, far_end);
-            r.min[kMoment].offer(far_end ? 0.0 : e.moment_min, false, n, own_m, far_end);
+            r.max[kMoment].offer(far_end ? fd * dead_end + high(end) : e.moment_max, true, n, own_m,
+                                 far_end);
+            r.min[kMoment].offer(far_end ? fd * dead_end + low(end) : e.moment_min, false, n, own_m,
+                                 far_end);
             e.deflection_max = fd * dead_d + high(d);
             e.deflection_min = fd * dead_d + low(d);
             r.max[kDeflection].offer(e.deflection_max, true, n, own_d, false);
@@ -295,11 +322,10 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
     // What each case carries into the next span.
     dead_->shear_in = dead.shear_out();
     dead_->moment_in = dead.moment_out();
-    const double length = static_cast<double>(steps) / kStepsPerUnit;
     for (std::size_t p = 0; p < np; ++p) {
         CaseRun& c = live_[poly_case_[p]];
         const SweepSpan& s = c.spans[j];
-        c.moment_in = c.moment_in + c.shear_in * length - s.end_moment_jump;
+        c.moment_in = c.moment_in + c.shear_in * s.end_x - s.end_moment_jump;
         c.shear_in = c.shear_in - s.next_start_load + s.end_shear_jump;
     }
     if (own) {
@@ -311,7 +337,7 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
 std::vector<int> EnvelopeBuilder::loaded_spans(Quantity q, const Running& r, bool is_max,
                                                double live, bool last) const {
     std::vector<int> spans;
-    if (r.forced_zero || live == 0)
+    if (live == 0)
         return spans;
     // The maximum takes the cases that raise the value: positive ones for a positive factor.
     const double sign = (is_max ? 1.0 : -1.0) * (live > 0 ? 1.0 : -1.0);
@@ -326,7 +352,7 @@ std::vector<int> EnvelopeBuilder::loaded_spans(Quantity q, const Running& r, boo
                     value = poly_.shear_at(p, last);
                     break;
                 case kMoment:
-                    value = poly_.moment_at(p, r.index);
+                    value = r.exact_end ? 0.0 : poly_.moment_at(p, r.index);
                     break;
                 case kDeflection:
                     value = last ? poly_.deflection_end(p, r.index, right_fixed_y_)

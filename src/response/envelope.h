@@ -63,9 +63,9 @@ class EnvelopeSink {
 // The envelopes of every combination of the beam, in the order of the list; none when the beam
 // has no combinations. The beam must be one whose as-entered analysis is stable. The extremes
 // follow the sweep's rules: every point of a span counts (the shear just right of a joint too),
-// ties keep the leftmost point, the moment at a free far end is taken as 0 when the options
-// hide the integration residual, and the deflection at a vertically fixed joint is that of the
-// joint.
+// ties keep the leftmost point, the moment at a free far end is that of the couples applied
+// there when the options hide the integration residual, and the deflection at a vertically
+// fixed joint is that of the joint.
 std::vector<CombinationEnvelope> compute_envelopes(const Beam& beam, const SessionOptions& options,
                                                    EnvelopeSink* sink = nullptr);
 

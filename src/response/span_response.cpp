@@ -1,8 +1,5 @@
-// The sampling sweep. Per step of 0.01 along a span: the strip of distributed load ending at
-// the point comes off the shear, loads at the point step the shear, the moment grows by the
-// shear area of the strip (trapezoid rule, exact for a linear shear), and the deflection
-// follows from the area of M/EI (the moment-area theorems) measured from the span's left end:
-//   D(x) = y_L + theta_L x + sum over strips of dtheta_i (x - xi_i).
+// The sampling sweep: each span walked point by point (span_walk.h), every point recorded and
+// offered to the span's extremes, the joints' reactions acting between spans.
 
 #include "response/span_response.h"
 
@@ -16,12 +13,12 @@
 #include "response/extremes_report.h"
 #include "response/record_rounding.h"
 #include "response/sample_file_writer.h"
+#include "response/span_walk.h"
 #include "response/sweep_spans.h"
 
 namespace spanlyx {
 namespace {
 
-constexpr double kStep = 0.01;
 constexpr double kStepsPerUnit = 100.0;
 constexpr int kPositionDecimals = 5;
 constexpr int kForceDecimals = 5;
@@ -130,81 +127,27 @@ void Sweep::walk_span(std::size_t i) {
     if (options_.interval_wanted)
         write_span_banner(extra_, span_number);
 
-    double slope_sum = 0;           // sum of dtheta
-    double slope_first_moment = 0;  // sum of dtheta * xi, about the span's left end
-    auto correction = s.corrections.begin();
+    SpanWalk walk(s, k_, state_.shear, state_.moment, state_.deflection);
     PointState prev = state_;
-    PointState& now = state_;
+    PointState now;
     for (long long n = 0; n <= s.steps; ++n) {
         const bool first = n == 0;
         const bool at_end = n == s.steps;
-        now.span_x = static_cast<double>(n) / kStepsPerUnit;
+        walk.step(n);
+        now.span_x = walk.span_x();
         now.beam_x = s.start_x + now.span_x;
+        now.shear = walk.shear();
+        now.moment = walk.moment();
+        now.deflection = walk.deflection();
 
-        for (const SweepUniform& u : s.uniforms) {
-            if (n > u.h1 && n <= u.h2) {
-                const double wa = u.w1 + (now.span_x - u.x1 - kStep) * u.slope;
-                const double wb = u.w1 + (now.span_x - u.x1) * u.slope;
-                now.shear -= kStep * (wa + wb) / 2;
-            }
-        }
-        // Loads standing between sampled points: their share of the strip ending here.
-        StripCorrection here{n};
-        for (; correction != s.corrections.end() && correction->strip <= n; ++correction) {
-            if (correction->strip < n)
-                continue;  // before the first strip: nothing to integrate
-            here.shear += correction->shear;
-            here.moment += correction->moment;
-            here.area += correction->area;
-            here.area_moment += correction->area_moment;
-        }
-        if (here.shear != 0)
-            now.shear -= here.shear;
-        double load_here = 0;
-        for (const SweepPointAction& p : s.points) {
-            if (p.h == n)
-                load_here += p.value;
-        }
-        if (at_end)
-            load_here += s.next_start_load;
-        now.shear -= load_here;
-
-        bool moment_here = false;
-        double applied_moment = 0;
-        for (const SweepPointAction& m : s.moments) {
-            if (m.h == n) {
-                moment_here = true;
-                applied_moment += m.value;
-            }
-        }
-
-        // The strip ending here, with the shear just left of a load at this point and the
-        // moment just left of an applied moment here; each strip enters the slope sums once.
-        if (!first) {
-            // The last strip ends at the span's true end, which may lie off the grid.
-            const double width = at_end ? s.end_width : kStep;
-            const double x = at_end ? s.end_x : now.span_x;
-            now.moment += width * ((now.shear + load_here) + prev.shear) / 2;
-            if (here.moment != 0)
-                now.moment += here.moment;
-            const double dtheta = width * (prev.moment + now.moment) / 2 / s.rigidity;
-            slope_sum += dtheta;
-            slope_first_moment += dtheta * (x - width / 2);
-            if (here.area != 0) {
-                slope_sum += here.area / s.rigidity;
-                slope_first_moment += here.area_moment / s.rigidity;
-            }
-            now.deflection =
-                s.y_left + k_ * (s.theta_left * x + slope_sum * x - slope_first_moment);
-        }
         // At a free far end the moment just left of the end is known exactly: the couples
         // applied there. The option puts that in place of the integrated value, whose
         // difference from it is the residual of the integration.
         const bool far_end = zero_far_end && at_end;
-        if (moment_here) {
-            running_.offer_moment(far_end ? s.end_moment_jump + applied_moment : now.moment,
-                                  now.beam_x);
-            now.moment -= applied_moment;  // a counterclockwise moment lowers the sagging moment
+        if (walk.moment_applied_here()) {
+            running_.offer_moment(
+                far_end ? s.end_moment_jump + walk.applied_moment() : walk.moment_left(),
+                now.beam_x);
         }
 
         // The first point of a span holds the shear just right of its left joint.
@@ -236,13 +179,14 @@ void Sweep::walk_span(std::size_t i) {
         // The support acts after its point is recorded, so the point shows the values just
         // left of it and the next strip lies wholly right of it.
         if (at_end) {
-            now.shear += s.end_shear_jump;
-            now.moment -= s.end_moment_jump;
+            now.shear = walk.shear_out();
+            now.moment = walk.moment_out();
         }
         prev = now;
         if (++steps_since_progress_ == kProgressEvery)
             report_progress(now.beam_x);
     }
+    state_ = now;
 
     SpanExtremes row = running_.take();
     if (right_end_fixed_y) {

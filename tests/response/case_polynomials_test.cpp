@@ -31,7 +31,7 @@ TEST(CasePolynomials, SegmentSumsEqualTheCaseByCaseSums) {
     poly.add(cubic_with_roots(0.02, 0.5, 0.5, 4.7));  // a double root: touches 0 at 0.5
     poly.add(cubic_with_roots(2.0, 7.0, 8.0, 9.0));   // no sign change on the span
     constexpr long long kLast = 500;                  // a span of 5.00
-    poly.start_sums(kLast);
+    poly.start_sums(kLast, 5.0);
     for (long long n = 0; n < kLast; ++n) {
         Parts m_sum, d_sum, m_each, d_each;
         poly.sums_at(n, m_sum, d_sum);
@@ -50,6 +50,18 @@ TEST(CasePolynomials, SegmentSumsEqualTheCaseByCaseSums) {
     EXPECT_GT(poly.deflection_at(0, 200), 0);
     EXPECT_LT(poly.deflection_at(0, 300), 0);
     EXPECT_GT(poly.deflection_at(0, 450), 0);
+}
+
+TEST(CasePolynomials, TheEndPointStandsAtTheSpansTrueLength) {
+    // A span of 5.004: its end point is sampled as 5.00 but stands at 5.004, a root of the cubic.
+    CasePolynomials poly(1.0);
+    const CaseOnSpan s = cubic_with_roots(1.0, 1.234, 2.5, 5.004);
+    poly.add(s);
+    poly.start_sums(500, 5.004);
+    EXPECT_NEAR(poly.deflection_at(0, 500), 0, 1e-12);
+    EXPECT_NEAR(poly.moment_at(0, 500), s.moment + s.shear * 5.004, 1e-12);
+    // The points before it stay on the grid: (4.99 - 1.234)(4.99 - 2.5)(4.99 - 5.004).
+    EXPECT_NEAR(poly.deflection_at(0, 499), 3.756 * 2.49 * -0.014, 1e-12);
 }
 
 TEST(CasePolynomials, ValuesWithinTheToleranceAreZero) {

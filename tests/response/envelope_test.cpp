@@ -154,6 +154,34 @@ TEST(EnvelopeOverhang, BackSpanLiveLoadRelievesTheOverhang) {
     EXPECT_EQ(r1.shear_max.loaded_spans, (Spans{1}));
 }
 
+// ---- A couple at a free tip ---------------------------------------------------------------
+
+TEST(EnvelopeCantilever, CoupleAtTheFreeTipIsTheMomentThere) {
+    // Cantilever of 2 m fixed at the left: dead w = 1000 N/m gives M = -w (L - x)^2 / 2; a live
+    // counterclockwise couple C = 900 N m at the tip gives M = C all along. The largest moment
+    // is at the tip, 1.6 C with the span loaded, as the as-entered extremes take the tip too.
+    constexpr double kLength = 2.0, kWd = 1000, kC = 900;
+    Beam beam = make_beam({kLength}, {kFixed, kFree});
+    add_uniform(beam, 1, kWd);
+    span_of(beam, 1).moments.push_back({kLength, kC, LoadCase::Live});
+    beam.combinations = {{"1.2D + 1.6L", 1.2, 1.6}};
+    const auto env = compute_envelopes(beam, {});
+    const SpanEnvelope& s = env[0].spans[0];
+    EXPECT_NEAR(s.moment_max.value, 1.6 * kC, 1e-9);
+    EXPECT_DOUBLE_EQ(s.moment_max.at, kLength);
+    EXPECT_EQ(s.moment_max.loaded_spans, (Spans{1}));
+    EXPECT_NEAR(s.moment_min.value, -1.2 * kWd * kLength * kLength / 2, 1e-6);
+    EXPECT_DOUBLE_EQ(s.moment_min.at, 0);
+    EXPECT_TRUE(s.moment_min.loaded_spans.empty());
+    // The as-entered sweep of the loaded arrangement agrees at the tip.
+    Beam loaded = beam;
+    loaded.combinations.clear();
+    loaded.spans[0].uniforms[0].w1 = loaded.spans[0].uniforms[0].w2 = 1.2 * kWd;
+    loaded.spans[0].moments[0].value = 1.6 * kC;
+    const Swept as_entered = sweep(loaded);
+    EXPECT_NEAR(as_entered.response.span_extremes[0].moment_max.value, 1.6 * kC, 1e-9);
+}
+
 // ---- No live load, and no combinations ----------------------------------------------------
 
 Beam mixed_beam() {
@@ -397,6 +425,34 @@ Beam varied_beam(int n) {
 TEST(EnvelopeBruteForce, SuperposedEnvelopeEqualsTheWorstOfEveryArrangement) {
     for (int n : {1, 2, 3, 5, 8})
         expect_matches_brute_force(varied_beam(n));
+}
+
+// Loads and span ends between the sampled points: a point load at 2/3 of the 10 m span, a
+// partial load starting half-way between two points, a couple at a third decimal, a span of
+// 4.125 and an overhang of 10/3.
+Beam off_grid_beam() {
+    Beam beam = make_beam({10, 4.125, 3.3333333}, {kPinned, kPinned, kFixed, kFree});
+    Span& s1 = span_of(beam, 1);
+    add_uniform(beam, 1, 1000);
+    s1.uniforms.push_back({2.505, 3000.0, 5.1234, 7000.0, LoadCase::Live});
+    s1.points.push_back({6.6666667, HeldNumber::computed(5000), LoadCase::Live});
+    s1.moments.push_back({1.2345, 4000.0, LoadCase::Dead});
+    Span& s2 = span_of(beam, 2);
+    s2.uniforms.push_back({0.333, 2000.0, 4.125, 2000.0, LoadCase::Live});
+    s2.points.push_back({2.0625, HeldNumber::computed(3000), LoadCase::Dead});
+    s2.moments.push_back({3.007, -2500.0, LoadCase::Live});
+    s2.points.push_back({4.125, HeldNumber::computed(1500), LoadCase::Live});  // on joint 3
+    Span& s3 = span_of(beam, 3);
+    s3.uniforms.push_back({0, 1500.0, 3.3333333, 1500.0, LoadCase::Live});
+    s3.points.push_back({1.111, HeldNumber::computed(800), LoadCase::Live});
+    s3.points.push_back({3.3333333, HeldNumber::computed(-600), LoadCase::Dead});  // at the tip
+    s3.moments.push_back({3.3333333, 900.0, LoadCase::Live});
+    beam.combinations = {{"1.2D + 1.6L", 1.2, 1.6}, {"0.9D - L", 0.9, -1.0}};
+    return beam;
+}
+
+TEST(EnvelopeBruteForce, LoadsAndSpanEndsBetweenSampledPoints) {
+    expect_matches_brute_force(off_grid_beam());
 }
 
 TEST(EnvelopeBruteForce, SpanWithoutLiveLoadIsNeverListed) {
