@@ -253,7 +253,8 @@ TEST_F(BatchRun, ResidualAtAFreeEndIsZeroedByDefaultAsInTheWindow) {
     // Kept, the residual may show as a positive maximum: then only at the tip and tiny.
     const Outcome kept = run("--keep-residual --json " + file);
     ASSERT_EQ(kept.status, 0) << kept.err;
-    const auto& max = nlohmann::json::parse(kept.out)["span_extremes"][0]["moment_max"];
+    const auto kept_json = nlohmann::json::parse(kept.out);
+    const auto& max = kept_json["span_extremes"][0]["moment_max"];
     if (!max.is_null()) {
         EXPECT_NEAR(max["at"].get<double>(), 10, 1e-9);
         EXPECT_LT(std::abs(max["value"].get<double>()), 5000 * 1e-9);
