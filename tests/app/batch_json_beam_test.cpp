@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "batch_run_support.h"
 #include "model/beam.h"
 #include "storage/beam_file.h"
 #include "storage/beam_json.h"
@@ -18,54 +19,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using ToolRun = testing::Outcome;
 
-class BatchJsonBeam : public ::testing::Test {
+// The batch tool's runs of the shared fixture, with beam files named by their path.
+class BatchJsonBeam : public testing::BatchRun {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("spanlyx-json-beam-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    ToolRun run(const std::string& arguments) {
-        const fs::path err = dir_ / "stderr.txt";
-        // XDG_DATA_HOME points into the test folder so no user settings are read.
-        const std::string command = "XDG_DATA_HOME='" + dir_.string() +
-                                    "' SOURCE_DATE_EPOCH=0 '" SPANLYX_REPORT_BINARY "' " +
-                                    arguments + " 2>'" + err.string() + "'";
-        ToolRun result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.err = slurp(err);
-        return result;
-    }
-
-    static std::string slurp(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::string quoted(const fs::path& path) const { return "'" + path.string() + "'"; }
-    fs::path write(const std::string& name, const std::string& bytes) {
+    static std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+    fs::path write_file(const std::string& name, const std::string& bytes) {
         const fs::path path = dir_ / name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
-
-    fs::path dir_;
 };
 
 // The results file without its input-file line, the one line that names the file read.
@@ -120,12 +84,12 @@ TEST_F(BatchJsonBeam, LiveLoadsAndCombinationsTravelThroughJson) {
     Beam beam = *read.beam;
     beam.spans[1].uniforms[0].load_case = LoadCase::Live;
     beam.combinations = {{"1.2D + 1.6L", 1.2, 1.6}};
-    const fs::path cb = write("live.cb", format_beam_file(beam));
+    const fs::path cb = write_file("live.cb", format_beam_file(beam));
     const ToolRun exported = run("--export-json - " + quoted(cb));
     ASSERT_EQ(exported.status, 0) << exported.err;
     EXPECT_NE(exported.out.find("\"case\": \"live\""), std::string::npos) << exported.out;
     EXPECT_NE(exported.out.find("\"name\": \"1.2D + 1.6L\""), std::string::npos) << exported.out;
-    const fs::path json = write("live.json", exported.out);
+    const fs::path json = write_file("live.json", exported.out);
 
     // The JSON of the JSON beam is the same JSON, and its .cb file the .cb file it came from.
     const ToolRun back = run("--export-json " + quoted(dir_ / "back.json") + " " + quoted(json));
@@ -143,7 +107,7 @@ TEST_F(BatchJsonBeam, LiveLoadsAndCombinationsTravelThroughJson) {
 }
 
 TEST_F(BatchJsonBeam, RefusalsOfAJsonBeamNameThePlaceAndExitWithOne) {
-    const fs::path bad = write("bad.json", R"(
+    const fs::path bad = write_file("bad.json", R"(
         {"format": "spanlyx-beam", "version": 1, "units": "E",
          "spans": [{"length": 10, "I": 100, "E": 29, "point": [{"x": "5", "P": 1000}]}],
          "joints": [{"y": "fixed", "z": "fixed"}, {"y": "free", "z": "free"}]})");
@@ -156,19 +120,19 @@ TEST_F(BatchJsonBeam, RefusalsOfAJsonBeamNameThePlaceAndExitWithOne) {
     EXPECT_EQ(export_refused.status, 1);
     EXPECT_EQ(export_refused.out, "");
 
-    const fs::path spring = write("spring.json", R"({"format": "spanlyx-beam", "version": 1,
+    const fs::path spring = write_file("spring.json", R"({"format": "spanlyx-beam", "version": 1,
         "units": "M", "spans": [{"length": 6, "I": 45, "E": 200}],
         "joints": [{"y": "spring", "ky": 1e6, "z": "free"}, {"y": "fixed", "z": "free"}]})");
     const ToolRun springs = run(quoted(spring));
     EXPECT_EQ(springs.status, 1);
     EXPECT_EQ(springs.err, "joints[0].ky: springs are not supported yet\n");
 
-    const ToolRun truncated = run(quoted(write("cut.json", "{\"format\": ")));
+    const ToolRun truncated = run(quoted(write_file("cut.json", "{\"format\": ")));
     EXPECT_EQ(truncated.status, 1);
     EXPECT_EQ(truncated.err.rfind("The JSON beam cannot be read: ", 0), 0u) << truncated.err;
 
     // A beam with nothing to analyse still exports: the export analyses nothing.
-    const ToolRun no_loads = run(quoted(write("no-loads.json", R"({"format": "spanlyx-beam",
+    const ToolRun no_loads = run(quoted(write_file("no-loads.json", R"({"format": "spanlyx-beam",
         "version": 1, "units": "M", "spans": [{"length": 6, "I": 45, "E": 200}],
         "joints": [{"y": "fixed", "z": "free"}, {"y": "fixed", "z": "free"}]})")));
     EXPECT_EQ(no_loads.status, 1);
