@@ -23,8 +23,7 @@ struct DecimalDigits {
 };
 
 DecimalDigits significant_digits(double magnitude, int digits) {
-    // The scientific form of to_chars is the C library's "%.*e" in the C locale, whatever
-    // locale the process runs in: "d.ddddde+XX".
+    // to_chars in scientific form never consults the locale: always "d.ddddde+XX".
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                        std::chars_format::scientific, digits - 1);

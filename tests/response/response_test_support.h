@@ -22,6 +22,16 @@ inline constexpr double kE = 200e9;
 inline constexpr double kI = 1e-4;
 inline constexpr double kEI = kE * kI;
 
+// Deflection of a simply supported span of length l under a counterclockwise couple c at a
+// (M = c x / l, less c right of a), by double integration with y = 0 at both supports.
+inline double couple_deflection(double c, double a, double x, double l) {
+    const double c1 = -(c * l * l / 6 - c * (l - a) * (l - a) / 2) / l;
+    double y = c * x * x * x / (6 * l) + c1 * x;
+    if (x > a)
+        y -= c * (x - a) * (x - a) / 2;
+    return y / kEI;
+}
+
 inline Beam make_beam(const std::vector<double>& lengths, const std::vector<Joint>& joints,
                       UnitSystem units = UnitSystem::M, double e = kE, double i = kI) {
     Beam beam;

@@ -15,17 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int entries(const fs::path& folder) {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
-        ++count;
-    return count;
-}
+using test::contents;
+using test::entries;
 
 TEST(SplitLines, AcceptsCrLfAndLfAndAnUnendedLastLine) {
     using Lines = std::vector<std::string_view>;

@@ -2,6 +2,8 @@
 // A fresh folder under the system temporary folder, removed with everything in it at the end.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <system_error>
@@ -33,5 +35,19 @@ class ScratchFolder {
   private:
     std::filesystem::path path_;
 };
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The number of entries in a folder: a write that leaves a temporary behind shows here.
+inline int entries(const std::filesystem::path& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
 
 }  // namespace spanlyx::test
