@@ -91,19 +91,11 @@ TEST_F(BatchJsonBeam, LiveLoadsAndCombinationsTravelThroughJson) {
     EXPECT_NE(exported.out.find("\"name\": \"1.2D + 1.6L\""), std::string::npos) << exported.out;
     const fs::path json = write_file("live.json", exported.out);
 
-    // The JSON of the JSON beam is the same JSON, and its .cb file the .cb file it came from.
-    const ToolRun back = run("--export-json " + quoted(dir_ / "back.json") + " " + quoted(json));
-    ASSERT_EQ(back.status, 0) << back.err;
-    EXPECT_EQ(slurp(dir_ / "back.json"), exported.out);
+    // Its .cb file is the .cb file it came from: the same beam, so the same analysis (the tool's
+    // equal results from either input, and JSON of JSON, are held by the test above).
     const BeamReadResult from_json = read_beam_document(json);
     ASSERT_TRUE(from_json.beam) << from_json.message;
     EXPECT_EQ(format_beam_file(*from_json.beam), slurp(cb));
-
-    const ToolRun from_cb = run(quoted(cb));
-    const ToolRun from_document = run(quoted(json));
-    ASSERT_EQ(from_cb.status, 0) << from_cb.err;
-    ASSERT_EQ(from_document.status, 0) << from_document.err;
-    EXPECT_EQ(without_input_name(from_document.out), without_input_name(from_cb.out));
 }
 
 TEST_F(BatchJsonBeam, RefusalsOfAJsonBeamNameThePlaceAndExitWithOne) {
