@@ -91,19 +91,11 @@ TEST_F(BatchJsonBeam, LiveLoadsAndCombinationsTravelThroughJson) {
     EXPECT_NE(exported.out.find("\"name\": \"1.2D + 1.6L\""), std::string::npos) << exported.out;
     const fs::path json = write_file("live.json", exported.out);
 
-    // The JSON of the JSON beam is the same JSON, and its .cb file the .cb file it came from.
-    const ToolRun back = run("--export-json " + quoted(dir_ / "back.json") + " " + quoted(json));
-    ASSERT_EQ(back.status, 0) << back.err;
-    EXPECT_EQ(slurp(dir_ / "back.json"), exported.out);
+    // Its .cb file is the .cb file it came from: the same beam, so the same analysis (the tool's
+    // equal results from either input, and JSON of JSON, are held by the test above).
     const BeamReadResult from_json = read_beam_document(json);
     ASSERT_TRUE(from_json.beam) << from_json.message;
     EXPECT_EQ(format_beam_file(*from_json.beam), slurp(cb));
-
-    const ToolRun from_cb = run(quoted(cb));
-    const ToolRun from_document = run(quoted(json));
-    ASSERT_EQ(from_cb.status, 0) << from_cb.err;
-    ASSERT_EQ(from_document.status, 0) << from_document.err;
-    EXPECT_EQ(without_input_name(from_document.out), without_input_name(from_cb.out));
 }
 
 TEST_F(BatchJsonBeam, RefusalsOfAJsonBeamNameThePlaceAndExitWithOne) {
@@ -120,17 +112,7 @@ TEST_F(BatchJsonBeam, RefusalsOfAJsonBeamNameThePlaceAndExitWithOne) {
     EXPECT_EQ(export_refused.status, 1);
     EXPECT_EQ(export_refused.out, "");
 
-    const fs::path spring = write_file("spring.json", R"({"format": "spanlyx-beam", "version": 1,
-        "units": "M", "spans": [{"length": 6, "I": 45, "E": 200}],
-        "joints": [{"y": "spring", "ky": 1e6, "z": "free"}, {"y": "fixed", "z": "free"}]})");
-    const ToolRun springs = run(quoted(spring));
-    EXPECT_EQ(springs.status, 1);
-    EXPECT_EQ(springs.err, "joints[0].ky: springs are not supported yet\n");
-
-    const ToolRun truncated = run(quoted(write_file("cut.json", "{\"format\": ")));
-    EXPECT_EQ(truncated.status, 1);
-    EXPECT_EQ(truncated.err.rfind("The JSON beam cannot be read: ", 0), 0u) << truncated.err;
-
+    // Other refusals come from the same parser, whose texts the storage tests hold.
     // A beam with nothing to analyse still exports: the export analyses nothing.
     const ToolRun no_loads = run(quoted(write_file("no-loads.json", R"({"format": "spanlyx-beam",
         "version": 1, "units": "M", "spans": [{"length": 6, "I": 45, "E": 200}],

@@ -33,9 +33,11 @@ namespace fs = std::filesystem;
 
 // Values that reach every branch of the number forms: zero, fractions below 1, rounding ties,
 // large integers, both exponent ranges, the ends of the double range.
-constexpr std::array<double, 16> kValues = {0,          0.5,     -0.5,   1000,    40,    2.675,
+// 1000, 40 and 19.75 are a diagram label, a total length and a padded value line that once
+// came out with a comma.
+constexpr std::array<double, 17> kValues = {0,          0.5,     -0.5,   1000,    40,    2.675,
                                             12345678.9, 0.00001, 1.5e20, -2.5e-7, 0.125, 29000000.,
-                                            0.0001,     1e300,   5e-324, -1000.8};
+                                            0.0001,     1e300,   5e-324, -1000.8, 19.75};
 
 std::string number_forms(double v) {
     return format_fixed(v, 0) + "|" + format_fixed(v, 2) + "|" + format_fixed(v, 4) + "|" +
@@ -44,8 +46,9 @@ std::string number_forms(double v) {
 }
 
 // Texts that files and fields hold, as parse_number and leading_value read them.
-constexpr std::array<const char*, 9> kTexts = {
-    " 12.5 ", ".5", "-3", " 1E-05 ", "1.5E+20", "6.6666667", "1000.8 lb", "12,5", "1E-400"};
+constexpr std::array<const char*, 11> kTexts = {" 12.5 ",  ".5",        "-3",    " 1E-05 ",
+                                                "1.5E+20", "6.6666667", "40.00", "1000.8 lb",
+                                                "12,5",    "4,",        "1E-400"};
 
 std::string read_forms(const char* text) {
     const std::optional<double> parsed = parse_number(text);
@@ -68,16 +71,9 @@ TEST(CommaLocale, NumberTextsAreTheSameAsInTheCLocale) {
     for (const char* text : kTexts)
         EXPECT_EQ(read_forms(text), in_c[i++]) << text;
 
-    // The texts that went wrong in this locale: a diagram label of 1000, a total length of 40,
-    // a typed load with a decimal point; a comma is never a decimal point.
-    EXPECT_EQ(format_fixed(1000, 2), "1000.00");
-    EXPECT_EQ(format_fixed(40, 2), "40.00");
-    EXPECT_EQ(padded_number(19.75), " 19.75 ");
-    EXPECT_EQ(parse_number("40.00"), 40.0);
-    EXPECT_EQ(leading_value("1000.8"), 1000.8);
+    // A comma is never a decimal point, in either locale.
     EXPECT_EQ(leading_value("12,5"), 12.0);
     EXPECT_FALSE(parse_number("4,"));
-    EXPECT_EQ(round_to_decimals(2.675, 2), 2.68);
 }
 
 TEST(CommaLocale, RandomValuesFormatAndReadBackAsInTheCLocale) {
@@ -192,13 +188,8 @@ TEST_F(CommaLocaleFiles, BeamFilesWriteAndReadTheSameBytes) {
     SKIP_UNLESS_ACTIVE(german);
     EXPECT_EQ(format_beam_file(beam), in_c);
     const fs::path file = dir_ / "de.cb";
+    // The file read back is written again: a value misread in this locale changes its line.
     EXPECT_EQ(reopened_text(file), reopened_in_c);
-    const BeamReadResult reopened = read_beam_file(file);
-    ASSERT_TRUE(reopened.beam) << reopened.message;
-    EXPECT_EQ(reopened.beam->spans[1].length.value, 7.25);
-    EXPECT_EQ(reopened.beam->spans[0].uniforms[0].w2, 2.25);
-    EXPECT_EQ(reopened.beam->spans[0].points[0].x, 3.6);
-    EXPECT_EQ(reopened.beam->total_length(), 19.75);
     for (std::size_t k = 0; k < examples.size(); ++k) {
         const BeamReadResult read = read_beam_file(examples[k]);
         ASSERT_TRUE(read.beam) << examples[k] << ": " << read.message;
@@ -218,13 +209,9 @@ TEST_F(CommaLocaleFiles, JsonBeamsWriteAndReadTheSameAsInTheCLocale) {
     CommaLocale german;
     SKIP_UNLESS_ACTIVE(german);
     EXPECT_EQ(format_beam_json(beam), in_c);
+    // Read in this locale and written again: any value misread changes the JSON.
     const BeamReadResult read = parse_beam_json(in_c);
     ASSERT_TRUE(read.beam) << read.message;
-    EXPECT_EQ(read.beam->spans[1].length.value, 7.25);
-    EXPECT_EQ(read.beam->spans[0].uniforms[0].w2, 2.25);
-    EXPECT_EQ(read.beam->spans[0].points[0].x, 3.6);
-    EXPECT_EQ(read.beam->spans[1].moments[0].value, -4.5);
-    EXPECT_EQ(read.beam->combinations, beam.combinations);
     EXPECT_EQ(format_beam_json(*read.beam), in_c);
 }
 

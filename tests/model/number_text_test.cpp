@@ -71,6 +71,7 @@ TEST(Positions, HundredthsAreTheTwoDecimalText) {
     EXPECT_EQ(hundredths(0.1 * 3), 30);
     EXPECT_LT(hundredths(2.0), hundredths(10.0));  // numeric order, not text order
     EXPECT_DOUBLE_EQ(round_to_decimals(1.234567, 5), 1.23457);
+    EXPECT_EQ(round_to_decimals(2.675, 2), 2.68);  // 2.675 is held as 2.67499...: rounded as typed
     // Absurd magnitudes saturate rather than overflow.
     EXPECT_GT(hundredths(1e300), hundredths(1e14));
     EXPECT_LT(hundredths(-1e300), hundredths(-1e14));

@@ -6,22 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "report_test_support.h"
+
 namespace spanlyx {
 namespace {
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "every line ends in CRLF";
-        if (end == std::string::npos)
-            break;
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 CombinationEnvelope one_span_envelope() {
     CombinationEnvelope env;
@@ -47,7 +35,7 @@ TEST(EnvelopeSection, NothingWithoutCombinations) {
 
 TEST(EnvelopeSection, CombinationSpanExtremesAndReactionsInTheReportsLabels) {
     const auto lines =
-        lines_of(envelope_section({one_span_envelope()}, UnitSystem::E, NumberPatterns{}));
+        test::crlf_lines(envelope_section({one_span_envelope()}, UnitSystem::E, NumberPatterns{}));
     const std::vector<std::string> head = {
         "",
         "",

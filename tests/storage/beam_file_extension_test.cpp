@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "beam_file_test_support.h"
 #include "model/number_text.h"
+#include "scratch_folder.h"
 #include "storage/beam_file.h"
 
 namespace spanlyx {
@@ -74,13 +73,6 @@ const Lines kBlock = {"START EXTENSIONS",
                       " 1 ",
                       "END EXTENSIONS"};
 
-std::string slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(BeamFileExtensions, FilesWithoutCasesKeepTheOriginalLayout) {
     // The examples were written before the block existed: a beam read from one writes the same
     // lines back, with nothing after the joints.
@@ -89,7 +81,7 @@ TEST(BeamFileExtensions, FilesWithoutCasesKeepTheOriginalLayout) {
         if (entry.path().extension() != ".cb")
             continue;
         ++files;
-        const std::string bytes = slurp(entry.path());
+        const std::string bytes = test::contents(entry.path());
         const BeamReadResult read = parse_beam_file(bytes);
         ASSERT_TRUE(read.beam) << entry.path() << ": " << read.message;
         EXPECT_TRUE(read.beam->combinations.empty());

@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "beam_file_test_support.h"
 #include "model/number_text.h"
+#include "scratch_folder.h"
 #include "storage/beam_file.h"
 #include "storage/beam_json.h"
 
@@ -118,8 +117,6 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
         {[](json& d) { d["colour"] = "red"; }, "colour: unknown key"},
         {[](json& d) { d["spans"][0]["lenght"] = 10; }, "spans[0].lenght: unknown key"},
         {[](json& d) { d["spans"][1]["point"][0]["y"] = 1; }, "spans[1].point[0].y: unknown key"},
-        {[](json& d) { d["joints"][1]["x"] = "fixed"; }, "joints[1].x: unknown key"},
-        {[](json& d) { d["combinations"][0]["wind"] = 1; }, "combinations[0].wind: unknown key"},
         // Wrong types.
         {[](json& d) { d["spans"][1]["point"][0]["x"] = "6"; },
          R"(spans[1].point[0].x: expected a number, found the text "6")"},
@@ -129,21 +126,12 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
         {[](json& d) { d["spans"][0] = 5; }, "spans[0]: expected an object, found the number 5"},
         {[&point](json& d) { d["spans"][1]["point"] = point; },
          "spans[1].point: expected a list, found an object"},
-        {[](json& d) { d["comments"][1] = 1; }, "comments[1]: expected a text, found the number 1"},
         {[](json& d) { d["spans"][1]["point"][0]["case"] = true; },
          "spans[1].point[0].case: expected a text, found true"},
-        {[](json& d) { d["units"] = nullptr; }, "units: expected a text, found null"},
-        {[](json& d) { d["combinations"][0]["dead"] = "1.2"; },
-         R"(combinations[0].dead: expected a number, found the text "1.2")"},
-        {[](json& d) { d["joints"][0]["y"] = 1; },
-         "joints[0].y: expected a text, found the number 1"},
         // Missing required values.
         {[](json& d) { d.erase("format"); }, "format: expected a text, found nothing"},
         {[](json& d) { d.erase("joints"); }, "joints: expected a list, found nothing"},
         {[](json& d) { d["spans"][0].erase("E"); }, "spans[0].E: expected a number, found nothing"},
-        {[](json& d) { d["spans"][0]["distributed"][0].erase("x2"); },
-         "spans[0].distributed[0].x2: expected a number, found nothing"},
-        {[](json& d) { d["joints"][2].erase("z"); }, "joints[2].z: expected a text, found nothing"},
         {[](json& d) { d["combinations"][0].erase("name"); },
          "combinations[0].name: expected a text, found nothing"},
         // The section: I, or width and depth.
@@ -163,36 +151,22 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
          R"(joints[0].z: expected "fixed", "free" or "spring", found "pinned")"},
         {[](json& d) { d["units"] = "m"; },
          R"(units: expected "E", "E2", "M", "M2", "M3" or "M4", found "m")"},
-        {[](json& d) { d["format"] = "beam"; }, R"(format: expected "spanlyx-beam", found "beam")"},
         {[](json& d) { d["version"] = 2; }, "version: expected 1, found the number 2"},
         {[](json& d) { d["comments"][0] = "two\nlines"; },
          "comments[0]: expected one line of text, found a line end"},
-        {[](json& d) { d["combinations"][0]["name"] = "a\nb"; },
-         "combinations[0].name: expected one line of text, found a line end"},
         // Joint springs and imposed movements are not analysed yet.
         {[](json& d) { d["joints"][0]["y"] = "spring"; },
          "joints[0].y: springs are not supported yet"},
-        {[](json& d) { d["joints"][1]["kz"] = 5e6; },
-         "joints[1].kz: springs are not supported yet"},
         {[](json& d) { d["joints"][2]["settlement"] = 0.5; },
          "joints[2].settlement: imposed support movements are not supported yet"},
-        // Counts and values, checked by the beam file's own rules.
+        // Counts and values go through the beam file's own rules (their texts are held by the
+        // reader's table and RefusesAsTheBeamFileDoes); here only the place put before them.
         {[](json& d) { d["joints"].erase(2); },
          R"(joints: expected the number of joints (3), found "2")"},
-        {[](json& d) {
-             d["comments"] = {"1", "2", "3", "4", "5"};
-         },
-         R"(comments: expected the number of comment lines (0 to 4), found "5")"},
-        {[](json& d) { d["spans"] = json::array(); },
-         R"(spans: expected the number of spans (1 to 40), found "0")"},
         {[&point](json& d) { d["spans"][1]["point"] = json(std::vector<json>(91, point)); },
          R"(spans[1].point: expected the number of point loads on span 2 (0 to 90), found "91")"},
         {[](json& d) { d["spans"][0]["length"] = -10; },
          R"(spans[0].length: expected the length of span 1 (a number), found "-10" (negative))"},
-        {[](json& d) { d["spans"][1]["release"] = 1.5; },
-         R"(spans[1].release: expected the release code of span 2 (0 to 3), found "1.5")"},
-        {[](json& d) { d["spans"][1]["I"] = -100.0; },
-         R"(spans[1].I: expected the moment of inertia of span 2 (a number), found "-100" (negative))"},
         {[](json& d) { d["combinations"][0]["live"] = 1e31; },
          "combinations[0].live: expected the live load factor of combination 1 (a number), "
          "found \"1E+31\" (too large)"},
@@ -256,13 +230,6 @@ TEST(BeamJson, RefusesAsTheBeamFileDoes) {
     }
 }
 
-std::string slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Every beam file of the repository: .cb -> JSON -> .cb gives the same file, and the JSON of the
 // beam read back from JSON is the same JSON.
 TEST(BeamJson, BeamFilesRoundTripThroughJson) {
@@ -271,7 +238,7 @@ TEST(BeamJson, BeamFilesRoundTripThroughJson) {
         for (const auto& entry :
              std::filesystem::directory_iterator(std::string(SPANLYX_SOURCE_DIR) + folder)) {
             SCOPED_TRACE(entry.path().string());
-            const BeamReadResult read = parse_beam_document(slurp(entry.path()));
+            const BeamReadResult read = parse_beam_document(test::contents(entry.path()));
             ASSERT_TRUE(read.beam) << read.message;
             ++files;
             const std::string as_json = format_beam_json(*read.beam);
