@@ -117,13 +117,6 @@ void EntryWindowTest::enterMovesOnAndRunsTheLeaveRule() {
     QCOMPARE(widget<QLineEdit>(*app_.window, Control::total_lengthtext)->text(),
              QStringLiteral("12.50"));
     QCOMPARE(focused_control(), Control::moi);
-    // Under the imperial systems an E below 30 is millions of psi, written back on leaving.
-    press(Qt::Key_Tab);
-    enter(QStringLiteral("29"));
-    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanetext)->text(),
-             QStringLiteral("29000000"));
-    QCOMPARE(app_.window->beam().spans.at(0).modulus.value, 29000000.0);
-    QCOMPARE(focused_control(), Control::Combo1);
 
     // A span with more decimals than the system allows is reported and keeps the focus.
     widget<QPushButton>(*app_.window, Control::Command7)->click();
@@ -146,23 +139,14 @@ void EntryWindowTest::unitMenuChangesTheCaptions() {
     QCOMPARE(app_.window->beam().units, UnitSystem::E2);
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (in)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label11)->text(), QStringLiteral("X1(in)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label12)->text(), QStringLiteral("W1 (#/in)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label14)->text(), QStringLiteral("M (in-#)"));
-    // I and E keep their imperial captions.
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label19)->text(),
-             QStringLiteral("Moment of Inertia (in^4)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(),
-             QStringLiteral("Span E (psi)"));
+    // Every caption of every system is the workflow tests' business; here one per system shows
+    // that the menu reaches the window's labels.
 
     auto* millimetres = app_.window->findChild<QAction*>(QStringLiteral("mnumetric4"));
     millimetres->trigger();
     QVERIFY(!inches->isChecked());
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (mm)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label19)->text(),
-             QStringLiteral("Mom of Inertia (mm^4)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label8)->text(), QStringLiteral("P (N)"));
     QVERIFY(app_.h->prompter.shown.empty());
 }
 

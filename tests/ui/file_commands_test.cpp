@@ -43,7 +43,6 @@ class FileCommandsTest : public QObject {
     void saveTakesTheFieldBeingTyped();
     void commentsTravelInTheFile();
     void failedSaveKeepsTheOldFileAndTheBeamUnsaved();
-    void exitRemovesTheTemporaryFiles();
 
   private:
     void trigger(const char* item) {
@@ -73,15 +72,11 @@ class FileCommandsTest : public QObject {
         QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
         auto* results = app_.window->findChild<ResultsWindow*>();
         QVERIFY(results);
-        if (show_results)
-            QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")),
-                              Qt::LeftButton);
         QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QVERIFY(app_.window->isVisible());
     }
 
-    bool show_results = false;  // "Results" pressed before "Return"
     RunningProgram app_;
 };
 
@@ -345,30 +340,6 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{3});
     QCOMPARE(app_.h->prompter.shown[2].icon, MessageIcon::Question);
-}
-
-void FileCommandsTest::exitRemovesTheTemporaryFiles() {
-    open_file(QStringLiteral("beam.cb"), one_span_file("E"));
-    show_results = true;
-    calculate();
-    QVERIFY(app_.h->prompter.shown.empty());
-    const char* removed[] = {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP",
-                             "_cont10.tmp"};
-    // In the program's own folder under the data folder.
-    const QString session =
-        QString::fromStdString(app_.window->session().paths().results.parent_path().string());
-    QVERIFY(session.startsWith(in_folder(QStringLiteral("instances/"))));
-    for (const char* suffix : removed)
-        QVERIFY2(QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
-    const QString snapshot = in_folder(QStringLiteral("user1_contfile.tmp"));
-    QVERIFY(QFileInfo::exists(snapshot));  // written when the results window was left
-    trigger("mnuQuit");
-    QVERIFY(app_.h->prompter.shown.empty());  // calculated, not changed: nothing to ask
-    for (const char* suffix : removed)
-        QVERIFY2(!QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
-    QVERIFY(!QFileInfo::exists(session));
-    QVERIFY(QFileInfo::exists(snapshot));
-    QVERIFY(!app_.window->isVisible());
 }
 
 std::unique_ptr<QObject> make_file_commands_suite() {
