@@ -44,11 +44,6 @@ std::vector<double> shear_reactions(const QString& results) {
     return reactions;
 }
 
-QString label_text(const QWidget& window, const char* name) {
-    const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<missing>");
-}
-
 // Tab until the control has the focus; false when it never comes.
 bool tab_to(Control control) {
     for (int presses = 0; presses < 60 && focused_control() != control; ++presses)
@@ -143,11 +138,11 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     QVERIFY(results && results->isVisible());
     QVERIFY(!app_.window->isVisible());
     QCOMPARE(results->windowTitle(), QStringLiteral("     SHEAR  -  MOMENT  -  DEFLECTION"));
-    QCOMPARE(label_text(*results, "Labelmomentmin"), QStringLiteral("-12500"));
+    QCOMPARE(child_text(*results, "Labelmomentmin"), QStringLiteral("-12500"));
     // Deflection wL^4/185EI = 83.33 x 120^4 / (185 x 29e6 x 100) = 0.0322 in, down.
-    QCOMPARE(label_text(*results, "Labeldeflectionmin"), QStringLiteral("-0.032"));
-    QCOMPARE(label_text(*results, "Label11"), QStringLiteral("#"));
-    QCOMPARE(label_text(*results, "Label10"), QStringLiteral("ft-#"));
+    QCOMPARE(child_text(*results, "Labeldeflectionmin"), QStringLiteral("-0.032"));
+    QCOMPARE(child_text(*results, "Label11"), QStringLiteral("#"));
+    QCOMPARE(child_text(*results, "Label10"), QStringLiteral("ft-#"));
     // "I: " and "E: " belong to a one-span beam.
     QVERIFY(!results->findChild<QLabel*>(QStringLiteral("Label18"))->isVisible());
     save_screenshot(*results, QStringLiteral("results-window-after-calculate"));
@@ -191,7 +186,7 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
 
     // Exit removes the temporary files and closes every window.
-    app_.window->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
+    app_.trigger("mnuQuit");
     QVERIFY(!app_.window->isVisible());
     QTRY_COMPARE(app_.window->findChildren<ResultsViewer*>().size(), 0);
     for (const char* suffix :
@@ -311,14 +306,14 @@ void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
                       Qt::LeftButton);
     QCOMPARE(shear_reactions(app_.window->findChildren<ResultsViewer*>().back()->text()),
              (std::vector<double>{6250, 3750}));
-    QCOMPARE(label_text(*first_results, "Labelmomentmin"), QStringLiteral("-12500"));
-    QCOMPARE(label_text(*other_results, "Labelmomentmin"), QStringLiteral("-25000"));
+    QCOMPARE(child_text(*first_results, "Labelmomentmin"), QStringLiteral("-12500"));
+    QCOMPARE(child_text(*other_results, "Labelmomentmin"), QStringLiteral("-25000"));
 
     // The first program ends; the other's results file is still its own.
     const QString first_folder = session_folder();
     QTest::mouseClick(first_results->findChild<QPushButton*>(QStringLiteral("Command1")),
                       Qt::LeftButton);
-    app_.window->findChild<QAction*>(QStringLiteral("mnuQuit"))->trigger();
+    app_.trigger("mnuQuit");
     QVERIFY(!app_.window->isVisible());
     QVERIFY(!QFileInfo::exists(first_folder));
     // The other program is untouched: its viewer and results window stay open (closed ones

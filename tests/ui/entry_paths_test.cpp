@@ -65,7 +65,7 @@ class EntryPathsTest : public QObject {
         const QString path = app_.home->folder() + QStringLiteral("/beam.cb");
         QVERIFY(!write_beam_file(beam, path.toStdString()).has_value());
         app_.h->dialogs.paths.push_back(path);
-        app_.window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+        app_.trigger("mnuOpen");
         QVERIFY(app_.h->prompter.shown.empty());
         QVERIFY(show_active(*app_.window));
     }

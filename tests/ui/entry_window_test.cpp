@@ -151,7 +151,7 @@ void EntryWindowTest::unitMenuChangesTheCaptions() {
 }
 
 void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
-    app_.window->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    app_.trigger("mnuInteria");
     auto* choice = app_.window->findChild<InertiaChoiceDialog*>();
     QVERIFY(choice && choice->isVisible());
     QVERIFY(!choice->isModal());
@@ -178,7 +178,7 @@ void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
     // "Return" closes it; opened again it is the same window with the b, d option chosen.
     QTest::mouseClick(choice->findChild<QPushButton*>(QStringLiteral("Return")), Qt::LeftButton);
     QVERIFY(!choice->isVisible());
-    app_.window->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    app_.trigger("mnuInteria");
     QCOMPARE(app_.window->findChildren<InertiaChoiceDialog*>().size(), 1);
     QVERIFY(choice->isVisible());
     QVERIFY(section->isChecked());
@@ -197,7 +197,7 @@ void EntryWindowTest::firstSpanOptionWritesTheSettingsAtOnce() {
     };
     enter(QStringLiteral("1"));
     enter(QStringLiteral("10"));
-    app_.window->findChild<QAction*>(QStringLiteral("mnumetric3"))->trigger();
+    app_.trigger("mnumetric3");
     QCOMPARE(settings_line(20), QByteArray("no"));
     auto* first_span = widget<QAbstractButton>(*app_.window, Control::Check1);
     first_span->setFocus();
@@ -259,7 +259,7 @@ void EntryWindowTest::helpAndAboutOpenOnce() {
     QVERIFY(help->text().contains(QStringLiteral("Entering a beam")));
     QVERIFY(help->text().contains(QStringLiteral("Calculate")));
 
-    app_.window->findChild<QAction*>(QStringLiteral("mnuabout"))->trigger();
+    app_.trigger("mnuabout");
     auto* about = app_.window->findChild<AboutDialog*>();
     QVERIFY(about && about->isVisible());
     QString shown;

@@ -23,10 +23,6 @@ namespace {
 
 const QString kPrefix = QStringLiteral("Spanlyx:    version (8.8)");
 
-QString line_text(const MainWindow& window, Control control) {
-    return widget<QLineEdit>(window, control)->text();
-}
-
 }  // namespace
 
 class FileCommandsTest : public QObject {
@@ -45,15 +41,12 @@ class FileCommandsTest : public QObject {
     void failedSaveKeepsTheOldFileAndTheBeamUnsaved();
 
   private:
-    void trigger(const char* item) {
-        app_.window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    }
     QString in_folder(const QString& name) const { return app_.home->folder() + '/' + name; }
     // Opens the one-span beam written under `name` in the data folder.
     void open_file(const QString& name, const std::string& bytes) {
         write_file(in_folder(name), bytes);
         app_.h->dialogs.paths.push_back(in_folder(name));
-        trigger("mnuOpen");
+        app_.trigger("mnuOpen");
     }
     // The results window took the keyboard: back to the main window to type a new length and
     // move on, which stores it.
@@ -93,7 +86,7 @@ void FileCommandsTest::saveBeforeCalculateIsRefused() {
     for (const char* item : {"mnuSave", "mnuSaveas"}) {
         app_.h->prompter.shown.clear();
         app_.h->dialogs.paths = {in_folder(QStringLiteral("never.cb"))};
-        trigger(item);
+        app_.trigger(item);
         QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
         QCOMPARE(app_.h->prompter.shown[0],
                  (Message{"You Must Calculate Input Before Saving It", "Continuous Beam Response",
@@ -120,7 +113,7 @@ void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     const QString title = app_.window->windowTitle();
 
     // The Save As dialog cancelled: the beam still goes to the untitled file.
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QVERIFY(app_.h->prompter.shown.empty());
     QVERIFY(QFileInfo::exists(untitled));
     QCOMPARE(file_lines(untitled).at(5), std::string("E"));
@@ -130,7 +123,7 @@ void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     // Named in the dialog: the file is written there and the caption shows its name.
     const QString named = in_folder(QStringLiteral("girder.cb"));
     app_.h->dialogs.paths.push_back(named);
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(read_file(named), read_file(untitled));
     QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("   Current File: girder.cb"));
@@ -227,18 +220,18 @@ void FileCommandsTest::saveQuestionOnlyAfterAChange() {
     const QString path = in_folder(QStringLiteral("beam.cb"));
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
     calculate();
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QVERIFY(app_.h->prompter.shown.empty());
     // Saved, nothing changed since: New asks nothing.
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
 
     open_file(QStringLiteral("beam.cb"), read_file(path));
     calculate();
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     change_span_length();
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0], (Message{"Do you want to save file " + path.toStdString(),
                                                  "Spanlyx", MessageIcon::Question}));
@@ -252,7 +245,7 @@ void FileCommandsTest::saveQuestionOnlyAfterAChange() {
     change_span_length();
     app_.h->prompter.shown.clear();
     app_.h->prompter.answers = {PromptAnswer::Yes};
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(file_lines(path).at(14), std::string("12"));
     QVERIFY(!app_.window->isVisible());
@@ -268,13 +261,13 @@ void FileCommandsTest::saveTakesTheFieldBeingTyped() {
     length->setFocus();
     length->selectAll();
     QTest::keyClicks(length, QStringLiteral("12"));  // typed, the field not left
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QCOMPARE(file_lines(path).at(14), std::string("12"));
 }
 
 void FileCommandsTest::commentsTravelInTheFile() {
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
-    trigger("mnucomment");
+    app_.trigger("mnucomment");
     auto* comments = app_.window->findChild<CommentsWindow*>();
     QVERIFY(comments && comments->isVisible());
     QCOMPARE(comments->windowTitle(), QStringLiteral("Comments for Input and Output Files"));
@@ -288,7 +281,7 @@ void FileCommandsTest::commentsTravelInTheFile() {
     calculate();
     const QString path = in_folder(QStringLiteral("noted.cb"));
     app_.h->dialogs.paths.push_back(path);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     const std::vector<std::string> lines = file_lines(path);
     QCOMPARE(lines.at(2), std::string(" 2 "));
     QCOMPARE(lines.at(3), std::string("Caf\xe9 floor"));  // Windows-1252
@@ -296,10 +289,10 @@ void FileCommandsTest::commentsTravelInTheFile() {
     QCOMPARE(lines.at(5), std::string("END COMMENTS"));
 
     // New empties the comments; opening the file fills comments 1 and 2.
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QString());
     app_.h->dialogs.paths.push_back(path);
-    trigger("mnuOpen");
+    app_.trigger("mnuOpen");
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
              QStringLiteral("Caf\u00e9 floor"));
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
@@ -316,7 +309,7 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     const QString folder = in_folder(QStringLiteral("taken.cb"));
     QVERIFY(QDir().mkdir(folder));
     app_.h->dialogs.paths.push_back(folder);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0].title, std::string("Continuous Beam Response"));
     QVERIFY(app_.h->prompter.shown[0].text.find(folder.toStdString()) != std::string::npos);
@@ -330,14 +323,14 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     const QString old_file = in_folder(QString(250, QLatin1Char('k')) + QStringLiteral(".cb"));
     write_file(old_file, "the last good copy\r\n");
     app_.h->dialogs.paths.push_back(old_file);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
     QVERIFY(app_.h->prompter.shown[1].text.find(old_file.toStdString()) != std::string::npos);
     QCOMPARE(read_file(old_file), std::string("the last good copy\r\n"));
     QCOMPARE(app_.window->workflow().save_state(), SaveState::Unsaved);
 
     // Exit asks again.
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{3});
     QCOMPARE(app_.h->prompter.shown[2].icon, MessageIcon::Question);
 }

@@ -90,7 +90,7 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
 
     // File > Open, the dialog answered with the example.
     app_.h->dialogs.paths.push_back(example);
-    app_.window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    app_.trigger("mnuOpen");
     QVERIFY(app_.h->prompter.shown.empty());
     QVERIFY(app_.h->dialogs.paths.empty());
     QVERIFY(app_.window->isVisible());
@@ -129,7 +129,7 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
 // Every picture the guide names must be found by the help window, which shows the copy of the
 // guide compiled into the program.
 void ScreenshotTourTest::helpShowsTheGuidesPictures() {
-    app_.window->findChild<QAction*>(QStringLiteral("mnucontents"))->trigger();
+    app_.trigger("mnucontents");
     auto* help = app_.window->findChild<HelpWindow*>();
     QVERIFY(help && help->isVisible());
     auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpText"));

@@ -2,9 +2,12 @@
 
 #include "ui/start_up.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 
@@ -119,6 +122,23 @@ void RunningProgram::stop() {
     window.reset();
     h.reset();
     home.reset();
+}
+
+void RunningProgram::trigger(const char* item) const {
+    window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
+QString line_text(const MainWindow& window, Control control) {
+    return widget<QLineEdit>(window, control)->text();
+}
+
+QString child_text(const QWidget& window, const char* name) {
+    const QString object = QString::fromLatin1(name);
+    if (const auto* field = window.findChild<QLineEdit*>(object))
+        return field->text();
+    if (const auto* label = window.findChild<QLabel*>(object))
+        return label->text();
+    return QStringLiteral("<missing>");
 }
 
 void save_screenshot(QWidget& window, const QString& name) {

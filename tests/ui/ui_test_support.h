@@ -82,6 +82,8 @@ struct RunningProgram {
     // False when the program did not start or its window could not be made active.
     bool start();
     void stop();
+    // The main window's menu item of that object name, triggered.
+    void trigger(const char* item) const;
 };
 
 // Keys to the widget that has the focus, as the engineer types them.
@@ -98,6 +100,12 @@ template <class T>
 T* widget(const MainWindow& window, Control control);
 
 QString text_of(std::string_view text);
+
+// The text of the main window's field of a control.
+QString line_text(const MainWindow& window, Control control);
+
+// The text of the window's line edit or label of that object name; "<missing>" when it has none.
+QString child_text(const QWidget& window, const char* name);
 
 // With SPANLYX_SCREENSHOT_DIR set, the window is saved there as <name>.png for a person to look
 // at; nothing otherwise.
