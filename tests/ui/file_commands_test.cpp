@@ -32,7 +32,6 @@ class FileCommandsTest : public QObject {
     void cleanup();
     void saveBeforeCalculateIsRefused();
     void untitledBeamIsNamedThroughSaveAs();
-    void openFollowsTheUnitSystemOfTheFile_data();
     void openFollowsTheUnitSystemOfTheFile();
     void refusedFileLeavesANewBeamAndAUsableWindow();
     void saveQuestionOnlyAfterAChange();
@@ -130,61 +129,36 @@ void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     QCOMPARE(QString::fromStdString(app_.window->file_state().current_file.string()), named);
 }
 
-void FileCommandsTest::openFollowsTheUnitSystemOfTheFile_data() {
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("length_caption");
-    QTest::addColumn<QString>("modulus_caption");
-    QTest::newRow("E") << "E"
-                       << "mnuEnglish"
-                       << "Span Length (ft)"
-                       << "Span E (psi)";
-    QTest::newRow("E2") << "E2"
-                        << "mnuEnglish2"
-                        << "Span Length (in)"
-                        << "Span E (psi)";
-    QTest::newRow("M") << "M"
-                       << "mnumetric"
-                       << "Span Length (m)"
-                       << "Span E (GN/m^2)";
-    QTest::newRow("M2") << "M2"
-                        << "mnumetric2"
-                        << "Span Length (m)"
-                        << "Span E (N/mm^2)";
-    QTest::newRow("M3") << "M3"
-                        << "mnumetric3"
-                        << "Span Length (m)"
-                        << "Span E (kg/cm^2)";
-    QTest::newRow("M4") << "M4"
-                        << "mnumetric4"
-                        << "Span Length (mm)"
-                        << "Span E (N/mm^2)";
-}
-
+// Each unit system of a file chooses its menu item and captions, and I and E are shown back in
+// that system's entry units (the file holds the same section in each).
 void FileCommandsTest::openFollowsTheUnitSystemOfTheFile() {
-    QFETCH(QString, tag);
-    QFETCH(QString, item);
-    QFETCH(QString, length_caption);
-    QFETCH(QString, modulus_caption);
-    open_file(QStringLiteral("beam.cb"), one_span_file(tag.toStdString()));
-    QVERIFY(app_.h->prompter.shown.empty());
-    QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("  Current File: beam.cb"));
-    QVERIFY(app_.window->findChild<QAction*>(item)->isChecked());
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(), length_caption);
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(), modulus_caption);
-    // Span 1 and joint 1 as the file holds them; I and E back in entry units.
-    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Jointnumber)->text(), QStringLiteral("1"));
-    QCOMPARE(line_text(*app_.window, Control::spanlengthtext), QStringLiteral("10.00"));
-    QCOMPARE(line_text(*app_.window, Control::moi), QStringLiteral("12.5000"));
-    QCOMPARE(line_text(*app_.window, Control::spanetext), QStringLiteral("200.00"));
-    QCOMPARE(line_text(*app_.window, Control::uniforms), QStringLiteral("1"));
-    QCOMPARE(line_text(*app_.window, Control::uniformtext), QStringLiteral("1000.00"));
-    QCOMPARE(line_text(*app_.window, Control::points), QString());  // a count of 0 shows empty
-    QVERIFY(widget<QRadioButton>(*app_.window, Control::jyfixed)->isChecked());
-    QVERIFY(widget<QRadioButton>(*app_.window, Control::jzfixed)->isChecked());
-    QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
-    QCOMPARE(app_.window->beam().units == UnitSystem::E2, tag == QStringLiteral("E2"));
+    const struct {
+        const char* tag;
+        const char* item;
+        const char* length_caption;
+        const char* modulus_caption;
+    } systems[] = {
+        {"E", "mnuEnglish", "Span Length (ft)", "Span E (psi)"},
+        {"E2", "mnuEnglish2", "Span Length (in)", "Span E (psi)"},
+        {"M", "mnumetric", "Span Length (m)", "Span E (GN/m^2)"},
+        {"M2", "mnumetric2", "Span Length (m)", "Span E (N/mm^2)"},
+        {"M3", "mnumetric3", "Span Length (m)", "Span E (kg/cm^2)"},
+        {"M4", "mnumetric4", "Span Length (mm)", "Span E (N/mm^2)"},
+    };
+    for (const auto& system : systems) {
+        open_file(QStringLiteral("beam.cb"), one_span_file(system.tag));
+        QVERIFY2(app_.h->prompter.shown.empty(), system.tag);
+        QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("  Current File: beam.cb"));
+        QVERIFY2(app_.window->findChild<QAction*>(QString::fromLatin1(system.item))->isChecked(),
+                 system.tag);
+        QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
+                 QString::fromLatin1(system.length_caption));
+        QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(),
+                 QString::fromLatin1(system.modulus_caption));
+        QCOMPARE(line_text(*app_.window, Control::moi), QStringLiteral("12.5000"));
+        QCOMPARE(line_text(*app_.window, Control::spanetext), QStringLiteral("200.00"));
+        QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
+    }
 }
 
 void FileCommandsTest::refusedFileLeavesANewBeamAndAUsableWindow() {
