@@ -99,13 +99,8 @@ void FileCommandsTest::saveBeforeCalculateIsRefused() {
 void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     // A one-span beam typed from the keyboard, then Calculate.
     enter(QStringLiteral("1"));
-    for (const char* value : {"10", "100", "29"})
-        enter(QString::fromLatin1(value));
-    press(Qt::Key_Down);
-    press(Qt::Key_Up);
-    press(Qt::Key_Return);  // on to the number of distributed loads
-    for (const char* value : {"1", "0", "1000", "10", "1000"})
-        enter(QString::fromLatin1(value));
+    QVERIFY(type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000")));
     QVERIFY(app_.h->prompter.shown.empty());
     calculate();
     const QString untitled = in_folder(QStringLiteral("user1_untitled.cb"));

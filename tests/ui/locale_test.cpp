@@ -93,15 +93,8 @@ void LocaleTest::typedBeamSavesReopensAndCalculatesAsInC() {
 
     enter(QStringLiteral("1"));
     QCOMPARE(focused_control(), Control::spanlengthtext);
-    enter(QStringLiteral("12.5"));
-    enter(QStringLiteral("100"));
-    enter(QStringLiteral("29"));
-    press(Qt::Key_Down);
-    press(Qt::Key_Up);
-    // Enter passes over the check box to the count of distributed loads.
-    press(Qt::Key_Return);
-    for (const char* value : {"1", "0", "1000.8", "12.5", "1000.8"})
-        enter(QString::fromLatin1(value));
+    QVERIFY(type_span(QStringLiteral("12.5"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000.8")));
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
     QCOMPARE(line_text(*app_.window, Control::total_lengthtext), QStringLiteral("12.50"));

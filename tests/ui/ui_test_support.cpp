@@ -99,6 +99,20 @@ void enter(const QString& text) {
     press(Qt::Key_Return);
 }
 
+bool type_span(const QString& length, const QString& inertia, const QString& modulus,
+               const QString& load) {
+    for (const QString& value : {length, inertia, modulus})
+        enter(value);
+    press(Qt::Key_Down);
+    press(Qt::Key_Up);
+    press(Qt::Key_Return);
+    if (focused_control() != Control::uniforms)
+        return false;
+    for (const QString& value : {QStringLiteral("1"), QStringLiteral("0"), load, length, load})
+        enter(value);
+    return true;
+}
+
 Control focused_control() {
     const QWidget* focus = QApplication::focusWidget();
     if (!focus)

@@ -92,6 +92,12 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Text, then Enter.
 void enter(const QString& text);
 
+// One span typed by keys alone from its span length field: length, I, E, the release chosen with
+// the arrow keys, Enter past the check box, then one uniform load w over the whole span. False
+// when Enter after the release did not lead to the count of distributed loads.
+bool type_span(const QString& length, const QString& inertia, const QString& modulus,
+               const QString& load);
+
 // The focused control; none when the focus is elsewhere.
 Control focused_control();
 

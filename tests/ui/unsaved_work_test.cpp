@@ -117,11 +117,8 @@ void UnsavedWorkTest::yesOnABeamNeverCalculatedGoesBackToIt() {
 void UnsavedWorkTest::cancelledSaveAsAfterYesWritesNothing() {
     // A loaded span typed and calculated, then back to the main window.
     enter(QStringLiteral("1"));
-    for (const char* value : {"10", "100", "29"})
-        enter(QString::fromLatin1(value));
-    press(Qt::Key_Return);  // past the release, on to the number of distributed loads
-    for (const char* value : {"1", "0", "1000", "10", "1000"})
-        enter(QString::fromLatin1(value));
+    QVERIFY(type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000")));
     QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
     auto* results = app_.window->findChild<ResultsWindow*>();
     QVERIFY(results);
