@@ -165,11 +165,9 @@ void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
 
     QTest::mouseClick(section, Qt::LeftButton);
     QVERIFY(!app_.window->beam().inertia_entered);
-    for (Control hidden : {Control::moi, Control::Label19})
-        QVERIFY(!widget<QWidget>(*app_.window, hidden)->isVisible());
-    for (Control shown :
-         {Control::spanwidthtext, Control::spandepthtext, Control::Label22, Control::Label21})
-        QVERIFY(widget<QWidget>(*app_.window, shown)->isVisible());
+    // Which controls swap is the workflow tests' business; one of each shows it reaches the window.
+    QVERIFY(!widget<QWidget>(*app_.window, Control::moi)->isVisible());
+    QVERIFY(widget<QWidget>(*app_.window, Control::spandepthtext)->isVisible());
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label22)->text(),
              QStringLiteral("Span width (in)"));
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label21)->text(),
