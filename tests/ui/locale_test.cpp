@@ -40,10 +40,6 @@ std::string expected_file() {
     return crlf;
 }
 
-QString line_text(const MainWindow& window, Control control) {
-    return widget<QLineEdit>(window, control)->text();
-}
-
 }  // namespace
 
 class LocaleTest : public QObject {
@@ -54,9 +50,6 @@ class LocaleTest : public QObject {
     void typedBeamSavesReopensAndCalculatesAsInC();
 
   private:
-    void trigger(const char* item) {
-        app_.window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    }
     // Calculate, then "Results" for the viewer's text and "Return" to the main window.
     QString calculate();
 
@@ -100,15 +93,8 @@ void LocaleTest::typedBeamSavesReopensAndCalculatesAsInC() {
 
     enter(QStringLiteral("1"));
     QCOMPARE(focused_control(), Control::spanlengthtext);
-    enter(QStringLiteral("12.5"));
-    enter(QStringLiteral("100"));
-    enter(QStringLiteral("29"));
-    press(Qt::Key_Down);
-    press(Qt::Key_Up);
-    // Enter passes over the check box to the count of distributed loads.
-    press(Qt::Key_Return);
-    for (const char* value : {"1", "0", "1000.8", "12.5", "1000.8"})
-        enter(QString::fromLatin1(value));
+    QVERIFY(type_span(QStringLiteral("12.5"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000.8")));
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
     QCOMPARE(line_text(*app_.window, Control::total_lengthtext), QStringLiteral("12.50"));
@@ -127,7 +113,7 @@ void LocaleTest::typedBeamSavesReopensAndCalculatesAsInC() {
 
     const QString file = app_.home->folder() + QStringLiteral("/girder.cb");
     app_.h->dialogs.paths.push_back(file);
-    trigger("mnuSaveas");
+    app_.trigger("mnuSaveas");
     QVERIFY(app_.h->prompter.shown.empty());
     // Line by line first, so that a difference names its line.
     QCOMPARE(QString::fromStdString(read_file(file)).split(QStringLiteral("\r\n")),
@@ -135,9 +121,9 @@ void LocaleTest::typedBeamSavesReopensAndCalculatesAsInC() {
     QCOMPARE(read_file(file), expected_file());
 
     // Opened again: the fields show the file's values, and Calculate gives the same reactions.
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     app_.h->dialogs.paths.push_back(file);
-    trigger("mnuOpen");
+    app_.trigger("mnuOpen");
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(line_text(*app_.window, Control::spanlengthtext), QStringLiteral("12.50"));
     QCOMPARE(line_text(*app_.window, Control::uniformtext), QStringLiteral("1000.80"));

@@ -52,7 +52,7 @@ class OptionWindowsTest : public QObject {
         const QString path = app_.home->folder() + QStringLiteral("/beam.cb");
         write_file(path, one_span_file("E"));
         app_.h->dialogs.paths.push_back(path);
-        app_.window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+        app_.trigger("mnuOpen");
         QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
         auto* results = app_.window->findChild<ResultsWindow*>();
         if (!results)
@@ -197,8 +197,8 @@ void OptionWindowsTest::extraOutputReachesTheResultsFile() {
 }
 
 void OptionWindowsTest::saveUnitsOptionWritesTheUnitSystem() {
-    app_.window->findChild<QAction*>(QStringLiteral("mnuEnglish2"))->trigger();
-    app_.window->findChild<QAction*>(QStringLiteral("mnu_saveini"))->trigger();
+    app_.trigger("mnuEnglish2");
+    app_.trigger("mnu_saveini");
     QVERIFY(app_.h->prompter.shown.empty());
     QCOMPARE(file_lines(app_.home->folder() + QStringLiteral("/sx.ini")).at(2), std::string("E2"));
     QCOMPARE(app_.window->beam().units, UnitSystem::E2);

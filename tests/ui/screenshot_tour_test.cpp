@@ -49,11 +49,6 @@ QString example_path() {
     return {};
 }
 
-QString label_text(const QWidget& window, const char* name) {
-    const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<missing>");
-}
-
 // Saves the window when pictures are asked for, and checks that the picture was written.
 void save_picture(QWidget& window, const QString& name) {
     const QString folder = qEnvironmentVariable("SPANLYX_SCREENSHOT_DIR");
@@ -95,20 +90,10 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
 
     // File > Open, the dialog answered with the example.
     app_.h->dialogs.paths.push_back(example);
-    app_.window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    app_.trigger("mnuOpen");
     QVERIFY(app_.h->prompter.shown.empty());
     QVERIFY(app_.h->dialogs.paths.empty());
     QVERIFY(app_.window->isVisible());
-    QVERIFY(app_.window->windowTitle().endsWith(QStringLiteral("Current File: ") + kExample));
-    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spans)->text().trimmed(),
-             QStringLiteral("2"));
-    QCOMPARE(widget<QLineEdit>(*app_.window, Control::total_lengthtext)->text(),
-             QStringLiteral("40.00"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::spannumber)->text(), QStringLiteral("1"));
-    QCOMPARE(widget<QLabel>(*app_.window, Control::Label10)->text(),
-             QStringLiteral("Span Length (ft)"));
-    QCOMPARE(widget<QLineEdit>(*app_.window, Control::spanlengthtext)->text(),
-             QStringLiteral("20.00"));
     QVERIFY(app_.window->form().sketch()->drawn());
 
     app_.window->resize(kShotSize);
@@ -124,16 +109,6 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
     auto* results = app_.window->findChild<ResultsWindow*>();
     QVERIFY(results && results->isVisible());
     QVERIFY(!app_.window->isVisible());
-
-    // The pictured beam is the example the README describes: two equal spans L = 20 ft under
-    // w = 1000 lb/ft, support moment -wL^2/8, span moment 9wL^2/128 and the shear 5wL/8 just
-    // right of the middle support (the other values of this beam are checked by the core's tests).
-    QCOMPARE(label_text(*results, "Labelmomentmin"), QStringLiteral("-50000"));
-    QCOMPARE(label_text(*results, "Labelmomentmax"), QStringLiteral(" 28125"));
-    QCOMPARE(label_text(*results, "labelshearmax"), QStringLiteral(" 12500"));
-    QCOMPARE(label_text(*results, "Label11"), QStringLiteral("#"));
-    QCOMPARE(label_text(*results, "Label10"), QStringLiteral("ft-#"));
-    QCOMPARE(label_text(*results, "Label9"), QStringLiteral("in"));
 
     // A read-out over the middle of span 1, for the picture: span 1, X 7.50, the largest
     // sagging moment.
@@ -154,7 +129,7 @@ void ScreenshotTourTest::exampleBeamOpenedAndCalculated() {
 // Every picture the guide names must be found by the help window, which shows the copy of the
 // guide compiled into the program.
 void ScreenshotTourTest::helpShowsTheGuidesPictures() {
-    app_.window->findChild<QAction*>(QStringLiteral("mnucontents"))->trigger();
+    app_.trigger("mnucontents");
     auto* help = app_.window->findChild<HelpWindow*>();
     QVERIFY(help && help->isVisible());
     auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpText"));

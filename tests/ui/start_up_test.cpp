@@ -115,33 +115,32 @@ void StartUpTest::windowOpensOnAnUntitledBeamWithEveryMenu() {
     const struct {
         const char* name;
         const char* text;
-        bool enabled;
     } items[] = {
-        {"mnuNew", "New", true},
-        {"mnuOpen", "Open", true},
-        {"mnuSave", "Save", true},
-        {"mnuSaveas", "Save As", true},
-        {"mnuQuit", "Exit", true},
-        {"mnuInteria", "Moment Interia option", true},
-        {"mnuGraphics", "Input/Output Info", true},
-        {"mnufileo", "File: Extra Output", true},
-        {"mnucomment", "Comments", true},
-        {"mnuEnglish", "Imperial (ft)", true},
-        {"mnuEnglish2", "Imperial (in)", true},
-        {"mnumetric", "Metric I: x10^-5 m^4 && E: GN/m^2", true},
-        {"mnumetric2", "Metric I: x10^4 mm^4 && E: N/mm^2", true},
-        {"mnumetric3", "Metric I: cm^4 && E: Kg/cm^2", true},
-        {"mnumetric4", "Metric (mm),  I: mm^4 && E N/mm^2", true},
-        {"mnu_saveini", "Save Units Option", true},
-        {"mnusection2", "Choose or Define", true},
-        {"mnucontents", "Contents", true},
-        {"mnuabout", "About", true},
+        {"mnuNew", "New"},
+        {"mnuOpen", "Open"},
+        {"mnuSave", "Save"},
+        {"mnuSaveas", "Save As"},
+        {"mnuQuit", "Exit"},
+        {"mnuInteria", "Moment Interia option"},
+        {"mnuGraphics", "Input/Output Info"},
+        {"mnufileo", "File: Extra Output"},
+        {"mnucomment", "Comments"},
+        {"mnuEnglish", "Imperial (ft)"},
+        {"mnuEnglish2", "Imperial (in)"},
+        {"mnumetric", "Metric I: x10^-5 m^4 && E: GN/m^2"},
+        {"mnumetric2", "Metric I: x10^4 mm^4 && E: N/mm^2"},
+        {"mnumetric3", "Metric I: cm^4 && E: Kg/cm^2"},
+        {"mnumetric4", "Metric (mm),  I: mm^4 && E N/mm^2"},
+        {"mnu_saveini", "Save Units Option"},
+        {"mnusection2", "Choose or Define"},
+        {"mnucontents", "Contents"},
+        {"mnuabout", "About"},
     };
     for (const auto& item : items) {
         const QAction* action = menu_item(*window, item.name);
         QVERIFY2(action, item.name);
         QCOMPARE(shown_caption(action->text()), QString::fromLatin1(item.text));
-        QCOMPARE(action->isEnabled(), item.enabled);
+        QVERIFY(action->isEnabled());
     }
     // Every menu and every item has an access key, distinct within its menu.
     for (const QAction* entry : window->menuBar()->actions()) {
@@ -158,20 +157,6 @@ void StartUpTest::windowOpensOnAnUntitledBeamWithEveryMenu() {
             keys.append(key);
         }
     }
-    // The shortcuts of a desktop program.
-    const struct {
-        const char* name;
-        QKeySequence key;
-    } shortcuts[] = {
-        {"mnuNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"mnuSaveas", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        {"mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"mnucontents", QKeySequence(Qt::Key_F1)},
-    };
-    for (const auto& shortcut : shortcuts)
-        QCOMPARE(menu_item(*window, shortcut.name)->shortcut(), shortcut.key);
     QVERIFY(menu_item(*window, "mnuEnglish")->isChecked());
     for (const char* separator : {"mnuh", "mnuh2", "mnuh3"})
         QVERIFY(menu_item(*window, separator)->isSeparator());

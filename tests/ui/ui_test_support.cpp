@@ -2,9 +2,12 @@
 
 #include "ui/start_up.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 
@@ -96,6 +99,20 @@ void enter(const QString& text) {
     press(Qt::Key_Return);
 }
 
+bool type_span(const QString& length, const QString& inertia, const QString& modulus,
+               const QString& load) {
+    for (const QString& value : {length, inertia, modulus})
+        enter(value);
+    press(Qt::Key_Down);
+    press(Qt::Key_Up);
+    press(Qt::Key_Return);
+    if (focused_control() != Control::uniforms)
+        return false;
+    for (const QString& value : {QStringLiteral("1"), QStringLiteral("0"), load, length, load})
+        enter(value);
+    return true;
+}
+
 Control focused_control() {
     const QWidget* focus = QApplication::focusWidget();
     if (!focus)
@@ -119,6 +136,23 @@ void RunningProgram::stop() {
     window.reset();
     h.reset();
     home.reset();
+}
+
+void RunningProgram::trigger(const char* item) const {
+    window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
+QString line_text(const MainWindow& window, Control control) {
+    return widget<QLineEdit>(window, control)->text();
+}
+
+QString child_text(const QWidget& window, const char* name) {
+    const QString object = QString::fromLatin1(name);
+    if (const auto* field = window.findChild<QLineEdit*>(object))
+        return field->text();
+    if (const auto* label = window.findChild<QLabel*>(object))
+        return label->text();
+    return QStringLiteral("<missing>");
 }
 
 void save_screenshot(QWidget& window, const QString& name) {

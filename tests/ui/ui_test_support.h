@@ -82,6 +82,8 @@ struct RunningProgram {
     // False when the program did not start or its window could not be made active.
     bool start();
     void stop();
+    // The main window's menu item of that object name, triggered.
+    void trigger(const char* item) const;
 };
 
 // Keys to the widget that has the focus, as the engineer types them.
@@ -89,6 +91,12 @@ void type(const QString& text);
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Text, then Enter.
 void enter(const QString& text);
+
+// One span typed by keys alone from its span length field: length, I, E, the release chosen with
+// the arrow keys, Enter past the check box, then one uniform load w over the whole span. False
+// when Enter after the release did not lead to the count of distributed loads.
+bool type_span(const QString& length, const QString& inertia, const QString& modulus,
+               const QString& load);
 
 // The focused control; none when the focus is elsewhere.
 Control focused_control();
@@ -98,6 +106,12 @@ template <class T>
 T* widget(const MainWindow& window, Control control);
 
 QString text_of(std::string_view text);
+
+// The text of the main window's field of a control.
+QString line_text(const MainWindow& window, Control control);
+
+// The text of the window's line edit or label of that object name; "<missing>" when it has none.
+QString child_text(const QWidget& window, const char* name);
 
 // With SPANLYX_SCREENSHOT_DIR set, the window is saved there as <name>.png for a person to look
 // at; nothing otherwise.

@@ -41,9 +41,6 @@ class UnsavedWorkTest : public QObject {
 
   private:
     QString untitled() const { return app_.home->folder() + QStringLiteral("/user1_untitled.cb"); }
-    void trigger(const char* item) {
-        app_.window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    }
     // One span of 10 ft typed from the keyboard, with I and E and no load; nothing calculated.
     void type_unloaded_span() {
         enter(QStringLiteral("1"));
@@ -71,7 +68,7 @@ void UnsavedWorkTest::cleanup() {
 void UnsavedWorkTest::editWithoutCalculateIsAskedAbout() {
     type_unloaded_span();
     QCOMPARE(app_.window->file_state().calculated_flag, std::string("n"));
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0], question());
     QCOMPARE(app_.h->prompter.buttons[0], PromptButtons::YesNoCancel);
@@ -84,10 +81,10 @@ void UnsavedWorkTest::cancelKeepsTheBeamForExitNewAndOpen() {
     type_unloaded_span();
     app_.h->prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Cancel, PromptAnswer::Cancel};
     app_.h->dialogs.paths = {app_.home->folder() + QStringLiteral("/never.cb")};
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QVERIFY(app_.window->isVisible());
-    trigger("mnuNew");
-    trigger("mnuOpen");
+    app_.trigger("mnuNew");
+    app_.trigger("mnuOpen");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{3});
     for (const Message& shown : app_.h->prompter.shown)
         QCOMPARE(shown, question());
@@ -97,10 +94,10 @@ void UnsavedWorkTest::cancelKeepsTheBeamForExitNewAndOpen() {
     QCOMPARE(app_.window->workflow().save_state(), SaveState::Unsaved);
 
     // Answered No, New starts a new beam; with nothing typed since, Exit asks nothing.
-    trigger("mnuNew");
+    app_.trigger("mnuNew");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{4});
     QCOMPARE(app_.window->beam().span_count(), 0);
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{4});
     QVERIFY(!app_.window->isVisible());
 }
@@ -108,7 +105,7 @@ void UnsavedWorkTest::cancelKeepsTheBeamForExitNewAndOpen() {
 void UnsavedWorkTest::yesOnABeamNeverCalculatedGoesBackToIt() {
     type_unloaded_span();
     app_.h->prompter.answers = {PromptAnswer::Yes};
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
     QCOMPARE(app_.h->prompter.shown[1].text,
              std::string("You Must Calculate Input Before Saving It"));
@@ -120,11 +117,8 @@ void UnsavedWorkTest::yesOnABeamNeverCalculatedGoesBackToIt() {
 void UnsavedWorkTest::cancelledSaveAsAfterYesWritesNothing() {
     // A loaded span typed and calculated, then back to the main window.
     enter(QStringLiteral("1"));
-    for (const char* value : {"10", "100", "29"})
-        enter(QString::fromLatin1(value));
-    press(Qt::Key_Return);  // past the release, on to the number of distributed loads
-    for (const char* value : {"1", "0", "1000", "10", "1000"})
-        enter(QString::fromLatin1(value));
+    QVERIFY(type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000")));
     QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
     auto* results = app_.window->findChild<ResultsWindow*>();
     QVERIFY(results);
@@ -135,7 +129,7 @@ void UnsavedWorkTest::cancelledSaveAsAfterYesWritesNothing() {
     // Exit, Yes, and the Save As dialog of the untitled beam cancelled: nothing is written and
     // the program stays with the beam, still unsaved.
     app_.h->prompter.answers = {PromptAnswer::Yes};
-    trigger("mnuQuit");
+    app_.trigger("mnuQuit");
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0], question());
     QVERIFY(app_.window->isVisible());
@@ -203,7 +197,7 @@ void UnsavedWorkTest::escapeClosesTheResultsViewer() {
     const QString path = app_.home->folder() + QStringLiteral("/one.cb");
     write_file(path, one_span_file("E"));
     app_.h->dialogs.paths = {path};
-    trigger("mnuOpen");
+    app_.trigger("mnuOpen");
     QTest::mouseClick(widget<QPushButton>(*app_.window, Control::vm), Qt::LeftButton);
     auto* results = app_.window->findChild<ResultsWindow*>();
     QVERIFY(results);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -293,7 +294,10 @@ TEST_F(ThreeSpanTest, ShowingASpanNeverSwitchesHowIIsEntered) {
     EXPECT_TRUE(beam.inertia_entered);
 }
 
+// A new beam starts unset; an opened one is unchanged until its first edit, and every kind of
+// edit marks it unsaved.
 TEST_F(WorkflowTest, OpenedBeamCountsAsUnchangedUntilItsFirstEdit) {
+    EXPECT_EQ(wf.save_state(), SaveState::Unset);
     Beam read;
     read.spans.resize(2);
     for (Span& each : read.spans) {
@@ -307,15 +311,20 @@ TEST_F(WorkflowTest, OpenedBeamCountsAsUnchangedUntilItsFirstEdit) {
     EXPECT_NE(wf.save_state(), SaveState::Unsaved);
     expect_fields_show_beam(wf, beam);
 
-    // A unit system or I-entry choice is an edit of a beam with spans.
-    wf.unit_system_chosen(UnitSystem::M);
-    EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
-    wf.set_save_state(SaveState::Saved);
-    wf.inertia_option_chosen(Control::Option1);
-    EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
-    wf.set_save_state(SaveState::Saved);
-    click(Control::jzfixed);
-    EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"unit system", [&] { wf.unit_system_chosen(UnitSystem::M); }},
+        {"I entry", [&] { wf.inertia_option_chosen(Control::Option1); }},
+        {"support", [&] { click(Control::jzfixed); }},
+        {"width", [&] { change(Control::spanwidthtext, "4"); }},
+        {"release", [&] { wf.release_chosen(Release::Both); }},
+        {"span count", [&] { change(Control::spans, "3"); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        wf.set_save_state(SaveState::Saved);
+        edit();
+        EXPECT_EQ(wf.save_state(), SaveState::Unsaved) << name;
+    }
+    EXPECT_EQ(span(1).release, Release::Both);
 }
 
 // Whatever the engineer does, once an edit is finished or another item is shown the fields show

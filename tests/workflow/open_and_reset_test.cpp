@@ -113,19 +113,6 @@ TEST_F(WorkflowTest, ResetEmptiesTheBeamAndTheFields) {
     EXPECT_TRUE(span(1).points.empty());
 }
 
-TEST_F(WorkflowTest, EveryEditMarksTheBeamUnsaved) {
-    EXPECT_EQ(wf.save_state(), SaveState::Unset);
-    make_beam({"10"});
-    EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
-    wf.set_save_state(SaveState::Saved);
-    change(Control::spanwidthtext, "4");
-    EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
-    wf.set_save_state(SaveState::Saved);
-    wf.release_chosen(Release::Both);
-    EXPECT_EQ(wf.save_state(), SaveState::Unsaved);
-    EXPECT_EQ(span(1).release, Release::Both);
-}
-
 TEST_F(WorkflowTest, ReleaseBoxTakesOnlyItsEntries) {
     make_beam({"10"});
     change(Control::Combo1, "Hinge On Lt & Rt");

@@ -66,14 +66,6 @@ TEST_F(WorkflowTest, ZeroSpansOnLeaveAreReported) {
     EXPECT_TRUE(messages(leave(Control::spans)).empty());
 }
 
-TEST_F(WorkflowTest, UnreadableSpanCountIsRefused) {
-    const Actions pasted = change(Control::spans, "2a");
-    ASSERT_EQ(messages(pasted).size(), 1u);
-    EXPECT_EQ(messages(pasted)[0].text, "Data Input was other than Numeric");
-    EXPECT_EQ(wf.text(Control::spans), "");
-    EXPECT_EQ(beam.span_count(), 0);
-}
-
 TEST_F(WorkflowTest, EmptySpanCountKeepsTabOnItself) {
     const Actions entered = wf.field_entered(Control::spans);
     for (Control field :

@@ -24,7 +24,8 @@ TEST_F(WorkflowTest, UnitSystemsChangeCaptionsNotNumbers) {
     expect_captions_set(wf.unit_system_chosen(UnitSystem::M3),
                         {"Label8", "P (kg)", "Label4", "W2 (kg/m)"});
     const Actions mm = wf.unit_system_chosen(UnitSystem::M4);
-    expect_captions_set(mm, {"Label15", "X Dist (mm)"});
+    expect_captions_set(
+        mm, {"Label15", "X Dist (mm)", "Label19", "Mom of Inertia (mm^4)", "Label8", "P (N)"});
     EXPECT_EQ(last_flag(mm, ActionKind::SetChecked, Control::mnumetric4), true);
     EXPECT_EQ(last_flag(mm, ActionKind::SetChecked, Control::mnumetric3), false);
 
