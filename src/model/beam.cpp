@@ -53,4 +53,9 @@ bool Beam::has_live_loads() const {
     return false;
 }
 
+bool Beam::has_springs_or_movements() const {
+    return std::any_of(joints.begin(), joints.end(),
+                       [](const Joint& joint) { return joint.is_elastic_or_moved(); });
+}
+
 }  // namespace spanlyx

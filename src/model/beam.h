@@ -80,8 +80,24 @@ struct Span {
 };
 
 struct Joint {
-    int restraint_y = 0;  // vertical translation: 1 fixed, 0 free
-    int restraint_z = 0;  // rotation: 1 fixed, 0 free
+    int restraint_y = 0;  // vertical translation: 1 fixed, 0 free (or held by a spring)
+    int restraint_z = 0;  // rotation: 1 fixed, 0 free (or held by a spring)
+    // Elastic supports: a coordinate that is not fixed may be held by a spring. Its stiffness
+    // is kept as entered, so that a stiffness of 0 or below reaches Calculate and is refused
+    // there with a message rather than silently making the joint free.
+    bool spring_y = false;  // restraint_y is 0
+    bool spring_z = false;  // restraint_z is 0
+    double ky = 0;          // force per displacement unit of the report (lb/in, N/m, kg/m, N/mm)
+    double kz = 0;          // moment unit of the report per radian
+    // Imposed movements of fixed coordinates; they belong to the dead case.
+    double settlement = 0;        // downward, displacement unit of the report; restraint_y is 1
+    double imposed_rotation = 0;  // radians, counterclockwise positive; restraint_z is 1
+
+    // True when the joint uses a spring or an imposed movement, which only the extension block
+    // of a file can carry.
+    bool is_elastic_or_moved() const {
+        return spring_y || spring_z || settlement != 0 || imposed_rotation != 0;
+    }
     friend bool operator==(const Joint&, const Joint&) = default;
 };
 
@@ -112,6 +128,7 @@ struct Beam {
     double total_length() const;
     bool has_loads() const;
     bool has_live_loads() const;
+    bool has_springs_or_movements() const;  // some joint is elastic or moved
 
     friend bool operator==(const Beam&, const Beam&) = default;
 };
