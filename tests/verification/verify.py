@@ -21,6 +21,7 @@ found to disagree with theory (kept out of the verification until they are resol
 import argparse
 import csv
 import difflib
+import itertools
 import json
 import math
 import os
@@ -89,7 +90,8 @@ class Span:
     """One span. Loads: distributed (x1, w1, x2, w2), concentrated (x, P) and applied
     moments (x, C); loads positive downward, applied moments positive counterclockwise."""
 
-    def __init__(self, length, e, i, release=0, uniform=(), points=(), moments=()):
+    def __init__(self, length, e, i, release=0, uniform=(), points=(), moments=(),
+                 live_uniform=(), live_points=(), live_moments=()):
         self.length = length
         self.e = e
         self.i = i
@@ -97,15 +99,42 @@ class Span:
         self.uniform = list(uniform)
         self.points = list(points)
         self.moments = list(moments)
+        # live loads: patterned span by span in the envelopes, at factor 1 as entered
+        self.live_uniform = list(live_uniform)
+        self.live_points = list(live_points)
+        self.live_moments = list(live_moments)
+
+    def has_live(self):
+        return bool(self.live_uniform or self.live_points or self.live_moments)
+
+    def factored(self, dead, live):
+        """The span with its dead loads times dead and its live loads times live."""
+        scale = lambda loads, f, at: [tuple(v * f if k in at else v for k, v in enumerate(load))
+                                      for load in loads]
+        return Span(self.length, self.e, self.i, self.release,
+                    scale(self.uniform, dead, (1, 3)) + scale(self.live_uniform, live, (1, 3)),
+                    scale(self.points, dead, (1,)) + scale(self.live_points, live, (1,)),
+                    scale(self.moments, dead, (1,)) + scale(self.live_moments, live, (1,)))
 
 
 class Beam:
-    def __init__(self, units, spans, joints, comments=()):
+    def __init__(self, units, spans, joints, comments=(), combinations=()):
         self.units = UNITS[units]
         self.spans = spans
         self.joints = joints  # (vertical fixed, rotation fixed) per joint, 1 or 0
         self.comments = list(comments)
+        self.combinations = list(combinations)  # (name, dead factor, live factor)
         assert len(joints) == len(spans) + 1
+
+    def has_live(self):
+        return any(span.has_live() for span in self.spans)
+
+    def arrangement(self, dead, live, loaded):
+        """The beam with its dead loads times dead and the live loads of the spans in loaded
+        (0-based) times live: one arrangement of a combination."""
+        spans = [span.factored(dead, live if s in loaded else 0.0)
+                 for s, span in enumerate(self.spans)]
+        return Beam(self.units.tag, spans, self.joints)
 
     def ei(self, s):
         span = self.spans[s]
@@ -154,6 +183,31 @@ def beam_file_text(beam):
         lines += ['Joint Number', number_text(j), 'Joint Restraint  Y', number_text(y),
                   'Joint Restraint  Z', number_text(z)]
     return ''.join(line + '\r\n' for line in lines)
+
+
+def beam_json_text(beam):
+    """The beam as a JSON beam document; used for beams with live loads and combinations."""
+    word = {1: 'fixed', 0: 'free'}
+
+    def loads(span):
+        distributed = [{'x1': x1, 'w1': w1, 'x2': x2, 'w2': w2, 'case': case}
+                       for case, items in (('dead', span.uniform), ('live', span.live_uniform))
+                       for x1, w1, x2, w2 in items]
+        point = [{'x': x, 'P': p, 'case': case}
+                 for case, items in (('dead', span.points), ('live', span.live_points))
+                 for x, p in items]
+        moment = [{'x': x, 'M': m, 'case': case}
+                  for case, items in (('dead', span.moments), ('live', span.live_moments))
+                  for x, m in items]
+        return {'distributed': distributed, 'point': point, 'moment': moment}
+
+    doc = {'format': 'spanlyx-beam', 'version': 1, 'units': beam.units.tag,
+           'comments': beam.comments,
+           'spans': [dict({'length': s.length, 'I': s.i, 'E': s.e, 'release': s.release},
+                          **loads(s)) for s in beam.spans],
+           'joints': [{'y': word[y], 'z': word[z]} for y, z in beam.joints],
+           'combinations': [{'name': n, 'dead': d, 'live': l} for n, d, l in beam.combinations]}
+    return json.dumps(doc, indent=1) + '\n'
 
 
 # --------------------------------------------------------------------------------------
@@ -479,12 +533,13 @@ LOCATION_TOLERANCE = 2 * STEP
 
 
 class Check:
-    def __init__(self, key, label, exact, places=None, cls=None):
+    def __init__(self, key, label, exact, places=None, cls=None, loaded=None):
         self.key = key          # where the value is in the output
         self.label = label      # quantity and its closed form
         self.exact = exact      # in the units of the output
         self.places = places    # exact location(s) of an extreme, from the span's left end
         self.cls = cls
+        self.loaded = loaded    # spans whose live load acts for an envelope extreme (1-based)
 
 
 class Case:
@@ -538,6 +593,31 @@ class Case:
         where = 'x = %g' % x if len(self.beam.spans) == 1 else 'span %d, x = %g' % (s, x)
         self.checks.append(Check(('D@', s, x), 'deflection at %s = %s' % (where, text),
                                  value * self.beam.units.defl_factor, cls='deflection'))
+
+
+    # Envelope extremes of combination number c (0-based) of the beam. kind: 'Mmax', 'Mmin',
+    # 'Dmax', 'Dmin' of span index; 'Rmax', 'Rmin' (reaction) and 'RMmax', 'RMmin' (reaction
+    # moment) of joint index. Values in analysis units; loaded: the spans (1-based) whose
+    # live load acts for the extreme, or for an extreme reached at several places, the list
+    # of (place, spans) that reach it.
+    def envelope(self, c, kind, index, value, loaded, text, places=None):
+        if all(isinstance(s, int) for s in loaded):
+            loaded = [(p, sorted(loaded)) for p in places or [None]]
+        name, dead, live = self.beam.combinations[c]
+        what = {'Mmax': ('largest sagging moment of span %d', 'moment'),
+                'Mmin': ('largest hogging moment of span %d', 'moment'),
+                'Dmax': ('largest upward deflection of span %d', 'deflection'),
+                'Dmin': ('largest deflection of span %d', 'deflection'),
+                'Rmax': ('largest R%d', 'reaction'),
+                'Rmin': ('smallest R%d', 'reaction'),
+                'RMmax': ('largest reaction moment at joint %d', 'support moment'),
+                'RMmin': ('smallest reaction moment at joint %d', 'support moment')}
+        label, cls = what[kind]
+        if cls == 'deflection':
+            value *= self.beam.units.defl_factor
+        self.checks.append(Check(('env', c, kind, index),
+                                 '%s: %s = %s' % (name, label % index, text), value, places,
+                                 cls, loaded))
 
 
 def theory_values(beam, fields):
@@ -596,6 +676,81 @@ def add_span_extremes(case, fields, spans=None, note='exact integration'):
             if sign[kind] * value > 1e-6 * dscale:
                 case.deflection_extreme(kind, s, value / case.beam.units.defl_factor, places,
                                         note)
+
+
+def arrangements(beam):
+    """Every set of spans with live load (0-based), fewest spans first."""
+    live = [s for s, span in enumerate(beam.spans) if span.has_live()]
+    for size in range(len(live) + 1):
+        yield from itertools.combinations(live, size)
+
+
+ENVELOPE_KINDS = {'Mmax': ('Mmax', True), 'Mmin': ('Mmin', False),
+                  'Dmax': ('Dmax', True), 'Dmin': ('Dmin', False),
+                  'Rmax': ('R', True), 'Rmin': ('R', False),
+                  'RMmax': ('Rm', True), 'RMmin': ('Rm', False)}
+
+
+def enumerated_envelope(beam, c):
+    """The envelope of combination c by brute force: every arrangement of the live loads is
+    solved on its own by the compatibility solution, and each extreme is the largest or
+    smallest over all of them. Returns {(kind, index): (value, places, loaded spans)} in output
+    units, and the largest moment and deflection met. Among arrangements that give the same
+    extreme (within 1e-9 of the largest of its kind), the one with fewest spans is kept: a span
+    whose live load does not change the value is not a span that governs it."""
+    _, dead, live = beam.combinations[c]
+    solved = []
+    mscale = dscale = 0.0
+    for loaded in arrangements(beam):
+        one = beam.arrangement(dead, live, loaded)
+        values, m, d = theory_values(one, solve_by_compatibility(one))
+        solved.append((loaded, values))
+        mscale, dscale = max(mscale, m), max(dscale, d)
+    envelope = {}
+    for kind, (key, largest) in ENVELOPE_KINDS.items():
+        count = len(beam.joints) if key in ('R', 'Rm') else len(beam.spans)
+        for index in range(1, count + 1):
+            candidates = [(values[(key, index)], loaded) for loaded, values in solved]
+            scale = max(abs(v) for (v, _), _ in candidates)
+            best = max(v for (v, _), _ in candidates) if largest else \
+                min(v for (v, _), _ in candidates)
+            # every arrangement that reaches the extreme, without the spans that do not
+            # change it; an extreme reached at several places keeps each with its spans
+            reaching = [(places, set(loaded)) for (v, places), loaded in candidates
+                        if abs(v - best) <= 1e-9 * scale]
+            alternatives = []
+            for places, loaded in reaching:
+                if any(other < loaded and other_places == places
+                       for other_places, other in reaching):
+                    continue
+                spans = sorted(s + 1 for s in loaded)
+                for place in places or [None]:
+                    if (place, spans) not in alternatives:
+                        alternatives.append((place, spans))
+            all_places = sorted({p for p, _ in alternatives if p is not None}) or None
+            envelope[(kind, index)] = (best, all_places, alternatives)
+    return envelope, mscale, dscale
+
+
+def add_envelope_extremes(case, c, spans=None, note=None):
+    """The moment and deflection envelope extremes of the given spans and the reaction
+    envelopes of the supported joints, by enumeration of every arrangement."""
+    beam = case.beam
+    envelope, mscale, dscale = enumerated_envelope(beam, c)
+    note = note or 'all %d arrangements' % sum(1 for _ in arrangements(beam))
+    sign = {'Mmax': 1, 'Mmin': -1, 'Dmax': 1, 'Dmin': -1}
+    for s in spans or range(1, len(beam.spans) + 1):
+        for kind in ('Mmax', 'Mmin', 'Dmin', 'Dmax'):
+            value, places, alternatives = envelope[(kind, s)]
+            scale = mscale if kind[0] == 'M' else dscale
+            if sign[kind] * value > 1e-6 * scale:
+                if kind[0] == 'D':
+                    value /= beam.units.defl_factor
+                case.envelope(c, kind, s, value, alternatives, note, places)
+    for j, (fixed_y, fixed_z) in enumerate(beam.joints, start=1):
+        for kind in (('Rmax', 'Rmin') if fixed_y else ()) + (('RMmax', 'RMmin') if fixed_z else ()):
+            value, _, alternatives = envelope[(kind, j)]
+            case.envelope(c, kind, j, value, alternatives, note)
 
 
 # --------------------------------------------------------------------------------------
@@ -1287,6 +1442,145 @@ def add_support_results(c, fields, moments):
             c.rotation(j + 1, joint_rotation(beam, fields, j), 'slope of the span')
 
 
+# ----- live-load envelopes. Each beam's closed forms come from the three-moment equation
+# and statics for the arrangement that governs; the enumeration of every arrangement is the
+# independent route that confirms both the value and the spans loaded.
+
+
+@case
+def envelope_two_span():
+    L, E, I, wd, wl = 6.0, 200.0, 5000.0, 10000.0, 15000.0
+    name, gd, gl = '1.2D + 1.6L', 1.2, 1.6
+    beam = Beam('M', [Span(L, E, I, uniform=[(0, wd, L, wd)], live_uniform=[(0, wl, L, wl)])
+                      for _ in range(2)],
+                [(1, 0), (1, 0), (1, 0)], ['Two equal spans, patterned live load'],
+                [(name, gd, gl)])
+    qd, ql = gd * wd, gl * wl
+    q = qd + ql
+    mb1 = -qd * L * L / 8 - ql * L * L / 16      # live load on span 1 only
+    r1 = q * L / 2 + mb1 / L
+    c = Case('envelope-two-span', 'Envelope of two equal spans', beam,
+             'Two 6 m spans on three pins, each with 10 000 N/m dead and 15 000 N/m live '
+             'load over its length, combined as 1.2D + 1.6L (system M: E = 200 GN/m^2, '
+             'I = 5000 x 10^-5 m^4).',
+             ['Three-moment equation with a load q on both spans: support moment -qL^2/8, '
+              'middle reaction 10qL/8; with q on span 1 only: -qL^2/16.',
+              'Largest sagging moment of span 1: factored dead load qd = 1.2wd on both spans and '
+              'live load ql = 1.6wl on span 1 alone, M2 = -qd L^2/8 - ql L^2/16, '
+              'R1 = (qd + ql)L/2 + M2/L, moment R1^2/2(qd + ql) at R1/(qd + ql).',
+              'Largest hogging moment and largest middle reaction: both spans loaded. Smallest R1: '
+              'live load on span 2 alone lifts joint 1 by ql L/16. The smallest middle reaction '
+              'is that of the dead load alone: no live load lowers it.'])
+    c.envelope(0, 'Mmax', 1, r1 * r1 / (2 * q), [1], 'R1^2/2q with span 1 loaded',
+               [r1 / q])
+    c.envelope(0, 'Mmax', 2, r1 * r1 / (2 * q), [2], 'R1^2/2q with span 2 loaded',
+               [L - r1 / q])
+    c.envelope(0, 'Mmin', 1, -q * L * L / 8, [1, 2], '-qL^2/8 at L', [L])
+    c.envelope(0, 'Mmin', 2, -q * L * L / 8, [1, 2], '-qL^2/8 at 0', [0.0])
+    c.envelope(0, 'Rmax', 1, r1, [1], 'qL/2 + M2/L')
+    c.envelope(0, 'Rmin', 1, 3 * qd * L / 8 - ql * L / 16, [2], '3qd L/8 - ql L/16')
+    c.envelope(0, 'Rmax', 2, 10 * q * L / 8, [1, 2], '10qL/8')
+    c.envelope(0, 'Rmin', 2, 10 * qd * L / 8, [], '10qd L/8')
+    add_envelope_extremes(c, 0, note='all 4 arrangements')
+    return c
+
+
+@case
+def envelope_three_span():
+    L, E, I, wd, wl = 20.0, 29e6, 800.0, 1000.0, 2000.0
+    name, gd, gl = '1.35G + 1.5Q', 1.35, 1.5
+    beam = Beam('E', [Span(L, E, I, uniform=[(0, wd, L, wd)], live_uniform=[(0, wl, L, wl)])
+                      for _ in range(3)],
+                [(1, 0), (1, 0), (1, 0), (1, 0)], ['Three equal spans, patterned live load'],
+                [(name, gd, gl)])
+    qd, ql = gd * wd, gl * wl
+    q = qd + ql
+    # support moments from the three-moment equation 4 M_B + M_C = -(sum of loaded qL^2/4)
+    md = -qd * L * L / 10                         # dead load on every span: M_B = M_C
+    m13 = md - ql * L * L / 20                    # live on spans 1 and 3
+    m12 = md - 7 * ql * L * L / 60                # live on spans 1 and 2, at B
+    m2 = md - ql * L * L / 20                     # live on span 2 alone
+    r1 = q * L / 2 + m13 / L
+    c = Case('envelope-three-span', 'Envelope of three equal spans', beam,
+             'Three 20 ft spans on four pins, each with 1000 lb/ft dead and 2000 lb/ft live load '
+             'over its length, combined as 1.35G + 1.5Q (system E: E = 29 000 000 psi, '
+             'I = 800 in^4).',
+             ['Three-moment equation for equal spans with pinned ends: 4 M_B + M_C = '
+              '-(q1 + q2)L^2/4, M_B + 4 M_C = -(q2 + q3)L^2/4. Dead load everywhere: '
+              'M_B = M_C = -qd L^2/10. Live on spans 1 and 3: M_B = M_C = -ql L^2/20. Live on '
+              'spans 1 and 2: M_B = -7ql L^2/60. Live on span 2: M_B = M_C = -ql L^2/20.',
+              'Largest sagging moment of span 1 (spans 1 and 3 loaded): R1 = qL/2 + M_B/L, '
+              'moment R1^2/2q at R1/q; of span 2 (span 2 loaded): qL^2/8 + M_B at L/2. '
+              'Largest hogging moment at B: spans 1 and 2 loaded.'])
+    c.envelope(0, 'Mmax', 1, r1 * r1 / (2 * q), [1, 3], 'R1^2/2q, spans 1 and 3 loaded',
+               [r1 / q])
+    c.envelope(0, 'Mmin', 1, m12, [1, 2], '-qd L^2/10 - 7ql L^2/60 at L', [L])
+    c.envelope(0, 'Mmax', 2, q * L * L / 8 + m2, [2], 'qL^2/8 - qd L^2/10 - ql L^2/20',
+               [L / 2])
+    add_envelope_extremes(c, 0, note='all 8 arrangements')
+    return c
+
+
+@case
+def envelope_overhang():
+    L, a, E, I, wd, wl = 6.0, 2.0, 210000.0, 9000.0, 4000.0, 6000.0
+    name, gd, gl = '1.2D + 1.6L', 1.2, 1.6
+    beam = Beam('M2', [Span(L, E, I, uniform=[(0, wd, L, wd)], live_uniform=[(0, wl, L, wl)]),
+                       Span(a, E, I, uniform=[(0, wd, a, wd)], live_uniform=[(0, wl, a, wl)])],
+                [(1, 0), (1, 0), (0, 0)],
+                ['Span with an overhang, patterned live load'], [(name, gd, gl)])
+    qd, ql = gd * wd, gl * wl
+    q = qd + ql
+    r1 = q * L / 2 - qd * a * a / (2 * L)         # live load on the back span only
+    c = Case('envelope-overhang', 'Envelope of a span with an overhang', beam,
+             'A 6 m span between two pins continued by a 2 m overhang, 4000 N/m dead and '
+             '6000 N/m live load on both, combined as 1.2D + 1.6L (system M2: '
+             'E = 210 000 N/mm^2, I = 9000 x 10^4 mm^4).',
+             ['Statics: the support moment -w a^2/2 comes from the overhang alone; R1 = '
+              'w1 L/2 - w2 a^2/2L. The back span\'s live load raises its sagging moment and R1; '
+              'the overhang\'s live load raises the hogging moment and lifts joint 1.',
+              'The sagging moment of the overhang and its deflection near the support are those of '
+              'the dead load: the back span\'s live load relieves the overhang and no live load '
+              'raises them, so no span is loaded for them.'])
+    c.envelope(0, 'Mmax', 1, r1 * r1 / (2 * q), [1], 'R1^2/2q, back span loaded', [r1 / q])
+    c.envelope(0, 'Mmin', 2, -q * a * a / 2, [2], '-qa^2/2 at 0', [0.0])
+    c.envelope(0, 'Rmax', 1, r1, [1], 'qL/2 - qd a^2/2L')
+    c.envelope(0, 'Rmin', 1, qd * L / 2 - q * a * a / (2 * L), [2], 'qd L/2 - q a^2/2L')
+    add_envelope_extremes(c, 0, note='all 4 arrangements')
+    return c
+
+
+@case
+def envelope_four_span_mixed():
+    E, I = 200000.0, 8.0e8
+    beam = Beam('M4', [
+        Span(5000.0, E, I, uniform=[(0, 12.0, 5000.0, 12.0)],
+             live_points=[(2000.0, 30000.0)]),
+        Span(7000.0, E, 1.2 * I, uniform=[(0, 10.0, 7000.0, 10.0)],
+             live_uniform=[(1000.0, 5.0, 6000.0, 20.0)]),
+        Span(4000.0, E, I, points=[(2000.0, 15000.0)],
+             live_uniform=[(0, 8.0, 4000.0, 8.0)], live_moments=[(4000.0, 2.0e7)]),
+        Span(3000.0, E, 0.8 * I, uniform=[(0, 12.0, 3000.0, 12.0)],
+             live_points=[(3000.0, 10000.0)])],
+        [(1, 1), (1, 0), (1, 0), (1, 0), (0, 0)],
+        ['Four spans, fixed left end, overhang; mixed live loads'],
+        [('1.2D + 1.6L', 1.2, 1.6), ('1.4D', 1.4, 0.0), ('D + L', 1.0, 1.0)])
+    c = Case('envelope-four-span-mixed', 'Envelopes of a four-span beam with mixed live loads',
+             beam,
+             'Spans of 5, 7, 4 and 3 m, built in at the left, on pins, the last span an overhang; '
+             'dead uniform and point loads, live point loads, a live trapezoid, a live moment at '
+             'the end of span 3 over a support and a live load at the free tip; three '
+             'combinations 1.2D + 1.6L, 1.4D and D + L (system M4: E = 200 000 N/mm^2, '
+             'I = 8 x 10^8 mm^4 varied per span).',
+             ['No closed form: every one of the 16 arrangements of each combination is solved by '
+              'the compatibility solution and the extremes are taken over all of them. The '
+              'combination 1.4D has no live load at all: its envelope is the dead load times '
+              '1.4 and no span is loaded.'])
+    for k in range(3):
+        add_envelope_extremes(c, k, note='all 16 arrangements')
+    return c
+
+
 # --------------------------------------------------------------------------------------
 # Running the tool and reading its results
 # --------------------------------------------------------------------------------------
@@ -1297,15 +1591,16 @@ class ToolError(Exception):
 
 
 def run_tool(tool, case, folder):
-    beam_path = os.path.join(folder, case.name + '.cb')
+    patterned = case.beam.has_live() or case.beam.combinations
+    beam_path = os.path.join(folder, case.name + ('.json' if patterned else '.cb'))
     csv_path = os.path.join(folder, case.name + '.csv')
     with open(beam_path, 'w', newline='', encoding='ascii') as f:
-        f.write(beam_file_text(case.beam))
+        f.write(beam_json_text(case.beam) if patterned else beam_file_text(case.beam))
     env = dict(os.environ)
     env['XDG_DATA_HOME'] = folder      # no user settings
     env['SOURCE_DATE_EPOCH'] = '0'
     wanted = {(k[1], round(k[2] * 100)) for k in (ch.key for ch in case.checks)
-              if k[0] in ('M@', 'D@')}
+              if k[0] in ('M@', 'D@') and len(k) == 3}
     command = [tool, '--json']
     if wanted:
         command += ['--samples', csv_path]
@@ -1331,6 +1626,9 @@ def run_tool(tool, case, folder):
 def tool_value(doc, samples, key):
     """(value, location or None) of a check in the tool's output."""
     kind = key[0]
+    if kind == 'env':
+        entry = envelope_entry(doc, key)
+        return entry['value'], entry.get('at')
     joints = doc['joints']
     if kind == 'R':
         return joints[key[1] - 1]['reaction_shear'], None
@@ -1357,6 +1655,18 @@ def tool_value(doc, samples, key):
     raise KeyError(key)
 
 
+def envelope_entry(doc, key):
+    """The envelope extreme a check names: {'value', 'at' (spans only), 'loaded_spans'}."""
+    _, c, kind, index = key
+    envelope = doc['envelopes'][c]
+    if kind.startswith('R'):
+        name = ('moment_' if kind.startswith('RM') else 'shear_') + kind[-3:]
+        return envelope['reactions'][index - 1][name]
+    name = {'Mmax': 'moment_max', 'Mmin': 'moment_min',
+            'Dmax': 'deflection_max', 'Dmin': 'deflection_min'}[kind]
+    return envelope['span_extremes'][index - 1][name]
+
+
 # --------------------------------------------------------------------------------------
 # Comparison
 # --------------------------------------------------------------------------------------
@@ -1374,6 +1684,20 @@ class Row:
         self.passed = abs(self.difference) <= tolerance
 
 
+class SpansRow:
+    """The spans loaded for an envelope extreme: they must be the same spans."""
+
+    def __init__(self, exact, got):
+        self.label = '  spans loaded'
+        self.unit = '-'
+        self.exact = exact
+        self.got = got
+        self.difference = 0.0
+        self.tolerance = 1.0
+        self.tolerance_text = 'the same spans'
+        self.passed = exact == got
+
+
 def unit_of(case, check):
     u = case.beam.units
     return {'reaction': u.force, 'support moment': u.moment, 'rotation': 'rad',
@@ -1386,6 +1710,11 @@ def theory_check(case):
     solution; a disagreement is an error of the theory, not of the tool."""
     fields = solve_by_compatibility(case.beam)
     values, mscale, dscale = theory_values(case.beam, fields)
+    envelopes = {}
+    for c in sorted({check.key[1] for check in case.checks if check.key[0] == 'env'}):
+        envelope, m, d = enumerated_envelope(case.beam, c)
+        envelopes[c] = envelope
+        mscale, dscale = max(mscale, m), max(dscale, d)
     problems = []
     largest = {}
     for check in case.checks:
@@ -1393,6 +1722,13 @@ def theory_check(case):
     for check in case.checks:
         if check.key[0] in ('M@', 'D@'):
             other, places = value_at(case.beam, fields, check.key), None
+        elif check.key[0] == 'env':
+            other, places, alternatives = envelopes[check.key[1]][check.key[2:]]
+            for place, spans in check.loaded:
+                if not any(spans == other_spans and (place is None or abs(place - p) < 1e-6)
+                           for p, other_spans in alternatives):
+                    problems.append('%s: %s: spans %s loaded here, %s by enumeration'
+                                    % (case.name, check.label, spans, alternatives))
         else:
             other, places = values[check.key]
         scale = {'moment': mscale, 'deflection': dscale}.get(check.cls, largest[check.cls])
@@ -1400,7 +1736,8 @@ def theory_check(case):
             problems.append('%s: %s: %.12g here, %.12g by compatibility'
                             % (case.name, check.label, check.exact, other))
         if check.places is not None and places is not None:
-            length = case.beam.spans[check.key[1] - 1].length
+            span = check.key[3] if check.key[0] == 'env' else check.key[1]
+            length = case.beam.spans[span - 1].length
             for p in check.places:
                 if min(abs(p - q) for q in places) > 1e-6 * length:
                     problems.append('%s: %s: location %.9g not among %s'
@@ -1435,13 +1772,21 @@ def compare(case, doc, samples, mscale, dscale):
         if check.places is not None:
             places = check.places
             nearest = min(places, key=lambda p: abs(at - p))
-            row = Row('  location (from the left end of span %d)' % check.key[1],
+            span = check.key[3] if check.key[0] == 'env' else check.key[1]
+            row = Row('  location (from the left end of span %d)' % span,
                       case.beam.units.length, nearest, at, LOCATION_TOLERANCE, 'two steps')
             if len(places) > 6:
                 row.label += ', anywhere from %s to %s' % (fmt(places[0]), fmt(places[-1]))
             elif len(places) > 1:
                 row.label += ', any of ' + ', '.join(fmt(p) for p in places)
             rows.append(row)
+        if check.loaded is not None:
+            # the spans that reach the extreme where the program found it
+            if at is None:
+                expected = check.loaded[0][1]
+            else:
+                expected = min(check.loaded, key=lambda alternative: abs(alternative[0] - at))[1]
+            rows.append(SpansRow(expected, envelope_entry(doc, check.key)['loaded_spans']))
     return rows
 
 
@@ -1451,6 +1796,8 @@ def compare(case, doc, samples, mscale, dscale):
 
 
 def fmt(value):
+    if isinstance(value, list):
+        return ', '.join(str(s) for s in value) or 'none'
     if value == 0:
         return '0'
     text = '%.7g' % value
@@ -1466,6 +1813,8 @@ def fmt_input(value):
 
 
 def fmt_difference(row):
+    if isinstance(row, SpansRow):
+        return ''
     if abs(row.difference) < 1e-4 * row.tolerance:
         return '< 1e-4 tol'
     text = '%.2e' % row.difference
@@ -1474,6 +1823,8 @@ def fmt_difference(row):
 
 
 def fmt_tolerance(row):
+    if isinstance(row, SpansRow):
+        return row.tolerance_text
     return '%s (%s)' % (fmt(float('%.3g' % row.tolerance)), row.tolerance_text)
 
 
@@ -1484,7 +1835,7 @@ def print_table(case, rows, out):
     out.write('  '.join(h.ljust(w) for h, w in zip(header, widths)) + '  result\n')
     for r in rows:
         cells = (r.label + ' [' + r.unit + ']', fmt(r.exact), fmt(r.got), fmt_difference(r),
-                 fmt(float('%.3g' % r.tolerance)))
+                 fmt_tolerance(r) if isinstance(r, SpansRow) else fmt(float('%.3g' % r.tolerance)))
         out.write('  '.join(c.ljust(w) for c, w in zip(cells, widths)) + '  '
                   + ('pass' if r.passed else 'FAIL') + '\n')
 
@@ -1511,12 +1862,24 @@ def describe_beam(beam):
             loads.append('%s %s at %s' % (fmt_input(p), u.force, fmt_input(x)))
         for x, m in span.moments:
             loads.append('moment %s %s at %s' % (fmt_input(m), u.moment, fmt_input(x)))
+        for x1, w1, x2, w2 in span.live_uniform:
+            loads.append('live %s to %s %s from %s to %s' % (fmt_input(w1), fmt_input(w2),
+                                                             u.w_unit, fmt_input(x1),
+                                                             fmt_input(x2)))
+        for x, p in span.live_points:
+            loads.append('live %s %s at %s' % (fmt_input(p), u.force, fmt_input(x)))
+        for x, m in span.live_moments:
+            loads.append('live moment %s %s at %s' % (fmt_input(m), u.moment, fmt_input(x)))
         lines.append('span %d: %s; loads: %s' % (s, ', '.join(parts), '; '.join(loads) or 'none'))
     support = []
     for j, (y, z) in enumerate(beam.joints, start=1):
         kind = {(1, 1): 'fixed', (1, 0): 'pinned', (0, 0): 'free', (0, 1): 'guided'}[(y, z)]
         support.append('%d %s' % (j, kind))
     lines.append('joints: ' + ', '.join(support))
+    if beam.combinations:
+        lines.append('combinations: ' + '; '.join('%s (dead %s, live %s)'
+                                                  % (n, fmt_input(d), fmt_input(l))
+                                                  for n, d, l in beam.combinations))
     return lines
 
 
@@ -1541,6 +1904,18 @@ moment, shear, slope and deflection at the left end of every span as unknowns an
 them by the support, continuity and equilibrium conditions, with the loads integrated in
 closed form (Macaulay's method); the script stops if the two derivations differ by more
 than one part in 10^9. No expected value is taken from the program.
+
+The last four beams carry live loads and load combinations. For them the script checks the
+envelopes of `--json` (the beam is given to the tool as a JSON beam): the largest and
+smallest moment and deflection of every span with its location, and the largest and
+smallest reactions, each with the spans whose live load acts for it. The closed forms come
+from the three-moment equation and statics for the arrangement that governs; the
+independent route is brute force: every one of the 2^n arrangements of the live loads is
+solved on its own by the general solution above, and the extreme is the largest or smallest
+over all of them, with the spans of the arrangement that reaches it (where several do, the
+one without spans that do not change it; where it is reached at several places, any of
+them with its own spans). The program computes the same envelopes from n + 1 analyses by
+superposition, so the two routes share nothing but the beam.
 
 Regenerate with:
 
@@ -1599,7 +1974,8 @@ for a span of length L:
 
 The values checked from the sweep are the per-span extremes with their locations and, where
 a closed form gives the value at a point, the sampled moment or deflection there (from the
-`--samples` file). Differences below a ten-thousandth of their tolerance are floating-point
+`--samples` file), and for the envelopes the spans loaded, which must be the same spans.
+Envelope values have the tolerances of the values they bound. Differences below a ten-thousandth of their tolerance are floating-point
 rounding and are shown as "< 1e-4 tol".
 """
 
