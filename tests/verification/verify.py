@@ -1975,8 +1975,8 @@ for a span of length L:
 The values checked from the sweep are the per-span extremes with their locations and, where
 a closed form gives the value at a point, the sampled moment or deflection there (from the
 `--samples` file), and for the envelopes the spans loaded, which must be the same spans.
-Envelope values have the tolerances of the values they bound. Differences below a ten-thousandth of their tolerance are floating-point
-rounding and are shown as "< 1e-4 tol".
+Envelope values have the tolerances of the values they bound. Differences below a
+ten-thousandth of their tolerance are floating-point rounding and are shown as "< 1e-4 tol".
 """
 
 
