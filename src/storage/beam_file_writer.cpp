@@ -74,8 +74,19 @@ void write_header(TextWriter& out, const Beam& beam, Layout layout) {
     out.line(label::kStartMembers);
 }
 
+// While I comes from b and d, a span whose I was typed before the mode changed holds I with no
+// section. Its section lines would read back as b = d = 0 and lose that I, so such a span is
+// written with its I line; the reader takes each span's lines as they come. The last span keeps
+// the layout of the mode, because the last span read decides the mode of the beam.
+bool section_lines(const Beam& beam, const Span& span, bool last) {
+    if (beam.inertia_entered)
+        return false;
+    const bool typed_inertia_only = span.width == 0 && span.depth == 0 && span.inertia != 0;
+    return last || !typed_inertia_only;
+}
+
 void write_section(TextWriter& out, const Beam& beam, const Span& span, Layout layout) {
-    if (!beam.inertia_entered) {
+    if (section_lines(beam, span, &span == &beam.spans.back())) {
         out.line(label::kMemberDepth);
         out.line(padded_number(span.depth));
         out.line(label::kMemberWidth);

@@ -170,5 +170,29 @@ TEST(BeamFileWriter, SnapshotOmitsTagAndReleasesAndKeepsStoredUnits) {
               "dist 1 from the left end of member (in)");
 }
 
+// I typed on one span, then the mode switched to b and d for the others: the typed I survives a
+// save and reopen, and the beam stays in b, d mode.
+TEST(BeamFileWriter, TypedInertiaSurvivesTheSwitchToSectionEntry) {
+    Beam beam = two_span_beam();
+    beam.inertia_entered = false;
+    beam.spans.push_back(beam.spans[1]);
+    beam.spans[0].inertia = 100;  // typed, no section
+    for (std::size_t s : {1U, 2U}) {
+        beam.spans[s].width = 6;
+        beam.spans[s].depth = 10;
+        beam.spans[s].inertia = 500;  // 6 * 10^3 / 12
+    }
+    beam.joints.push_back({1, 0});
+    const BeamReadResult read = parse_beam_file(format_beam_file(beam));
+    ASSERT_TRUE(read.beam) << read.message;
+    EXPECT_FALSE(read.beam->inertia_entered);
+    ASSERT_EQ(read.beam->span_count(), 3);
+    EXPECT_DOUBLE_EQ(read.beam->spans[0].inertia, 100);
+    for (std::size_t s : {1U, 2U}) {
+        EXPECT_DOUBLE_EQ(read.beam->spans[s].inertia, 500);
+        EXPECT_DOUBLE_EQ(read.beam->spans[s].width, 6);
+    }
+}
+
 }  // namespace
 }  // namespace spanlyx
