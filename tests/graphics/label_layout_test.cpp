@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "diagram_fixtures.h"
 #include "graphics/loading_diagram.h"
+#include "graphics/printed_page.h"
 #include "graphics/response_diagrams.h"
 #include "model/number_text.h"
 #include "response/response_test_support.h"
@@ -25,10 +27,12 @@ struct DrawnText {
     LabelBox box;
 };
 
-// Every text with the box it covers under the scale in force when it was drawn.
-std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas) {
+// Every text with the box it covers under the scale in force when it was drawn, on a device of
+// the given size in pixels.
+std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas, double device_width,
+                                   double device_height) {
     std::vector<DrawnText> found;
-    ScaleCall scale{0, 0, 800, 200};
+    ScaleCall scale{0, 0, device_width, device_height};
     double font = 8;
     for (const CanvasCall& call : canvas.calls()) {
         if (const auto* s = std::get_if<ScaleCall>(&call))
@@ -36,9 +40,9 @@ std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas) {
         if (const auto* f = std::get_if<FontCall>(&call))
             font = f->points;
         if (const auto* t = std::get_if<TextCall>(&call)) {
-            const double width =
-                static_cast<double>(t->text.size()) * 0.6 * font * std::abs(scale.width) / 800;
-            const double height = 1.2 * font * std::abs(scale.height) / 200;
+            const double width = static_cast<double>(t->text.size()) * 0.6 * font *
+                                 std::abs(scale.width) / device_width;
+            const double height = 1.2 * font * std::abs(scale.height) / device_height;
             const double bottom = scale.height < 0 ? t->y - height : t->y;
             found.push_back({t->text, {t->x, t->x + width, bottom, bottom + height}});
         }
@@ -47,8 +51,9 @@ std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas) {
 }
 
 // The pairs of texts whose boxes overlap, as "a / b" for the failure message.
-std::vector<std::string> overlapping(const RecordingCanvas& canvas) {
-    const std::vector<DrawnText> texts = drawn_texts(canvas);
+std::vector<std::string> overlapping(const RecordingCanvas& canvas, double device_width = 800,
+                                     double device_height = 200) {
+    const std::vector<DrawnText> texts = drawn_texts(canvas, device_width, device_height);
     std::vector<std::string> pairs;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
@@ -171,6 +176,29 @@ TEST(ReadableDiagrams, FortySpansDrawNoTwoTextsOverEachOther) {
     EXPECT_EQ(uniforms, 40u);
     EXPECT_EQ(points, 20u);
     EXPECT_EQ(couples, 8u);
+}
+
+TEST(ReadableDiagrams, FortySpansPrintWithoutTextsOverEachOther) {
+    // The printed page draws the same areas smaller, with the header, title and axis titles
+    // around them, on a sheet of 8.5 x 11 inches at 72 pixels per inch.
+    const Beam beam = forty_spans();
+    const Drawing d(beam);
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    Settings settings;
+    settings.units = UnitSystem::M;
+    PlotMarks marks;
+    for (bool letterhead : {false, true}) {
+        settings.letterhead = letterhead ? 'y' : 'n';
+        RecordingCanvas page(612, 792);
+        MemorySampleSource source(d.swept.points);
+        const PageInput input{beam,  *d.swept.calc.results, d.swept.response, settings,
+                              marks, "/beams/forty.cb",     std::tm{}};
+        draw_printed_page(page, input, source);
+        EXPECT_GT(page.texts().size(), 150u);
+        const std::vector<std::string> pairs = overlapping(page, 612, 792);
+        EXPECT_TRUE(pairs.empty()) << letterhead << ": " << pairs.size() << " pairs, first "
+                                   << (pairs.empty() ? "" : pairs.front());
+    }
 }
 
 TEST(ReadableDiagrams, TheWholeBeamsExtremesAreAlwaysWritten) {

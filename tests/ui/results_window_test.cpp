@@ -358,12 +358,13 @@ void ResultsWindowTest::printSafeWritesTheDiagramsAsText() {
          {"v= 3750.0", "v= 12500.0", "6250.0", "-6250.0", "Max M (-) -12500", "Max V (+) 6250"})
         QVERIFY2(text.contains(QString::fromLatin1(expected)), qPrintable(text));
     QCOMPARE(text.count(QStringLiteral("-12500.0")), 1);
-    // One landscape page.
+    // One landscape Letter page.
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY(info.waitForFinished(20000));
-    const QString meta = QString::fromUtf8(info.readAllStandardOutput());
-    QVERIFY2(meta.contains(QStringLiteral("Pages:          1")), qPrintable(meta));
+    const QString meta = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+    QVERIFY2(meta.contains(QStringLiteral("Pages: 1 ")), qPrintable(meta));
+    QVERIFY2(meta.contains(QStringLiteral("Page size: 792 x 612 pts")), qPrintable(meta));
     QCOMPARE(window_->area(DiagramId::Shear).picture().pixelColor(1, 1), QColor(192, 192, 192));
 }
 
