@@ -36,19 +36,26 @@ constexpr double kLetterStrip = 64;
 constexpr double kValueStrip = 150;
 constexpr double kMostStretch = 1.35;
 
-// "Max V (+)" and "Max V (-)" with their values, as beside the window's diagrams.
-void paint_extremes(QPainter& painter, const QRectF& strip, std::string_view letter,
-                    const std::string& largest, const std::string& smallest) {
+// Two lines of text centred in the upper and lower half of a strip beside a diagram.
+void paint_two_lines(QPainter& painter, const QRectF& strip, const QString& upper_text,
+                     const QString& lower_text) {
     painter.setPen(Qt::black);
     QFont font = QGuiApplication::font();
     font.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() : 9);
     painter.setFont(font);
-    const QString name = QStringLiteral("Max ") + decode_text(letter);
     const QRectF upper(strip.left(), strip.top(), strip.width(), strip.height() / 2);
     const QRectF lower(strip.left(), strip.center().y(), strip.width(), strip.height() / 2);
     const int flags = Qt::AlignHCenter | Qt::AlignVCenter;
-    painter.drawText(upper, flags, name + QStringLiteral(" (+)  ") + decode_text(largest));
-    painter.drawText(lower, flags, name + QStringLiteral(" (-)  ") + decode_text(smallest));
+    painter.drawText(upper, flags, upper_text);
+    painter.drawText(lower, flags, lower_text);
+}
+
+// "Max V (+)" and "Max V (-)" with their values, as beside the window's diagrams.
+void paint_extremes(QPainter& painter, const QRectF& strip, std::string_view letter,
+                    const std::string& largest, const std::string& smallest) {
+    const QString name = QStringLiteral("Max ") + decode_text(letter);
+    paint_two_lines(painter, strip, name + QStringLiteral(" (+)  ") + decode_text(largest),
+                    name + QStringLiteral(" (-)  ") + decode_text(smallest));
 }
 
 bool finished(QPainter& painter, const QPrinter& printer) {
@@ -150,6 +157,13 @@ bool print_diagrams(QPrinter& printer, const PictureInput& input, const PlotMark
         paint_extremes(painter,
                        QRectF(area.right(), area.top(), kValueStrip * scale, area.height()),
                        letters[i], *extremes[i][0], *extremes[i][1]);
+    }
+    // A one-span beam's I and E, beside the loading diagram as in the window.
+    if (const auto single = single_span_texts(input.beam)) {
+        const QRectF& area = rects[0];
+        paint_two_lines(painter,
+                        QRectF(area.right(), area.top(), kValueStrip * scale, area.height()),
+                        decode_text(single->inertia), decode_text(single->modulus));
     }
     return finished(painter, printer);
 }
