@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "graphics/canvas.h"
+#include "graphics/label_layout.h"
 #include "model/beam.h"
 #include "model/units.h"
 
@@ -27,6 +28,9 @@ struct LoadFrame {
     LoadValueForm values;
     const SketchUnitWords& words;
     double xscale = 0;  // drawing units per model length unit
+    // Where the load labels go: straight onto the canvas when null, otherwise to the layout,
+    // which moves a label that would cover another one up row by row.
+    LabelLayout* labels = nullptr;
 };
 
 // Where one span lies on the drawing.
@@ -57,6 +61,9 @@ void head_at_top(Canvas& canvas, double x, double tip);
 // Text whose bottom edge is at `bottom`; the canvas places texts by their top-left corner and
 // y grows upwards.
 void text_with_bottom(Canvas& canvas, double left, double bottom, std::string_view text);
+
+// A load's label with its bottom edge at `bottom`, drawn or handed to the frame's layout.
+void put_load_label(const LoadFrame& frame, double left, double bottom, std::string_view text);
 
 // Bottom edge of the label of load number k (from 1).
 double label_bottom(int load_number);

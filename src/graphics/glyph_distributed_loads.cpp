@@ -54,14 +54,14 @@ void draw_labels(const LoadFrame& frame, const UniformLoad& load, double x1, dou
     const std::string first = format_pattern(load.w1, frame.values.pattern) + unit;
     if (load.w1 == load.w2) {
         const double width = canvas.text_extent(first).width;
-        text_with_bottom(canvas, (x1 + x2) / 2 - width / 2, kLevelTop + kLabelGap, first);
+        put_load_label(frame, (x1 + x2) / 2 - width / 2, kLevelTop + kLabelGap, first);
         return;
     }
     // A trapezoidal load: each end value over its own end, both above the higher end.
     const double bottom = std::max(tops.left, tops.right) + kLabelGap;
     const std::string second = format_pattern(load.w2, frame.values.pattern) + unit;
-    text_with_bottom(canvas, x1, bottom, first);
-    text_with_bottom(canvas, x2 - canvas.text_extent(second).width, bottom, second);
+    put_load_label(frame, x1, bottom, first);
+    put_load_label(frame, x2 - canvas.text_extent(second).width, bottom, second);
 }
 
 }  // namespace

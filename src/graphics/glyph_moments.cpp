@@ -52,7 +52,7 @@ void draw_moments(const LoadFrame& frame, const SpanPlace& span,
             format_pattern(value, frame.values.pattern) + std::string(frame.words.moment);
         const double width = canvas.text_extent(label).width;
         const double left = at_beam_end(span, loads[k].x) ? x - width / 1.2 : x - width / 2;
-        text_with_bottom(canvas, left, label_bottom(static_cast<int>(k) + 1), label);
+        put_load_label(frame, left, label_bottom(static_cast<int>(k) + 1), label);
     }
 }
 

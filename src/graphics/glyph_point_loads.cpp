@@ -42,8 +42,8 @@ void draw_point_loads(const LoadFrame& frame, const SpanPlace& span,
             frame.values.whole_point_loads ? whole_or_two_decimals(load) : frame.values.pattern;
         const std::string label = format_pattern(load, pattern) + std::string(frame.words.force);
         const int number = static_cast<int>(k) + 1;
-        text_with_bottom(canvas, label_left(canvas, x, load, at_beam_end(span, loads[k].x)),
-                         label_bottom(number), label);
+        put_load_label(frame, label_left(canvas, x, load, at_beam_end(span, loads[k].x)),
+                       label_bottom(number), label);
     }
 }
 

@@ -1,5 +1,7 @@
 // Arrow heads and label placement shared by the load glyphs.
 
+#include <string>
+
 #include "graphics/beam_glyphs.h"
 #include "model/number_text.h"
 
@@ -21,6 +23,18 @@ void head_at_top(Canvas& canvas, double x, double tip) {
 
 void text_with_bottom(Canvas& canvas, double left, double bottom, std::string_view text) {
     canvas.text(left, bottom + canvas.text_extent(text).height, text);
+}
+
+void put_load_label(const LoadFrame& frame, double left, double bottom, std::string_view text) {
+    if (frame.labels == nullptr) {
+        text_with_bottom(frame.canvas, left, bottom, text);
+        return;
+    }
+    // Rows up to the top of the loading area.
+    constexpr int kRowsAbove = 10;
+    const LabelPlace first{left, bottom + frame.canvas.text_extent(text).height};
+    frame.labels->add({std::string(text), frame.labels->stacked(first, text, 1, kRowsAbove),
+                       LabelRank::Support, std::nullopt});
 }
 
 double label_bottom(int load_number) {

@@ -15,7 +15,6 @@ constexpr double kScaleLeft = -0.5;
 constexpr double kScaleTop = 5;
 constexpr double kScaleWidth = 11;
 constexpr double kScaleHeight = -6;
-constexpr double kDrawnBeamLength = 10;
 
 // Top edge of the span-length labels: just below the support glyphs, which reach down to -0.4.
 constexpr double kSpanLabelTop = -0.45;

@@ -23,7 +23,8 @@ namespace spanlyx {
 // to leave the margins of pre-printed paper.
 AreaScale page_scale(bool letterhead);
 
-// Where the parts of the page go, in page units; the same in both page systems.
+// Where the parts of the page go, in page units. The drawing spans the page's width less its
+// edges (on pre-printed paper, its side margins), and the beam stands in the middle of it.
 struct PageLayout {
     double header_left = 0;
     double header_top = 0;
@@ -33,7 +34,7 @@ struct PageLayout {
     AreaScale shear, moment, deflection;
     double axis_title_left = 0;  // "V", "M", "D" and their units, left of the diagrams
 };
-const PageLayout& page_layout();
+PageLayout page_layout(bool letterhead);
 
 // Small enough that a file path of 70 characters stays within the letterhead margins.
 inline constexpr double kHeaderFontSize = 7;

@@ -1,12 +1,15 @@
 #include "graphics/response_diagrams.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "graphics/curve_trace.h"
+#include "graphics/label_layout.h"
 #include "graphics/value_marks.h"
 #include "model/number_text.h"
 
@@ -29,6 +32,18 @@ double value_of(Quantity quantity, const SamplePoint& point) {
 struct ExtremePair {
     Extreme max, min;
 };
+
+// The whole beam's values in the form of a span's row (locations unused).
+SpanExtremes beam_wide(const BeamExtremes& beam) {
+    SpanExtremes row;
+    row.shear_max.value = beam.shear_max;
+    row.shear_min.value = beam.shear_min;
+    row.moment_max.value = beam.moment_max;
+    row.moment_min.value = beam.moment_min;
+    row.deflection_max.value = beam.deflection_max;
+    row.deflection_min.value = beam.deflection_min;
+    return row;
+}
 
 ExtremePair extremes_of(Quantity quantity, const SpanExtremes& span) {
     switch (quantity) {
@@ -138,25 +153,51 @@ void trace_points(std::vector<Area>& areas, const DiagramSetup& setup, double x_
     }
 }
 
-// The largest and smallest value of every span; a value never set (0 at 0) gets no mark.
+// Beam positions of the joints, where a span's value is a support value.
+std::vector<double> joint_positions(const Beam& beam) {
+    std::vector<double> at{0};
+    for (const Span& span : beam.spans)
+        at.push_back(at.back() + span.length.value);
+    return at;
+}
+
+bool at_joint(const std::vector<double>& joints, double beam_x) {
+    constexpr double kSamePlace = 1e-6;
+    return std::any_of(joints.begin(), joints.end(),
+                       [&](double joint) { return std::abs(joint - beam_x) <= kSamePlace; });
+}
+
+// The largest and smallest value of every span; a value never set (0 at 0) gets no mark. Where
+// marks would meet, a span's inner extreme gives way to a value at a support, and the first
+// span holding the whole beam's largest or smallest value keeps its mark in any case.
 void write_span_extremes(const Area& area, const DiagramSetup& setup, double x_scale) {
     if (!area.has_curve())
         return;
     Canvas& canvas = area.canvas;
-    canvas.set_pen(kBlack, kAxisPenWidth);
-    canvas.set_font_size(kValueMarkFontSize);
-    auto write = [&](const Extreme& extreme, MarkSide side) {
+    LabelLayout labels(canvas, diagram_area_scale(area.quantity));
+    labels.set_style(kBlack, kValueMarkFontSize);
+    const ExtremePair whole = extremes_of(area.quantity, beam_wide(setup.response.beam_extremes));
+    const std::vector<double> joints = joint_positions(setup.beam);
+    bool max_kept = false, min_kept = false;
+    auto write = [&](const Extreme& extreme, MarkSide side, double whole_value, bool& kept) {
         if (extreme.value == 0 && extreme.at == 0)
             return;
-        write_value_mark(
-            canvas, extreme.at * x_scale, extreme.value * area.y_scale, side,
-            diagram_value_text(area.quantity, extreme.value, setup.patterns, setup.beam.units));
+        LabelRank rank = at_joint(joints, extreme.at) ? LabelRank::Support : LabelRank::Detail;
+        if (!kept && extreme.value == whole_value) {
+            rank = LabelRank::Kept;
+            kept = true;
+        }
+        labels.add(value_mark_request(
+            labels, canvas, extreme.at * x_scale, extreme.value * area.y_scale, side,
+            diagram_value_text(area.quantity, extreme.value, setup.patterns, setup.beam.units),
+            rank));
     };
     for (const SpanExtremes& span : setup.response.span_extremes) {
         const ExtremePair pair = extremes_of(area.quantity, span);
-        write(pair.max, MarkSide::Above);
-        write(pair.min, MarkSide::Below);
+        write(pair.max, MarkSide::Above, whole.max.value, max_kept);
+        write(pair.min, MarkSide::Below, whole.min.value, min_kept);
     }
+    labels.draw();
 }
 
 void draw_areas(std::vector<Area>& areas, const DiagramSetup& setup, const DiagramScales& scales,

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -15,7 +14,6 @@
 #include "model/units.h"
 #include "response/sample_file_reader.h"
 #include "ui/diagram_pictures.h"
-#include "ui/text_encoding.h"
 
 namespace spanlyx {
 namespace {
@@ -27,25 +25,6 @@ QSize picture_size() {
     for (DiagramId id : kDiagramIds)
         height += design_size(id).height();
     return {kExportLetterWidth + design_size(DiagramId::Loading).width(), height};
-}
-
-// "V", "M", "D" and their units beside the diagrams, as the window shows them.
-void paint_letters(QPainter& painter, int top, int height, std::string_view letter,
-                   std::string_view unit) {
-    const QRect cell(0, top, kExportLetterWidth, height);
-    QFont font = QGuiApplication::font();
-    const double base = font.pointSizeF() > 0 ? font.pointSizeF() : 9;
-    font.setPointSizeF(base * 1.6);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const QRect upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
-    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, decode_text(letter));
-    font.setPointSizeF(base);
-    font.setBold(false);
-    painter.setFont(font);
-    const QRect lower(cell.left(), cell.center().y(), cell.width(), cell.height() / 2);
-    painter.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, decode_text(unit));
 }
 
 // The whole picture onto a device whose unit is one screen pixel of the window.
@@ -72,7 +51,8 @@ void paint_picture(QPainter& painter, const DiagramExportInput& input, SampleSou
     for (std::size_t i = 0; i < diagrams.size(); ++i) {
         const int height = design_size(kDiagramIds[i + 1]).height();
         painter.drawImage(QPoint(kExportLetterWidth, top), diagrams[i]);
-        paint_letters(painter, top, height, letters[i], unit_texts[i]);
+        paint_axis_letters(painter, QRectF(0, top, kExportLetterWidth, height), letters[i],
+                           unit_texts[i]);
         top += height;
     }
 }

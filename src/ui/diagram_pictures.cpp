@@ -1,5 +1,7 @@
 #include "ui/diagram_pictures.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <memory>
 #include <optional>
@@ -7,6 +9,7 @@
 #include "graphics/loading_diagram.h"
 #include "graphics/response_diagrams.h"
 #include "ui/painter_canvas.h"
+#include "ui/text_encoding.h"
 
 namespace spanlyx {
 namespace {
@@ -93,6 +96,23 @@ void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
                               qt_colour(diagram_background(input.settings, input.printing)));
     const NumberPatterns patterns = input.settings.patterns();
     draw_plot_marks(canvases.canvases(), marks, setup_of(input, patterns));
+}
+
+void paint_axis_letters(QPainter& painter, const QRectF& cell, std::string_view letter,
+                        std::string_view unit) {
+    QFont font = QGuiApplication::font();
+    const double base = font.pointSizeF() > 0 ? font.pointSizeF() : 9;
+    font.setPointSizeF(base * 1.6);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRectF upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, decode_text(letter));
+    font.setPointSizeF(base);
+    font.setBold(false);
+    painter.setFont(font);
+    const QRectF lower(cell.left(), cell.center().y(), cell.width(), cell.height() / 2);
+    painter.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, decode_text(unit));
 }
 
 std::optional<SamplePoint> ProgressSampleSource::record(std::int64_t number) {

@@ -4,8 +4,11 @@
 // them, and the batch tool's export stacks them, so both draw alike.
 
 #include <QImage>
+#include <QPainter>
+#include <QRectF>
 #include <QSize>
 #include <array>
+#include <string_view>
 #include <utility>
 
 #include "graphics/plot_marks.h"  // first: see there
@@ -54,6 +57,10 @@ void paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
 // The "Plot X" marks not taken back, over the diagrams.
 void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
                  const PlotMarks& marks);
+
+// "V", "M" or "D" over its unit, centred in a cell beside a diagram, as the window shows them.
+void paint_axis_letters(QPainter& painter, const QRectF& cell, std::string_view letter,
+                        std::string_view unit);
 
 // A sample source that reports how far through the records its reader has come.
 class ProgressSampleSource final : public SampleSource {

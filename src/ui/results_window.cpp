@@ -257,14 +257,14 @@ void ResultsWindow::print_safe() {
     const BusyCursor hourglass;
     set_buttons_enabled(false);
     printing_ = true;
-    set_white(true);
-    redraw();
     bool failed = false;
-    if (auto printer = choose_printer(this, services_.dialogs, QPageLayout::Landscape))
-        failed = !print_window(*printer, *this);
-    set_white(false);
+    // The diagrams are drawn afresh onto the page, on white with black curves: the page holds
+    // lines and text, not a picture of the screen, and the window keeps its colours.
+    if (auto printer = choose_printer(this, services_.dialogs, QPageLayout::Landscape)) {
+        const PictureInput input{beam_, results_, response_, settings_, true};
+        failed = !print_diagrams(*printer, input, marks_, samples_);
+    }
     printing_ = false;
-    redraw();
     set_buttons_enabled(true);
     draw_enabled_ = true;
     if (failed)

@@ -140,7 +140,7 @@ TEST(PrintedPage, PageSystemsTitleAxisTitlesAndBlackCurves) {
     // The title is centred as if it ended in three blanks.
     const std::vector<TextCall> title = page.texts_equal("LOADING DIAGRAM");
     ASSERT_EQ(title.size(), 1u);
-    const AreaScale loading = page_layout().loading;
+    const AreaScale loading = page_layout(false).loading;
     const double title_char = 0.6 * kPageTitleFontSize * 9.5 / kSheetWidthPixels;
     EXPECT_NEAR(title[0].x, loading.left + loading.width / 2 - 18 * title_char / 2, 1e-9);
 
@@ -168,15 +168,15 @@ Inches on_sheet(const ScaleCall& s, double x, double y) {
 }
 
 TEST(PrintedPage, PartsDoNotOverlapAndKeepTheLetterheadMargins) {
-    const PageLayout& layout = page_layout();
-    const std::vector<AreaScale> parts{layout.loading, layout.shear, layout.moment,
-                                       layout.deflection};
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
-        EXPECT_LT(parts[i].top + parts[i].height, parts[i + 1].top) << i;
-
     PageCase c;
     c.beam.comments[0] = std::string(60, 'c');
     for (bool letterhead : {false, true}) {
+        const PageLayout layout = page_layout(letterhead);
+        const std::vector<AreaScale> parts{layout.loading, layout.shear, layout.moment,
+                                           layout.deflection};
+        for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+            EXPECT_LT(parts[i].top + parts[i].height, parts[i + 1].top) << i;
+
         const RecordingCanvas page = c.print(letterhead);
         const ScaleCall s = page.scales()[0];
         // Margins of pre-printed paper: 1.5 in at the top, 0.75 in at the bottom, 1 in at the
@@ -208,6 +208,38 @@ TEST(PrintedPage, PartsDoNotOverlapAndKeepTheLetterheadMargins) {
         EXPECT_LE(header_bottom, layout.title_top);
         EXPECT_GT(title_bottom, layout.title_top);
         EXPECT_LE(title_bottom, layout.loading.top);
+    }
+}
+
+TEST(PrintedPage, TheBeamStandsInTheMiddleOfThePrintableWidth) {
+    // The page's 9.5 units span the printable width, here the whole 8.5 inch sheet. The beam
+    // line (pen 3) and the three axes are measured from the sheet's edges.
+    constexpr double kMillimetre = 1 / 25.4;
+    PageCase c;
+    for (bool letterhead : {false, true}) {
+        const RecordingCanvas page = c.print(letterhead);
+        const ScaleCall s = page.scales()[0];
+        double left = 8.5, right = 0;
+        std::size_t beam_lines = 0;
+        for (const LineCall& l : page.lines()) {
+            if (l.pen_width != 3)
+                continue;
+            ++beam_lines;
+            left = std::min({left, on_sheet(s, l.x1, 0).x, on_sheet(s, l.x2, 0).x});
+            right = std::max({right, on_sheet(s, l.x1, 0).x, on_sheet(s, l.x2, 0).x});
+        }
+        ASSERT_EQ(beam_lines, 2u);
+        EXPECT_NEAR(left, 8.5 - right, kMillimetre) << letterhead;
+        // The diagrams' axes run under the beam.
+        for (const LineCall& l : page.lines()) {
+            if (l.pen_width == kAxisPenWidth && l.y1 == l.y2 && l.colour == kBlack) {
+                EXPECT_GE(on_sheet(s, std::min(l.x1, l.x2), 0).x, left - 1e-9);
+                EXPECT_LE(on_sheet(s, std::max(l.x1, l.x2), 0).x, right + 1e-9);
+            }
+        }
+        // A plain page gives the beam 6.5 of its 8.5 inches (it had 4.9); pre-printed paper,
+        // 1 inch in from each side, about 5.
+        EXPECT_GT(right - left, letterhead ? 4.9 : 6.4) << letterhead;
     }
 }
 

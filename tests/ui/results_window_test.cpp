@@ -86,6 +86,7 @@ class ResultsWindowTest : public QObject {
     void printedPageCarriesTheHeaderBlock_data();
     void printedPageCarriesTheHeaderBlock();
     void failedPrintRestoresTheButtons();
+    void printSafeWritesTheDiagramsAsText();
     void returnWritesTheSnapshotAndShowsTheMainWindow();
 
   private:
@@ -334,6 +335,36 @@ void ResultsWindowTest::failedPrintRestoresTheButtons() {
     QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
     QVERIFY(QFile::exists(pdf));
     keep_for_review(pdf, QStringLiteral("print-safe"));
+    QCOMPARE(window_->area(DiagramId::Shear).picture().pixelColor(1, 1), QColor(192, 192, 192));
+}
+
+void ResultsWindowTest::printSafeWritesTheDiagramsAsText() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    open(Settings{});
+    const QString pdf = home_->root() + QStringLiteral("/safe.pdf");
+    h_->dialogs.paths.push_back(pdf);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
+    QVERIFY(h_->prompter.shown.empty());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // Lines and text, no picture of the window.
+    QVERIFY(!file.readAll().contains("/Subtype /Image"));
+    const QString text = pdf_text(pdf);
+    // Reactions 3wL/8 = 3750 and 10wL/8 = 12500 lb, the hogging moment -wL^2/8 over the middle
+    // support written once, the shear 5wL/8 = 6250 each side of it, and the whole beam's
+    // largest and smallest values beside the diagrams.
+    for (const char* expected :
+         {"v= 3750.0", "v= 12500.0", "6250.0", "-6250.0", "Max M (-) -12500", "Max V (+) 6250"})
+        QVERIFY2(text.contains(QString::fromLatin1(expected)), qPrintable(text));
+    QCOMPARE(text.count(QStringLiteral("-12500.0")), 1);
+    // One landscape Letter page.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished(20000));
+    const QString meta = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+    QVERIFY2(meta.contains(QStringLiteral("Pages: 1 ")), qPrintable(meta));
+    QVERIFY2(meta.contains(QStringLiteral("Page size: 792 x 612 pts")), qPrintable(meta));
     QCOMPARE(window_->area(DiagramId::Shear).picture().pixelColor(1, 1), QColor(192, 192, 192));
 }
 

@@ -1,0 +1,262 @@
+// Readable labels: the placement rules on texts built by hand, then whole drawings of beams
+// analysed and swept for real, whose drawn texts are checked box against box with the recording
+// canvas's character cells (0.6 x 1.2 font sizes on 800 x 200 pixels).
+
+#include "graphics/label_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "diagram_fixtures.h"
+#include "graphics/loading_diagram.h"
+#include "graphics/printed_page.h"
+#include "graphics/response_diagrams.h"
+#include "model/number_text.h"
+#include "response/response_test_support.h"
+
+namespace spanlyx {
+namespace {
+
+constexpr AreaScale kArea{-0.5, 5, 11, -10};  // y grows upwards, as in the diagrams
+
+struct DrawnText {
+    std::string text;
+    LabelBox box;
+};
+
+// Every text with the box it covers under the scale in force when it was drawn, on a device of
+// the given size in pixels.
+std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas, double device_width,
+                                   double device_height) {
+    std::vector<DrawnText> found;
+    ScaleCall scale{0, 0, device_width, device_height};
+    double font = 8;
+    for (const CanvasCall& call : canvas.calls()) {
+        if (const auto* s = std::get_if<ScaleCall>(&call))
+            scale = *s;
+        if (const auto* f = std::get_if<FontCall>(&call))
+            font = f->points;
+        if (const auto* t = std::get_if<TextCall>(&call)) {
+            const double width = static_cast<double>(t->text.size()) * 0.6 * font *
+                                 std::abs(scale.width) / device_width;
+            const double height = 1.2 * font * std::abs(scale.height) / device_height;
+            const double bottom = scale.height < 0 ? t->y - height : t->y;
+            found.push_back({t->text, {t->x, t->x + width, bottom, bottom + height}});
+        }
+    }
+    return found;
+}
+
+// The pairs of texts whose boxes overlap, as "a / b" for the failure message.
+std::vector<std::string> overlapping(const RecordingCanvas& canvas, double device_width = 800,
+                                     double device_height = 200) {
+    const std::vector<DrawnText> texts = drawn_texts(canvas, device_width, device_height);
+    std::vector<std::string> pairs;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            const LabelBox& a = texts[i].box;
+            const LabelBox& b = texts[j].box;
+            const double eps = 1e-9;
+            if (a.left < b.right - eps && b.left < a.right - eps && a.bottom < b.top - eps &&
+                b.bottom < a.top - eps)
+                pairs.push_back(texts[i].text + " / " + texts[j].text);
+        }
+    }
+    return pairs;
+}
+
+TEST(LabelLayout, MovesLeavesOutAndWritesOnce) {
+    RecordingCanvas canvas;
+    canvas.set_scale(kArea.left, kArea.top, kArea.width, kArea.height);
+    LabelLayout labels(canvas, kArea);
+    labels.set_style(kBlack, 6);
+    // Cells of 0.0495 x 0.36 units: "1234" is 0.198 wide.
+    const double row = test::text_height(6, 10);
+    // A kept value, then a support value at the same place: the support value takes its
+    // second place, one row up.
+    labels.add({"1234", labels.stacked({0, 1}, "1234", 1, 1), LabelRank::Support, std::nullopt});
+    labels.add({"9999", {{0.1, 1}}, LabelRank::Kept, std::nullopt});
+    // A detail with one place only, where the kept value stands: left out.
+    labels.add({"5555", {{0.05, 1}}, LabelRank::Detail, std::nullopt});
+    // A detail whose second place lies above the area's top (5): left out too.
+    labels.add({"7777", {{0.15, 1.2}, {0.15, 5.2}}, LabelRank::Detail, std::nullopt});
+    // The same text for the same point, twice: written once.
+    labels.add({"42", {{5, 0}}, LabelRank::Detail, LabelAnchor{5, -1}});
+    labels.add({"42", {{5, 0.5}}, LabelRank::Support, LabelAnchor{5, -1}});
+    // The same text for another point is another value.
+    labels.add({"42", {{8, 0}}, LabelRank::Detail, LabelAnchor{8, -1}});
+    EXPECT_EQ(labels.draw(), 2u);
+
+    EXPECT_EQ(canvas.texts().size(), 4u);
+    const TextCall kept = test::only_text(canvas, "9999");
+    EXPECT_DOUBLE_EQ(kept.x, 0.1);
+    EXPECT_DOUBLE_EQ(kept.y, 1);
+    const TextCall moved = test::only_text(canvas, "1234");
+    EXPECT_DOUBLE_EQ(moved.x, 0);
+    EXPECT_NEAR(moved.y, 1 + row, 1e-12);
+    EXPECT_TRUE(canvas.texts_equal("5555").empty());
+    EXPECT_TRUE(canvas.texts_equal("7777").empty());
+    EXPECT_EQ(canvas.texts_equal("42").size(), 2u);
+    EXPECT_DOUBLE_EQ(canvas.texts_equal("42")[0].y, 0);  // the first one written stays
+    EXPECT_TRUE(overlapping(canvas).empty());
+}
+
+TEST(LabelLayout, KeptValuesAreDrawnEvenWhereTheyMeet) {
+    RecordingCanvas canvas;
+    canvas.set_scale(kArea.left, kArea.top, kArea.width, kArea.height);
+    LabelLayout labels(canvas, kArea);
+    labels.set_style(kRed, 7);
+    labels.add({"-100", {{1, 1}}, LabelRank::Kept, std::nullopt});
+    labels.add({"200", {{1, 1}}, LabelRank::Kept, std::nullopt});
+    EXPECT_EQ(labels.draw(), 0u);
+    EXPECT_EQ(test::only_text(canvas, "200").colour, kRed);
+    EXPECT_EQ(test::only_text(canvas, "-100").font_size, 7);
+}
+
+// A beam analysed and swept, drawn in all four areas.
+struct Drawing {
+    NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
+    test::Swept swept;
+    RecordingCanvas loading, shear, moment, deflection;
+
+    explicit Drawing(const Beam& beam) : swept(test::sweep(beam, {}, patterns)) {
+        if (swept.calc.status != CalculateStatus::Analysed)
+            return;
+        draw_loading_diagram(loading, beam, *swept.calc.results);
+        MemorySampleSource source(swept.points);
+        const DiagramSetup setup{beam, swept.response, patterns, false, false};
+        draw_diagrams({shear, moment, deflection}, setup, source);
+    }
+
+    std::vector<const RecordingCanvas*> areas() const {
+        return {&loading, &shear, &moment, &deflection};
+    }
+};
+
+// 40 spans of 3, 4 and 5 m in turn on pins, the left end clamped: a uniform load on every span,
+// a point load on every other one and a couple on every fifth.
+Beam forty_spans() {
+    std::vector<double> lengths;
+    for (int i = 0; i < 40; ++i)
+        lengths.push_back(3 + i % 3);
+    std::vector<Joint> joints(41, test::kPinned);
+    joints[0] = test::kFixed;
+    Beam beam = test::make_beam(lengths, joints);
+    for (int span = 1; span <= 40; ++span) {
+        test::add_uniform(beam, span, 1000 + 25 * span);
+        if (span % 2 == 0)
+            test::add_point(beam, span, 5000, lengths[span - 1] / 2);
+        if (span % 5 == 0)
+            test::add_moment(beam, span, 2000, 1);
+    }
+    return beam;
+}
+
+TEST(ReadableDiagrams, FortySpansDrawNoTwoTextsOverEachOther) {
+    const Drawing d(forty_spans());
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    const char* names[] = {"loading", "shear", "moment", "deflection"};
+    for (std::size_t i = 0; i < d.areas().size(); ++i) {
+        const RecordingCanvas& area = *d.areas()[i];
+        EXPECT_GT(area.texts().size(), 40u) << names[i];
+        const std::vector<std::string> pairs = overlapping(area);
+        EXPECT_TRUE(pairs.empty()) << names[i] << ": " << pairs.size() << " pairs, first "
+                                   << (pairs.empty() ? "" : pairs.front());
+    }
+    // Every load value is still written: 40 uniform loads, 20 point loads, 8 couples.
+    std::size_t uniforms = 0, points = 0, couples = 0;
+    for (const TextCall& t : d.loading.texts()) {
+        uniforms += t.text.ends_with("N/m") ? 1 : 0;
+        points += t.text == "5000  N" ? 1 : 0;
+        couples += t.text == "2000.00 N-m" ? 1 : 0;
+    }
+    EXPECT_EQ(uniforms, 40u);
+    EXPECT_EQ(points, 20u);
+    EXPECT_EQ(couples, 8u);
+}
+
+TEST(ReadableDiagrams, FortySpansPrintWithoutTextsOverEachOther) {
+    // The printed page draws the same areas smaller, with the header, title and axis titles
+    // around them, on a sheet of 8.5 x 11 inches at 72 pixels per inch.
+    const Beam beam = forty_spans();
+    const Drawing d(beam);
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    Settings settings;
+    settings.units = UnitSystem::M;
+    PlotMarks marks;
+    for (bool letterhead : {false, true}) {
+        settings.letterhead = letterhead ? 'y' : 'n';
+        RecordingCanvas page(612, 792);
+        MemorySampleSource source(d.swept.points);
+        const PageInput input{beam,  *d.swept.calc.results, d.swept.response, settings,
+                              marks, "/beams/forty.cb",     std::tm{}};
+        draw_printed_page(page, input, source);
+        EXPECT_GT(page.texts().size(), 150u);
+        const std::vector<std::string> pairs = overlapping(page, 612, 792);
+        EXPECT_TRUE(pairs.empty()) << letterhead << ": " << pairs.size() << " pairs, first "
+                                   << (pairs.empty() ? "" : pairs.front());
+    }
+}
+
+TEST(ReadableDiagrams, TheWholeBeamsExtremesAreAlwaysWritten) {
+    const Drawing d(forty_spans());
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    const BeamExtremes& e = d.swept.response.beam_extremes;
+    // The values as the diagrams write them: one decimal for shear and moment, the deflection
+    // in metres with three.
+    const auto present = [](const RecordingCanvas& area, double value, std::string_view pattern) {
+        return !area.texts_equal(format_pattern(value, pattern)).empty();
+    };
+    EXPECT_TRUE(present(d.shear, e.shear_max, "0.0"));
+    EXPECT_TRUE(present(d.shear, e.shear_min, "0.0"));
+    EXPECT_TRUE(present(d.moment, e.moment_max, "0.0"));
+    EXPECT_TRUE(present(d.moment, e.moment_min, "0.0"));
+    EXPECT_TRUE(present(d.deflection, e.deflection_max, "0.000"));
+    EXPECT_TRUE(present(d.deflection, e.deflection_min, "0.000"));
+    // The loads of 40 spans leave no room for every span's values: some were left out, and
+    // those were the spans' inner extremes, not the whole beam's.
+    std::size_t written = 0;
+    for (const RecordingCanvas* area : {&d.shear, &d.moment, &d.deflection})
+        written += area->texts().size();
+    EXPECT_LT(written, 40u * 2 * 3);
+}
+
+TEST(ReadableDiagrams, EqualValuesAtASharedJointAreWrittenOnce) {
+    // Two spans of 10 ft under 1000 lb/ft on three pins: the moment over the middle support is
+    // -wL^2/8 = -12500, the smallest moment of both spans, at their shared joint.
+    Beam beam =
+        test::make_beam({10, 10}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
+    test::add_uniform(beam, 1, 1000);
+    test::add_uniform(beam, 2, 1000);
+    const Drawing d(beam);
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    EXPECT_EQ(d.moment.texts_equal("-12500.0").size(), 1u);
+    // The sagging moments 9wL^2/128 = 7031.25 of the two spans are two values, at two places.
+    EXPECT_EQ(d.moment.texts_equal("7031.3").size(), 2u);
+    // The shear steps at the middle support: -5wL/8 and +5wL/8 are both written.
+    EXPECT_EQ(d.shear.texts_equal("-6250.0").size(), 1u);
+    EXPECT_EQ(d.shear.texts_equal("6250.0").size(), 1u);
+}
+
+TEST(ReadableDiagrams, ACoupleAndAPointLoadAtOneJointShowBothValues) {
+    // Span 1 ends in a point load of 600000 N at the middle joint, span 2 starts with a couple
+    // of 600000 N-m there: two texts, each whole.
+    Beam beam = test::make_beam({6, 6}, std::vector<Joint>(3, test::kPinned));
+    test::add_point(beam, 1, 600000, 6);
+    test::add_moment(beam, 2, 600000, 0);
+    const Drawing d(beam);
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    const TextCall point = test::only_text(d.loading, "600000  N");
+    const TextCall couple = test::only_text(d.loading, "600000.00 N-m");
+    EXPECT_TRUE(overlapping(d.loading).empty());
+    // The point load keeps its place over the joint (x 5 of the drawing), centred by a
+    // stand-in "600000  #"; the couple stands one text line higher.
+    EXPECT_NEAR(point.x, 5 - 9 * test::char_width(7) / 2, 1e-9);
+    EXPECT_NEAR(couple.y - point.y, test::text_height(7, 8), 1e-9);
+}
+
+}  // namespace
+}  // namespace spanlyx
