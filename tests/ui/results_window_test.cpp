@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -354,6 +355,14 @@ void ResultsWindowTest::reportButtonWritesTheCalculationReport() {
     QVERIFY(text.contains(QStringLiteral("Page 1 of ")));
     // The reactions 3wL/8 = 3750 and 10wL/8 = 12500 lb of the two 10 ft spans.
     QVERIFY(text.contains(QStringLiteral("\n1 3750.0 0.0\n2 12500.0 0.0\n3 3750.0 0.0\n")));
+    // Without a printer to ask, the paper of the imperial units: Letter.
+    if (QPrinterInfo::availablePrinters().isEmpty() &&
+        !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(20000));
+        QVERIFY(info.readAllStandardOutput().contains("612 x 792 pts (letter)"));
+    }
 
     // A file that cannot be written is said so, and the buttons stay usable.
     h_->dialogs.paths.push_back(home_->root() + QStringLiteral("/no-such-folder/report.pdf"));
