@@ -33,7 +33,7 @@ void write_value(TextWriter& out, const Block& block, const ExtremesLabels& labe
 void write_force_block(TextWriter& out, const Block& block, const ExtremesLabels& labels,
                        const Extreme& e, int span_number, double span_start) {
     out.empty_line();
-    if (span_number > 1 && e.at - span_start < kUnsetBelow) {
+    if (!extreme_was_set(e, span_number, span_start)) {
         out.line(block.value_not_set);
         out.line(kLocationNotSet);
         return;
@@ -45,8 +45,7 @@ void write_force_block(TextWriter& out, const Block& block, const ExtremesLabels
 // "na" lines come without the empty line.
 void write_deflection_block(TextWriter& out, const Block& block, const ExtremesLabels& labels,
                             const Extreme& e, int span_number, double span_start) {
-    const bool unset = span_number > 1 && e.at - span_start < kUnsetBelow;
-    if (unset || round_to_decimals(e.value, kDeflectionTestDecimals) == 0) {
+    if (!deflection_extreme_printed(e, span_number, span_start)) {
         out.line(block.value_not_set);
         out.line(kLocationNotSet);
         return;
@@ -56,6 +55,15 @@ void write_deflection_block(TextWriter& out, const Block& block, const ExtremesL
 }
 
 }  // namespace
+
+bool extreme_was_set(const Extreme& e, int span_number, double span_start) {
+    return span_number == 1 || e.at - span_start >= kUnsetBelow;
+}
+
+bool deflection_extreme_printed(const Extreme& e, int span_number, double span_start) {
+    return extreme_was_set(e, span_number, span_start) &&
+           round_to_decimals(e.value, kDeflectionTestDecimals) != 0;
+}
 
 void write_span_banner(TextWriter& out, int span_number) {
     out.empty_line();

@@ -72,10 +72,18 @@ void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandl
     add_later_item(file, "mnuSave", QStringLiteral("Save"))->setShortcut(QKeySequence::Save);
     add_later_item(file, "mnuSaveas", QStringLiteral("Save As"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    add_separator(file, "mnuh");
+    QAction* line = add_separator(file, "mnuh");
     QAction* quit = add_item(file, "mnuQuit", QStringLiteral("Exit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(quit, &QAction::triggered, &window, [handlers] { handlers.quit(); });
+    // The calculation report of the last Calculate, enabled by the window after one. Added
+    // after Exit so that Exit keeps its access key, then shown above the separator.
+    QAction* report = add_item(file, "mnuExportReport", QStringLiteral("Export Report..."));
+    file->removeAction(report);
+    file->insertAction(line, report);
+    report->setEnabled(false);
+    QObject::connect(report, &QAction::triggered, &window,
+                     [handlers] { handlers.export_report(); });
 
     QMenu* options = add_menu(window, "mnuoption", QStringLiteral("&Options"));
     QAction* inertia = add_item(options, "mnuInteria", QStringLiteral("Moment Interia option"));

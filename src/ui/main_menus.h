@@ -14,6 +14,7 @@ class ControlMap;
 
 struct MenuHandlers {
     std::function<void()> quit;
+    std::function<void()> export_report;  // enabled by the window once a Calculate has analysed
     std::function<void()> inertia_option;
     std::function<void(UnitSystem)> unit_system;
     std::function<void()> contents;

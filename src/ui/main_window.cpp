@@ -1,8 +1,10 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +24,7 @@
 #include "ui/main_menus.h"
 #include "ui/menu_windows.h"
 #include "ui/prompter.h"
+#include "ui/report_export.h"
 #include "ui/sketch_view.h"
 #include "ui/window_placement.h"
 
@@ -58,10 +61,11 @@ MainWindow::MainWindow(AppServices& services, DataFolder folder, QWidget* parent
     setObjectName(QStringLiteral("dataentry"));
     form_ = new EntryForm(beam_, settings_, controls_, this);
     setCentralWidget(form_);
-    build_main_menus(*this, controls_,
-                     {[this] { close(); }, [this] { show_inertia_choice(); },
-                      [this](UnitSystem system) { apply(workflow_.unit_system_chosen(system)); },
-                      [this] { show_help(); }, [this] { show_about(); }});
+    build_main_menus(
+        *this, controls_,
+        {[this] { close(); }, [this] { export_report(); }, [this] { show_inertia_choice(); },
+         [this](UnitSystem system) { apply(workflow_.unit_system_chosen(system)); },
+         [this] { show_help(); }, [this] { show_about(); }});
     wiring_ = new EntryWiring(workflow_, applier_, controls_, this);
     connect_file_commands();
 
@@ -124,8 +128,16 @@ void MainWindow::calculate() {
     // nothing opened.
     if (result.no_loads)
         statusBar()->showMessage(tr("No loads to analyse: enter a load on at least one span."));
+    // The report shows the beam of this Calculate, or nothing when it was not analysed.
+    calculated_file_ = file_.current_file.string();
+    if (auto* report = menuBar()->findChild<QAction*>(QStringLiteral("mnuExportReport")))
+        report->setEnabled(result.window != nullptr && session_.response().has_value());
     if (auto* field = controls_.get<QWidget>(result.focus))
         field->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::export_report() {
+    export_report_file(this, session_, settings_, calculated_file_, services_);
 }
 
 // Ctrl+Return: the field being typed in is left first, as a click on "Calculate" would leave it.

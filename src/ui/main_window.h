@@ -50,6 +50,8 @@ class MainWindow final : public QMainWindow {
 
     // Menu commands, also reached from the menu bar.
     void calculate();
+    // File > "Export Report...": the calculation report of the last Calculate as a PDF.
+    void export_report();
     void show_inertia_choice();
     void show_help();
     void show_about();
@@ -72,6 +74,7 @@ class MainWindow final : public QMainWindow {
     EntryWorkflow workflow_{beam_, settings_};
     AnalysisSession session_;
     FileState file_;
+    std::string calculated_file_;  // the current file when the last Calculate analysed the beam
     ControlMap controls_;
     EntryForm* form_ = nullptr;
     ActionApplier applier_;

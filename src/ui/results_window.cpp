@@ -24,6 +24,7 @@
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
 #include "ui/readout_panel.h"
+#include "ui/report_export.h"
 #include "ui/results_print.h"
 #include "ui/results_viewer.h"
 #include "ui/text_encoding.h"
@@ -215,7 +216,7 @@ void ResultsWindow::pick(double x, double width) {
 }
 
 void ResultsWindow::set_buttons_enabled(bool enabled) {
-    for (QPushButton* each : {results_button_, print_safe_, return_, draw_, print_})
+    for (QPushButton* each : {results_button_, report_, print_safe_, return_, draw_, print_})
         each->setEnabled(enabled);
 }
 
@@ -293,6 +294,10 @@ ResultsViewer* ResultsWindow::show_results() {
     viewer->raise();
     viewer->activateWindow();
     return viewer;
+}
+
+std::optional<std::filesystem::path> ResultsWindow::export_report() {
+    return export_report_file(this, session_, settings_, input_file_path_, services_);
 }
 
 void ResultsWindow::copy(DiagramId id) {

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "analysis/analysis_results.h"
@@ -50,8 +52,10 @@ class ResultsWindow final : public QWidget {
     void print();                   // "Print"
     void print_safe();              // "Print(safe)"
     ResultsViewer* show_results();  // "Results"
-    void copy(DiagramId id);        // the Copy menu
-    void leave();                   // "Return", and closing the window
+    // "Report": the calculation report as a PDF; the path written, if any.
+    std::optional<std::filesystem::path> export_report();
+    void copy(DiagramId id);  // the Copy menu
+    void leave();             // "Return", and closing the window
     void pick(double x, double width);
 
     DiagramArea& area(DiagramId id) const { return *areas_[static_cast<std::size_t>(id)]; }
@@ -101,6 +105,7 @@ class ResultsWindow final : public QWidget {
     QPushButton* return_ = nullptr;
     QPushButton* draw_ = nullptr;
     QPushButton* results_button_ = nullptr;
+    QPushButton* report_ = nullptr;
     QPushButton* print_safe_ = nullptr;
     QPushButton* print_ = nullptr;
     QTimer* redraw_timer_ = nullptr;

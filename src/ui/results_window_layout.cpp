@@ -137,17 +137,19 @@ void ResultsWindow::build() {
     connect(readout_->help_button(), &QPushButton::clicked, this, &ResultsWindow::show_help);
 
     results_button_ = button("Results", "Command3", this);
+    report_ = button("Report", "Command9", this);
     print_ = button("Print", "Command8", this);
     print_safe_ = button("Print(safe)", "Command4", this);
     draw_ = button(" Draw ", "Command2", this);
     return_ = button("Return", "Command1", this);
     connect(results_button_, &QPushButton::clicked, this, &ResultsWindow::show_results);
+    connect(report_, &QPushButton::clicked, this, &ResultsWindow::export_report);
     connect(print_, &QPushButton::clicked, this, &ResultsWindow::print);
     connect(print_safe_, &QPushButton::clicked, this, &ResultsWindow::print_safe);
     connect(draw_, &QPushButton::clicked, this, &ResultsWindow::draw);
     connect(return_, &QPushButton::clicked, this, &ResultsWindow::close);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* each : {results_button_, print_, print_safe_, draw_})
+    for (QPushButton* each : {results_button_, report_, print_, print_safe_, draw_})
         buttons->addWidget(each);
     buttons->addStretch();
     buttons->addWidget(return_);

@@ -103,6 +103,9 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
              QStringLiteral("20.00"));
 
     save_screenshot(*app_.window, QStringLiteral("main-window"));
+    // File > "Export Report..." waits for a Calculate.
+    const auto* export_item = app_.window->findChild<QAction*>(QStringLiteral("mnuExportReport"));
+    QVERIFY(export_item && !export_item->isEnabled());
     QVERIFY(tab_to(Control::vm));
     press(Qt::Key_Space);
     QVERIFY(app_.h->prompter.shown.empty());
@@ -153,6 +156,15 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     QVERIFY(app_.window->isVisible());
     QVERIFY(QFileInfo::exists(in(app_.home->folder(), "_contfile.tmp")));
     QVERIFY(show_active(*app_.window));
+    // After it, the report of the analysed beam is written where the engineer says.
+    QVERIFY(export_item->isEnabled());
+    const QString report = app_.home->root() + QStringLiteral("/report.pdf");
+    app_.h->dialogs.paths.push_back(report);
+    app_.trigger("mnuExportReport");
+    QVERIFY(app_.h->prompter.shown.empty());
+    QFile written(report);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.read(5), QByteArray("%PDF-"));
     widget<QWidget>(*app_.window, Control::ptext)->setFocus();
     press(Qt::Key_Return, Qt::ControlModifier);
     QTRY_COMPARE(app_.window->findChildren<ResultsWindow*>().size(), 1);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -87,6 +88,7 @@ class ResultsWindowTest : public QObject {
     void printedPageCarriesTheHeaderBlock();
     void failedPrintRestoresTheButtons();
     void printSafeWritesTheDiagramsAsText();
+    void reportButtonWritesTheCalculationReport();
     void returnWritesTheSnapshotAndShowsTheMainWindow();
 
   private:
@@ -366,6 +368,39 @@ void ResultsWindowTest::printSafeWritesTheDiagramsAsText() {
     QVERIFY2(meta.contains(QStringLiteral("Pages: 1 ")), qPrintable(meta));
     QVERIFY2(meta.contains(QStringLiteral("Page size: 792 x 612 pts")), qPrintable(meta));
     QCOMPARE(window_->area(DiagramId::Shear).picture().pixelColor(1, 1), QColor(192, 192, 192));
+}
+
+void ResultsWindowTest::reportButtonWritesTheCalculationReport() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    open(Settings{});
+    QVERIFY(enabled(*window_, "Command9"));
+    const QString pdf = home_->root() + QStringLiteral("/report.pdf");
+    h_->dialogs.paths.push_back(pdf);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command9")), Qt::LeftButton);
+    QVERIFY(h_->prompter.shown.empty());
+    keep_for_review(pdf, QStringLiteral("calculation-report"));
+    const QString text = pdf_text(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Calculation Report")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("File: /beams/two-spans.cb")));
+    QVERIFY(text.contains(QStringLiteral("Page 1 of ")));
+    // The reactions 3wL/8 = 3750 and 10wL/8 = 12500 lb of the two 10 ft spans.
+    QVERIFY(text.contains(QStringLiteral("\n1 3750.0 0.0\n2 12500.0 0.0\n3 3750.0 0.0\n")));
+    // Without a printer to ask, the paper of the imperial units: Letter.
+    if (QPrinterInfo::availablePrinters().isEmpty() &&
+        !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(20000));
+        QVERIFY(info.readAllStandardOutput().contains("612 x 792 pts (letter)"));
+    }
+
+    // A file that cannot be written is said so, and the buttons stay usable.
+    h_->dialogs.paths.push_back(home_->root() + QStringLiteral("/no-such-folder/report.pdf"));
+    QVERIFY(!window_->export_report());
+    QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
+    QVERIFY(h_->prompter.shown[0].text.find("report.pdf") != std::string::npos);
+    QVERIFY(enabled(*window_, "Command9"));
 }
 
 void ResultsWindowTest::returnWritesTheSnapshotAndShowsTheMainWindow() {

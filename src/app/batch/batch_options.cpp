@@ -1,6 +1,7 @@
 #include "batch/batch_options.h"
 
 #include "model/number_text.h"
+#include "report/calculation_report.h"
 
 namespace spanlyx {
 
@@ -30,6 +31,11 @@ std::string batch_usage_text() {
            "                      the results window draws them: FILE.png, an image of\n"
            "                      1024 x 560 pixels, or FILE.pdf, a page of that size\n"
            "                      (needs a build with the window program)\n"
+           "  --report FILE.pdf   the calculation report as a PDF: input, method, tables\n"
+           "                      of results and the diagrams, paged and titled (needs a\n"
+           "                      build with the window program)\n"
+           "  --paper a4|letter   the report's paper; default: Letter for the imperial\n"
+           "                      systems (E, E2), A4 for the metric ones\n"
            "  --export-json FILE  the beam (not its results) as a JSON beam document,\n"
            "                      \"-\" for standard output, and no analysis; BEAM itself\n"
            "                      may be a .cb file or a JSON beam (first character \"{\")\n"
@@ -124,6 +130,20 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             }
             o.diagrams_path = *v;
             o.diagrams_format = *format;
+        } else if (a == "--report") {
+            const auto v = value_of("a PDF file name");
+            if (!v)
+                return out;
+            o.report_path = *v;
+        } else if (a == "--paper") {
+            const auto v = value_of("a4 or letter");
+            if (!v)
+                return out;
+            if (!parse_paper(*v)) {
+                out.error = "--paper takes a4 or letter, not \"" + *v + "\"";
+                return out;
+            }
+            o.paper = *v;
         } else if (a == "--export-json") {
             const auto v = value_of("a JSON file name");
             if (!v)
@@ -154,6 +174,8 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
     }
     if (!o.help && !o.version && o.beam_path.empty())
         out.error = "no beam file given";
+    else if (!o.paper.empty() && o.report_path.empty())
+        out.error = "--paper chooses the paper of --report, which is missing";
     return out;
 }
 

@@ -27,6 +27,9 @@ struct BatchOptions {
     std::string samples_csv_path;
     std::string diagrams_path;  // FILE.png or FILE.pdf
     DiagramsFormat diagrams_format = DiagramsFormat::Png;
+    // The calculation report as a PDF file, on the paper asked for (none: by unit system).
+    std::string report_path;
+    std::string paper;  // "a4" or "letter" as given; checked when parsed
     // The beam as a JSON beam document ("-": standard output), instead of any analysis.
     std::string export_json_path;
     bool help = false;

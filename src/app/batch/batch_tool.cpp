@@ -11,11 +11,13 @@
 #include "batch/batch_options.h"
 #include "batch/diagrams_output.h"
 #include "batch/output_file.h"
+#include "batch/report_output.h"
 #include "batch/samples_csv.h"
 #include "batch/scratch_folder.h"
 #include "batch/signal_cleanup.h"
 #include "model/message.h"
 #include "model/number_text.h"
+#include "report/calculation_report.h"
 #include "session/analysis_session.h"
 #include "storage/beam_file.h"
 #include "storage/beam_json.h"
@@ -57,17 +59,7 @@ std::optional<Settings> load_settings(const BatchOptions& options) {
 
 // The time of the title block; SOURCE_DATE_EPOCH makes outputs reproducible.
 std::tm report_time() {
-    std::tm when{};
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-        if (const auto seconds = parse_number(epoch); seconds && *seconds >= 0) {
-            const auto t = static_cast<std::time_t>(*seconds);
-            gmtime_r(&t, &when);
-            return when;
-        }
-    }
-    const std::time_t now = std::time(nullptr);
-    localtime_r(&now, &when);
-    return when;
+    return report_clock().when;
 }
 
 bool emit(const BatchOptions& options, const std::string& text) {
@@ -119,6 +111,12 @@ int run_batch_tool(int argc, char** argv) {
 
     if (!options.diagrams_path.empty() && !diagrams_available()) {
         std::cerr << "spanlyx-report: --diagrams is not available: this spanlyx-report was built "
+                     "without the window program\n";
+        return kExitUsage;
+    }
+
+    if (!options.report_path.empty() && !report_available()) {
+        std::cerr << "spanlyx-report: --report is not available: this spanlyx-report was built "
                      "without the window program\n";
         return kExitUsage;
     }
@@ -203,6 +201,14 @@ int run_batch_tool(int argc, char** argv) {
     if (!options.diagrams_path.empty()) {
         if (auto error = write_diagrams(session, *settings, options.diagrams_path,
                                         options.diagrams_format)) {
+            tell(*error);
+            return kExitCannotWrite;
+        }
+    }
+    if (!options.report_path.empty()) {
+        const Paper paper =
+            options.paper.empty() ? default_paper(beam.units) : parse_paper(options.paper).value();
+        if (auto error = write_report(session, *settings, input_path, options.report_path, paper)) {
             tell(*error);
             return kExitCannotWrite;
         }
