@@ -67,6 +67,12 @@ std::string at(const std::string& place, std::size_t index) {
 }
 
 // The JSON beam lowered to .cb lines, each with the place a refusal at it names.
+// The imperial E rule of the E field for a number of the document; a negative one is left as it
+// is, so that its refusal shows the value given.
+double entered_psi(double given) {
+    return given >= 0 ? imperial_entered_modulus(given) : given;
+}
+
 class Lowering {
   public:
     BeamReadResult build() {
@@ -100,6 +106,7 @@ class Lowering {
             refuse("units",
                    R"(expected "E", "E2", "M", "M2", "M3" or "M4", found )" + in_quotes(units));
         put(units, "units");
+        imperial_ = is_imperial(*parse_unit_tag(units));
 
         const json& spans = list(required(doc, "", "spans", "a list"), "spans");
         put(label::kSpanCount, "spans");
@@ -168,13 +175,14 @@ class Lowering {
     // A number as a .cb value line: in the file's own general form when that holds the value
     // exactly (so a refusal shows it as a beam file would), else JSON's shortest form that reads
     // back to the same double. Neither depends on the locale, and the file's reader takes both.
-    void number(const json& object, const std::string& place, const char* key) {
+    void number(const json& object, const std::string& place, const char* key,
+                double (*entered)(double) = nullptr) {
         const json& value = required(object, place, key, "a number");
         if (!value.is_number())
             refuse(at(place, key), "expected a number, found " + found(value));
-        const auto exact = value.get<double>();
+        const auto exact = entered ? entered(value.get<double>()) : value.get<double>();
         const std::string filed = general_number(exact);
-        put(parse_number(filed) == exact ? filed : value.dump(), at(place, key));
+        put(parse_number(filed) == exact ? filed : json(exact).dump(), at(place, key));
     }
 
     void comments(const json& doc) {
@@ -215,7 +223,8 @@ class Lowering {
             refuse(place, "expected I, or width and depth, found neither");
         }
         put(label::kMemberModulus, place);
-        number(given, place, "E");
+        // As in the E field, an imperial E below 30 is millions of psi.
+        number(given, place, "E", imperial_ ? &entered_psi : nullptr);
         put(label::kMemberRelease, place);
         if (optional(given, "release"))
             number(given, place, "release");
@@ -389,6 +398,7 @@ class Lowering {
         }
     }
 
+    bool imperial_ = false;
     std::vector<std::string> lines_;
     std::vector<std::string> places_;
     std::vector<bool> live_;  // per load, in the order lowered
@@ -511,6 +521,19 @@ BeamReadResult parse_beam_json(std::string_view text) {
     if (read.beam)
         forget_texts(*read.beam);
     return read;
+}
+
+std::optional<std::string> json_cannot_hold(const Beam& beam) {
+    if (!is_imperial(beam.units))
+        return std::nullopt;
+    for (std::size_t m = 0; m < beam.spans.size(); ++m) {
+        const double psi = beam.spans[m].modulus.value;
+        if (psi > 0 && psi < kImperialModulusMillionsBelow)
+            return "span " + std::to_string(m + 1) + ": E of " + general_number(psi) +
+                   " psi cannot be written as a JSON beam, which reads an E below 30 as "
+                   "millions of psi";
+    }
+    return std::nullopt;
 }
 
 std::string format_beam_json(const Beam& beam) {

@@ -6,6 +6,7 @@
 // its place in the document ("spans[1].point[0].x: expected ...").
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ BeamReadResult parse_beam_json(std::string_view text);
 // The beam (not its results) as a JSON document in UTF-8, ended by a line feed. Numbers are the
 // ones a .cb file of the beam holds (15 significant digits), so both describe the same beam.
 std::string format_beam_json(const Beam& beam);
+
+// Why the beam cannot be written as a JSON beam that reads back to it, or nothing: an imperial E
+// between 0 and 30 psi, which the document would read as millions of psi.
+std::optional<std::string> json_cannot_hold(const Beam& beam);
 
 // A beam file or a JSON beam, chosen by content.
 BeamReadResult parse_beam_document(std::string_view text);

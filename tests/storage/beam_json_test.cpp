@@ -89,8 +89,14 @@ TEST(BeamJson, LeftOutListsReleasesAndCasesTakeTheirDefaults) {
     EXPECT_EQ(read.beam->spans[0].points[0].load_case, LoadCase::Dead);
     EXPECT_TRUE(read.beam->combinations.empty());
     EXPECT_TRUE(read.beam->inertia_entered);
-    // E below 30 is millions of psi: kept as entered, as a .cb file keeps it.
-    EXPECT_EQ(read.beam->spans[0].modulus.value, 29);
+    // An imperial E below 30 is millions of psi, as in the E field; a metric E is not scaled so.
+    EXPECT_EQ(read.beam->spans[0].modulus.value, 29e6);
+    const BeamReadResult metric = parse_beam_json(R"(
+        {"format": "spanlyx-beam", "version": 1, "units": "M",
+         "spans": [{"length": 10, "I": 100, "E": 29, "point": [{"x": 5, "P": 1000}]}],
+         "joints": [{"y": "fixed", "z": "fixed"}, {"y": "free", "z": "free"}]})");
+    ASSERT_TRUE(metric.beam) << metric.message;
+    EXPECT_EQ(metric.beam->spans[0].modulus.value, 29e9);  // 29 GN/m^2 in N/m^2
 }
 
 // A valid two-span document in system E; each refusal below changes one thing in it.
@@ -241,6 +247,12 @@ TEST(BeamJson, BeamFilesRoundTripThroughJson) {
             const BeamReadResult read = parse_beam_document(test::contents(entry.path()));
             ASSERT_TRUE(read.beam) << read.message;
             ++files;
+            // An imperial E of a few psi has no JSON form: a value below 30 means millions.
+            if (const auto reason = json_cannot_hold(*read.beam)) {
+                EXPECT_NE(reason->find("psi cannot be written"), std::string::npos);
+                EXPECT_LT(read.beam->spans[0].modulus.value, 30);
+                continue;
+            }
             const std::string as_json = format_beam_json(*read.beam);
             const BeamReadResult from_json = parse_beam_document(as_json);
             ASSERT_TRUE(from_json.beam) << from_json.message;

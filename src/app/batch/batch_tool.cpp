@@ -136,6 +136,10 @@ int run_batch_tool(int argc, char** argv) {
     }
     const Beam& beam = *read.beam;
     if (!options.export_json_path.empty()) {
+        if (const auto reason = json_cannot_hold(beam)) {
+            tell(*reason);
+            return kExitRefused;
+        }
         const std::string text = format_beam_json(beam);
         if (options.export_json_path == "-") {
             std::cout << text;
