@@ -15,6 +15,12 @@ constexpr double kSameAnchorShare = 1e-6;
 // Texts are drawn with a pen of this width; only its colour shows.
 constexpr double kTextPenWidth = 1;
 
+bool same_anchor(const std::optional<LabelAnchor>& a, const std::optional<LabelAnchor>& b,
+                 const AreaScale& area) {
+    return a && b && std::abs(a->x - b->x) <= std::abs(area.width) * kSameAnchorShare &&
+           std::abs(a->y - b->y) <= std::abs(area.height) * kSameAnchorShare;
+}
+
 }  // namespace
 
 bool LabelBox::overlaps(const LabelBox& other) const {
@@ -32,19 +38,23 @@ void LabelLayout::set_style(Rgb colour, double font_size) {
 bool LabelLayout::duplicate(const LabelRequest& request) {
     if (!request.anchor)
         return false;
-    const double x_slack = std::abs(area_.width) * kSameAnchorShare;
-    const double y_slack = std::abs(area_.height) * kSameAnchorShare;
+    for (const PlacedLabel& drawn : placed_) {
+        if (drawn.text == request.text && same_anchor(drawn.anchor, request.anchor, area_))
+            return true;
+    }
     for (Entry& entry : entries_) {
-        const std::optional<LabelAnchor>& other = entry.request.anchor;
-        if (other && entry.request.text == request.text &&
-            std::abs(other->x - request.anchor->x) <= x_slack &&
-            std::abs(other->y - request.anchor->y) <= y_slack) {
+        if (entry.request.text == request.text &&
+            same_anchor(entry.request.anchor, request.anchor, area_)) {
             // The text written stands for both: it matters as much as the more important.
             entry.request.rank = std::max(entry.request.rank, request.rank);
             return true;
         }
     }
     return false;
+}
+
+void LabelLayout::keep_clear(const std::vector<PlacedLabel>& drawn) {
+    placed_.insert(placed_.end(), drawn.begin(), drawn.end());
 }
 
 void LabelLayout::add(LabelRequest request) {
@@ -89,6 +99,8 @@ void LabelLayout::place_all() {
         return entries_[a].request.rank > entries_[b].request.rank;
     });
     std::vector<LabelBox> taken;
+    for (const PlacedLabel& drawn : placed_)
+        taken.push_back(drawn.box);
     for (std::size_t index : order) {
         Entry& entry = entries_[index];
         const std::vector<LabelPlace>& places = entry.request.places;
@@ -127,6 +139,7 @@ std::size_t LabelLayout::draw() {
         }
         const LabelPlace& place = entry.request.places[*entry.place];
         canvas_.text(place.left, place.top, entry.request.text);
+        placed_.push_back({entry.request.text, entry.request.anchor, box_at(entry, place)});
     }
     entries_.clear();
     return left_out;

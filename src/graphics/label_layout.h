@@ -58,6 +58,14 @@ struct LabelBox {
     bool overlaps(const LabelBox& other) const;
 };
 
+// A text already on the drawing: later texts keep clear of it, and one alike for the same anchor
+// is not written again.
+struct PlacedLabel {
+    std::string text;
+    std::optional<LabelAnchor> anchor;
+    LabelBox box;
+};
+
 class LabelLayout {
   public:
     // area: the user system the canvas is drawn in (a negative height: y grows upwards).
@@ -66,6 +74,8 @@ class LabelLayout {
     // Colour and font size of the texts added from now on.
     void set_style(Rgb colour, double font_size);
     void add(LabelRequest request);
+    // Texts drawn before, by an earlier layout over the same user system.
+    void keep_clear(const std::vector<PlacedLabel>& drawn);
     // Places, as request.places, for a text stacked away from a first place: the first place,
     // then `rows` places one text height further each, upwards (+1) or downwards (-1) on the
     // drawing, in the style in force.
@@ -75,6 +85,8 @@ class LabelLayout {
     // Places the texts and draws those that found a place, in the order they were added.
     // Returns how many were left out.
     std::size_t draw();
+    // After draw: the texts drawn, with those kept clear of, for a later layout to keep clear of.
+    const std::vector<PlacedLabel>& placed() const { return placed_; }
 
   private:
     struct Style {
@@ -97,6 +109,7 @@ class LabelLayout {
     AreaScale area_;
     Style style_;
     std::vector<Entry> entries_;
+    std::vector<PlacedLabel> placed_;
 };
 
 }  // namespace spanlyx

@@ -1,7 +1,9 @@
 #include "graphics/plot_marks.h"
 
 #include <string_view>
+#include <vector>
 
+#include "graphics/label_layout.h"
 #include "graphics/value_marks.h"
 #include "model/number_text.h"
 
@@ -35,26 +37,35 @@ std::vector<PlotMark> PlotMarks::placed() const {
 }
 
 void draw_plot_marks(const DiagramCanvases& canvases, const PlotMarks& marks,
-                     const DiagramSetup& setup) {
+                     const DiagramSetup& setup, const DiagramTexts& drawn) {
+    const std::vector<PlotMark> placed = marks.placed();
+    if (placed.empty())
+        return;
     const DiagramScales scales =
         diagram_scales(setup.beam.total_length(), setup.response.beam_extremes);
-    auto write = [&](Canvas& canvas, Quantity quantity, double x, double value) {
+    auto write = [&](Canvas& canvas, Quantity quantity, const std::vector<PlacedLabel>& texts,
+                     double PlotMark::*field) {
         const double y_scale = scales.y(quantity);
-        if (value == 0 || y_scale == 0)
-            return;
         const AreaScale area = diagram_area_scale(quantity);
         canvas.set_scale(area.left, area.top, area.width, area.height);
-        canvas.set_pen(kBlack, kAxisPenWidth);
-        canvas.set_font_size(kValueMarkFontSize);
-        write_value_mark(canvas, x, value * y_scale, value > 0 ? MarkSide::Above : MarkSide::Below,
-                         diagram_value_text(quantity, value, setup.patterns, setup.beam.units));
+        LabelLayout labels(canvas, area);
+        labels.keep_clear(texts);
+        labels.set_style(kBlack, kValueMarkFontSize);
+        for (const PlotMark& mark : placed) {
+            const double value = mark.*field;
+            if (value == 0 || y_scale == 0)
+                continue;
+            labels.add(value_mark_request(
+                labels, canvas, mark.beam_x * scales.x, value * y_scale,
+                value > 0 ? MarkSide::Above : MarkSide::Below,
+                diagram_value_text(quantity, value, setup.patterns, setup.beam.units),
+                LabelRank::Kept));
+        }
+        labels.draw();
     };
-    for (const PlotMark& mark : marks.placed()) {
-        const double x = mark.beam_x * scales.x;
-        write(canvases.shear, Quantity::Shear, x, mark.shear);
-        write(canvases.moment, Quantity::Moment, x, mark.moment);
-        write(canvases.deflection, Quantity::Deflection, x, mark.deflection);
-    }
+    write(canvases.shear, Quantity::Shear, drawn.shear, &PlotMark::shear);
+    write(canvases.moment, Quantity::Moment, drawn.moment, &PlotMark::moment);
+    write(canvases.deflection, Quantity::Deflection, drawn.deflection, &PlotMark::deflection);
 }
 
 }  // namespace spanlyx

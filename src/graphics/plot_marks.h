@@ -38,8 +38,12 @@ class PlotMarks {
     std::vector<PlotMark> slots_;
 };
 
-// Writes the marks not cleared onto the three diagrams, each non-zero value at its place.
+// Writes the marks not cleared onto the three diagrams, each non-zero value at its place. A
+// mark that would cover another text (one of `drawn`, the diagrams' own values, or another
+// mark) moves a row further out or to the other side of the curve, and is written where it
+// belongs when no place is free; a mark alike to a value already written there is not
+// written again.
 void draw_plot_marks(const DiagramCanvases& canvases, const PlotMarks& marks,
-                     const DiagramSetup& setup);
+                     const DiagramSetup& setup, const DiagramTexts& drawn = {});
 
 }  // namespace spanlyx

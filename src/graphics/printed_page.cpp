@@ -123,8 +123,8 @@ void draw_printed_page(Canvas& page, const PageInput& input, SampleSource& sampl
     const DiagramSetup setup{input.beam, input.response, patterns, input.settings.speed_up == 'y',
                              true};
     const DiagramCanvases canvases{shear, moment, deflection};
-    draw_diagrams(canvases, setup, samples);
-    draw_plot_marks(canvases, input.marks, setup);
+    const DiagramTexts texts = draw_diagrams(canvases, setup, samples);
+    draw_plot_marks(canvases, input.marks, setup, texts);
 
     const DiagramUnitLabels& units = diagram_unit_labels(input.beam.units);
     draw_axis_title(page, layout.axis_title_left, shear, "V", units.shear);

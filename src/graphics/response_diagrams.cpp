@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "graphics/curve_trace.h"
@@ -170,9 +171,10 @@ bool at_joint(const std::vector<double>& joints, double beam_x) {
 // The largest and smallest value of every span; a value never set (0 at 0) gets no mark. Where
 // marks would meet, a span's inner extreme gives way to a value at a support, and the first
 // span holding the whole beam's largest or smallest value keeps its mark in any case.
-void write_span_extremes(const Area& area, const DiagramSetup& setup, double x_scale) {
+std::vector<PlacedLabel> write_span_extremes(const Area& area, const DiagramSetup& setup,
+                                             double x_scale) {
     if (!area.has_curve())
-        return;
+        return {};
     Canvas& canvas = area.canvas;
     LabelLayout labels(canvas, diagram_area_scale(area.quantity));
     labels.set_style(kBlack, kValueMarkFontSize);
@@ -198,13 +200,18 @@ void write_span_extremes(const Area& area, const DiagramSetup& setup, double x_s
         write(pair.min, MarkSide::Below, whole.min.value, min_kept);
     }
     labels.draw();
+    return labels.placed();
 }
 
-void draw_areas(std::vector<Area>& areas, const DiagramSetup& setup, const DiagramScales& scales,
-                int step, SampleSource& samples) {
+std::vector<std::vector<PlacedLabel>> draw_areas(std::vector<Area>& areas,
+                                                 const DiagramSetup& setup,
+                                                 const DiagramScales& scales, int step,
+                                                 SampleSource& samples) {
     trace_points(areas, setup, scales.x, step, samples);
+    std::vector<std::vector<PlacedLabel>> texts;
     for (const Area& area : areas)
-        write_span_extremes(area, setup, scales.x);
+        texts.push_back(write_span_extremes(area, setup, scales.x));
+    return texts;
 }
 
 int point_step(const DiagramSetup& setup, double x_scale) {
@@ -231,8 +238,8 @@ void draw_diagram(Canvas& canvas, Quantity quantity, const DiagramSetup& setup,
     draw_areas(areas, setup, scales, step, samples);
 }
 
-void draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
-                   SampleSource& samples) {
+DiagramTexts draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
+                           SampleSource& samples) {
     const DiagramScales scales =
         diagram_scales(setup.beam.total_length(), setup.response.beam_extremes);
     const int step = point_step(setup, scales.x);
@@ -241,7 +248,8 @@ void draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
     areas.push_back(begin_area(canvases.shear, Quantity::Shear, setup, scales, mode));
     areas.push_back(begin_area(canvases.moment, Quantity::Moment, setup, scales, mode));
     areas.push_back(begin_area(canvases.deflection, Quantity::Deflection, setup, scales, mode));
-    draw_areas(areas, setup, scales, step, samples);
+    std::vector<std::vector<PlacedLabel>> texts = draw_areas(areas, setup, scales, step, samples);
+    return {std::move(texts[0]), std::move(texts[1]), std::move(texts[2])};
 }
 
 }  // namespace spanlyx

@@ -4,8 +4,11 @@
 // every span written at their places. The window, the printed page and the copies all draw
 // through here.
 
+#include <vector>
+
 #include "graphics/canvas.h"
 #include "graphics/diagram_scales.h"
+#include "graphics/label_layout.h"
 #include "graphics/sample_source.h"
 #include "model/beam.h"
 #include "model/settings.h"
@@ -42,8 +45,14 @@ struct DiagramCanvases {
     Canvas& deflection;
 };
 
+// The texts each diagram holds, in its user units, so that texts written over it later (the
+// "Plot X" marks) keep clear of them.
+struct DiagramTexts {
+    std::vector<PlacedLabel> shear, moment, deflection;
+};
+
 // The three diagrams in one pass over the sampled points.
-void draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
-                   SampleSource& samples);
+DiagramTexts draw_diagrams(const DiagramCanvases& canvases, const DiagramSetup& setup,
+                           SampleSource& samples);
 
 }  // namespace spanlyx

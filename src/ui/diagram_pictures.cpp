@@ -74,28 +74,28 @@ void paint_loading(QImage& picture, const PictureInput& input) {
     draw_loading_diagram(canvas, input.beam, input.results);
 }
 
-void paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
-                    SampleSource& samples, const ProgressCallback& progress) {
+DiagramTexts paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
+                            SampleSource& samples, const ProgressCallback& progress) {
     ResponseCanvases canvases(pictures,
                               qt_colour(diagram_background(input.settings, input.printing)));
     const NumberPatterns patterns = input.settings.patterns();
     if (progress) {
         ProgressSampleSource counted(samples, progress);
-        draw_diagrams(canvases.canvases(), setup_of(input, patterns), counted);
+        DiagramTexts texts = draw_diagrams(canvases.canvases(), setup_of(input, patterns), counted);
         progress(100);
-    } else {
-        draw_diagrams(canvases.canvases(), setup_of(input, patterns), samples);
+        return texts;
     }
+    return draw_diagrams(canvases.canvases(), setup_of(input, patterns), samples);
 }
 
 void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
-                 const PlotMarks& marks) {
+                 const PlotMarks& marks, const DiagramTexts& drawn) {
     if (marks.placed().empty())
         return;
     ResponseCanvases canvases(pictures,
                               qt_colour(diagram_background(input.settings, input.printing)));
     const NumberPatterns patterns = input.settings.patterns();
-    draw_plot_marks(canvases.canvases(), marks, setup_of(input, patterns));
+    draw_plot_marks(canvases.canvases(), marks, setup_of(input, patterns), drawn);
 }
 
 void paint_axis_letters(QPainter& painter, const QRectF& cell, std::string_view letter,

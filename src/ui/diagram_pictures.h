@@ -49,14 +49,14 @@ QImage blank_picture(QSize size, double pixel_ratio, const PictureInput& input);
 void paint_loading(QImage& picture, const PictureInput& input);
 
 // Shear, moment and deflection in one pass over the sampled points; progress runs from 0 to
-// 100 as the points are read.
+// 100 as the points are read. Returns the texts written on them.
 using ResponsePictures = std::array<QImage*, 3>;
-void paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
-                    SampleSource& samples, const ProgressCallback& progress = {});
+DiagramTexts paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
+                            SampleSource& samples, const ProgressCallback& progress = {});
 
-// The "Plot X" marks not taken back, over the diagrams.
+// The "Plot X" marks not taken back, over the diagrams, clear of the texts the diagrams hold.
 void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
-                 const PlotMarks& marks);
+                 const PlotMarks& marks, const DiagramTexts& drawn = {});
 
 // "V", "M" or "D" over its unit, centred in a cell beside a diagram, as the window shows them.
 void paint_axis_letters(QPainter& painter, const QRectF& cell, std::string_view letter,

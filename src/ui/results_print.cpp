@@ -138,8 +138,8 @@ bool print_diagrams(QPrinter& printer, const PictureInput& input, const PlotMark
     const NumberPatterns patterns = input.settings.patterns();
     const DiagramSetup setup{input.beam, input.response, patterns, input.settings.speed_up == 'y',
                              true};
-    draw_diagrams({shear, moment, deflection}, setup, samples);
-    draw_plot_marks({shear, moment, deflection}, marks, setup);
+    const DiagramTexts texts = draw_diagrams({shear, moment, deflection}, setup, samples);
+    draw_plot_marks({shear, moment, deflection}, marks, setup, texts);
 
     const DiagramUnitLabels& units = diagram_unit_labels(input.beam.units);
     const std::array<std::string_view, 3> letters{"V", "M", "D"};

@@ -163,9 +163,11 @@ void ResultsWindow::redraw(const ProgressCallback& progress) {
     area(DiagramId::Loading).set_picture(std::move(loading));
     for (std::size_t i = 0; i < diagram_pictures_.size(); ++i)
         diagram_pictures_[i] = blank_picture(size_of(*areas_[i + 1]), ratio, input);
+    diagram_texts_ = {};
     if (reader_.count() > 0) {
-        paint_diagrams({&diagram_pictures_[0], &diagram_pictures_[1], &diagram_pictures_[2]}, input,
-                       samples_, progress);
+        diagram_texts_ =
+            paint_diagrams({&diagram_pictures_[0], &diagram_pictures_[1], &diagram_pictures_[2]},
+                           input, samples_, progress);
     }
     show_marks();
 }
@@ -173,7 +175,7 @@ void ResultsWindow::redraw(const ProgressCallback& progress) {
 void ResultsWindow::show_marks() {
     std::array<QImage, 3> shown = diagram_pictures_;
     const PictureInput input{beam_, results_, response_, settings_, printing_};
-    paint_marks({&shown[0], &shown[1], &shown[2]}, input, marks_);
+    paint_marks({&shown[0], &shown[1], &shown[2]}, input, marks_, diagram_texts_);
     for (std::size_t i = 0; i < shown.size(); ++i)
         areas_[i + 1]->set_picture(std::move(shown[i]));
 }

@@ -96,6 +96,7 @@ class ResultsWindow final : public QWidget {
 
     std::array<DiagramArea*, 4> areas_{};
     std::array<QImage, 3> diagram_pictures_;  // without the marks
+    DiagramTexts diagram_texts_;              // the texts on them, which the marks keep clear of
     std::array<QLabel*, 6> extreme_labels_{};
     std::array<QLabel*, 3> unit_labels_{};
     std::array<QWidget*, 4> letter_panels_{};

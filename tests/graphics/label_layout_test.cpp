@@ -8,10 +8,12 @@
 
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "diagram_fixtures.h"
 #include "graphics/loading_diagram.h"
+#include "graphics/plot_marks.h"
 #include "graphics/printed_page.h"
 #include "graphics/response_diagrams.h"
 #include "model/number_text.h"
@@ -239,6 +241,44 @@ TEST(ReadableDiagrams, EqualValuesAtASharedJointAreWrittenOnce) {
     // The shear steps at the middle support: -5wL/8 and +5wL/8 are both written.
     EXPECT_EQ(d.shear.texts_equal("-6250.0").size(), 1u);
     EXPECT_EQ(d.shear.texts_equal("6250.0").size(), 1u);
+}
+
+TEST(ReadableDiagrams, PlotMarksKeepClearOfTheDiagramsValues) {
+    // The two spans of 10 ft under 1000 lb/ft: -12500 over the middle support (drawn at x 5).
+    Beam beam =
+        test::make_beam({10, 10}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
+    test::add_uniform(beam, 1, 1000);
+    test::add_uniform(beam, 2, 1000);
+    const test::Swept swept = test::sweep(beam);
+    ASSERT_EQ(swept.calc.status, CalculateStatus::Analysed);
+    const NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
+    // Marks at the support, where the value is already written, and 0.2 ft to its right, where
+    // M = -12500 + 6250 x 0.2 - 1000 x 0.2^2 / 2 = -11270 would stand over it.
+    PlotMarks marks;
+    for (auto [x, moment] : {std::pair{"10.00", -12500.0}, std::pair{"10.20", -11270.0}}) {
+        ReadOut shown;
+        shown.real_x = x;
+        shown.shear = "0.0";
+        shown.moment = format_pattern(moment, "0.0");
+        shown.deflection = "0.000";
+        shown.moment_value = moment;
+        ASSERT_TRUE(marks.plot(shown));
+    }
+    RecordingCanvas shear, moment, deflection;
+    MemorySampleSource source(swept.points);
+    const DiagramSetup setup{beam, swept.response, patterns, false, false};
+    const DiagramTexts texts = draw_diagrams({shear, moment, deflection}, setup, source);
+    draw_plot_marks({shear, moment, deflection}, marks, setup, texts);
+
+    EXPECT_EQ(moment.texts_equal("-12500.0").size(), 1u);
+    EXPECT_EQ(moment.texts_equal("-11270.0").size(), 1u);
+    EXPECT_TRUE(overlapping(moment).empty());
+    // A mark moves up or down only: it stays centred on its point (x 10.2 drawn at 5.1).
+    const TextCall alone = test::only_text(moment, "-11270.0");
+    EXPECT_NEAR(alone.x, 5.1 - 8 * test::char_width(6) / 2, 1e-9);
+    // Its own place, its top a little under the curve, was taken by the support's value.
+    const double own_top = -11270 * 3.3 / 12500 - test::text_height(6, 10) / 4.5;
+    EXPECT_GT(std::abs(alone.y - own_top), test::text_height(6, 10) / 2);
 }
 
 TEST(ReadableDiagrams, ACoupleAndAPointLoadAtOneJointShowBothValues) {
