@@ -100,14 +100,15 @@ TEST_F(BatchRun, FullDiskKeepsEveryOldOutput) {
     const std::vector<Case> cases = {{"report.txt", "-o"},
                                      {"points.csv", "--samples"},
                                      {"pictures.pdf", "--diagrams"},
-                                     {"pictures.png", "--diagrams"}};
+                                     {"pictures.png", "--diagrams"},
+                                     {"calculation.pdf", "--report"}};
     for (const Case& c : cases) {
         std::ofstream(full / c.file, std::ios::binary) << "the old " << c.file;
     }
     disk.fill();
     for (const Case& c : cases) {
 #if !SPANLYX_REPORT_DRAWS
-        if (c.option == "--diagrams")
+        if (c.option == "--diagrams" || c.option == "--report")
             continue;
 #endif
         const fs::path target = full / c.file;

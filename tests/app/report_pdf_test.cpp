@@ -217,6 +217,16 @@ TEST_F(ReportPdf, FailuresHaveTheirExitStatus) {
     EXPECT_EQ(this->run("--report x.pdf --paper legal " + kExample).status, 64);
 }
 
+#else
+
+// Without the window program's library there is nothing to draw the report with.
+TEST_F(BatchRun, ReportNeedsTheWindowProgramsLibrary) {
+    const Outcome run = this->run("--report '" + (dir_ / "r.pdf").string() +
+                                  "' '" SPANLYX_SOURCE_DIR "/examples/two-span-uniform.cb'");
+    EXPECT_EQ(run.status, 64);
+    EXPECT_NE(run.err.find("--report is not available"), std::string::npos) << run.err;
+}
+
 #endif
 
 }  // namespace

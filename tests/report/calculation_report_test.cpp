@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "analysis/calculate.h"
+#include "report/report_units.h"
 #include "response/envelope.h"
 #include "response/span_response.h"
 
@@ -234,6 +235,34 @@ TEST(CalculationReport, SpringsAndSettlementsShowTheirInputValues) {
     EXPECT_EQ(springs.rows[0], (std::vector<std::string>{"1", "-", "-", ".25", "-"}));
     EXPECT_EQ(springs.rows[1], (std::vector<std::string>{"3", "5000", "-", "-", "-"}));
     EXPECT_EQ(table_after(report, "Supports").rows[2][2], "Spring");
+}
+
+// Column units by system: lengths of the entry fields, the force and moment words of the
+// diagrams, deflections in the diagrams' unit (cm in M3), springs and settlements in the
+// displacement unit of the joint output (in, m, mm).
+TEST(CalculationReport, UnitWordsOfEverySystem) {
+    struct Expected {
+        UnitSystem units;
+        const char *length, *force, *moment, *distributed, *deflection, *displacement;
+    };
+    const Expected all[] = {
+        {UnitSystem::E, "ft", "#", "ft-#", "#/lf", "in", "in"},
+        {UnitSystem::E2, "in", "#", "in-#", "#/in", "in", "in"},
+        {UnitSystem::M, "m", "N", "N-m", "N/m", "m", "m"},
+        {UnitSystem::M2, "m", "N", "N-m", "N/m", "m", "m"},
+        {UnitSystem::M3, "m", "kg", "kg-m", "kg/m", "cm", "m"},
+        {UnitSystem::M4, "mm", "N", "N-mm", "N/mm", "mm", "mm"},
+    };
+    for (const Expected& e : all) {
+        SCOPED_TRACE(std::string(unit_tag(e.units)));
+        const ReportUnitWords words = report_unit_words(e.units);
+        EXPECT_EQ(words.length, e.length);
+        EXPECT_EQ(words.force, e.force);
+        EXPECT_EQ(words.moment, e.moment);
+        EXPECT_EQ(words.distributed, e.distributed);
+        EXPECT_EQ(words.deflection, e.deflection);
+        EXPECT_EQ(words.displacement, e.displacement);
+    }
 }
 
 TEST(CalculationReport, PaperAndClock) {
