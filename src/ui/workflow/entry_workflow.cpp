@@ -65,6 +65,8 @@ void EntryWorkflow::start_state(Actions& out) {
     }
     for (Control counter : kCounters)
         c.set_caption(counter, "");
+    for (LoadKind kind : kLoadKindsShown)
+        c.show_text(load_list(kind).case_box, std::string(case_text(LoadCase::Dead)));
 }
 
 Actions EntryWorkflow::start_up() {
@@ -143,6 +145,10 @@ Actions EntryWorkflow::first_span_ei_clicked(bool checked) {
 
 Actions EntryWorkflow::release_chosen(Release release) {
     return run([&](EntryContext& c) { spanlyx::release_chosen(c, release); });
+}
+
+Actions EntryWorkflow::load_case_chosen(LoadKind kind, LoadCase load_case) {
+    return run([&](EntryContext& c) { spanlyx::load_case_chosen(c, kind, load_case); });
 }
 
 // The unit system and the I-entry mode are written into the beam file: choosing another one

@@ -41,6 +41,8 @@ class EntryWorkflow {
     Actions first_span_ei_clicked(bool checked);
     // Combo1: an entry of the list chosen.
     Actions release_chosen(Release release);
+    // uniformcase, pointcase, momentcase: the case chosen for the list's shown load.
+    Actions load_case_chosen(LoadKind kind, LoadCase load_case);
     // The six Units menu handlers.
     Actions unit_system_chosen(UnitSystem system);
     // The I-entry choice window: Option1 (I from b and d) or Option2 (I typed).
