@@ -76,8 +76,10 @@ TEST_F(WorkflowTest, OpenedBeamShowsTheCasesItWasReadWith) {
     EXPECT_EQ(beam.spans[0].points, read.spans[0].points);
     EXPECT_EQ(beam.spans[0].moments, read.spans[0].moments);
 
-    // New empties the lists: every box back to "Dead".
+    // New empties the lists, every box back to "Dead", and drops the combinations.
+    beam.combinations = {{"D + L", 1, 1}};
     const Actions reset = wf.reset();
+    EXPECT_TRUE(beam.combinations.empty());
     for (Control box : case_boxes())
         EXPECT_EQ(last_text_set(reset, box), "Dead") << control_name(box);
 }

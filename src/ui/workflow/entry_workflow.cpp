@@ -216,6 +216,8 @@ Actions EntryWorkflow::reset() {
     beam_.spans.clear();
     beam_.joints.clear();
     beam_.comments = {};
+    // The combinations belong to the beam: a new beam starts without them.
+    beam_.combinations.clear();
     beam_.spans_text.clear();
     beam_.total_length_text.clear();
     slots_.clear();

@@ -53,7 +53,8 @@ class EntryWorkflow {
     // After a beam file has been read into the beam: the fields follow the file, walking through
     // spans and joints and ending on span 1 and joint 1.
     Actions show_beam_after_open();
-    // New: the beam's spans, loads, counts and joints reset, every entry field emptied.
+    // New: the beam's spans, loads, counts, joints, comments and combinations reset, every
+    // entry field emptied.
     Actions reset();
 
     // State the window or the file commands read.
