@@ -4,6 +4,7 @@
 // marks the beam changed; the combinations travel in the file.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -33,6 +34,7 @@ class LoadCasesTest : public QObject {
   private slots:
     void init();
     void cleanup();
+    void enterPassesOverTheCaseBoxes();
     void liveLoadTravelsThroughTheFile();
     void commonSetsFillTheTableAndOkApplies();
     void badEntriesAreRefusedAndKept();
@@ -79,6 +81,22 @@ void LoadCasesTest::init() {
 
 void LoadCasesTest::cleanup() {
     app_.stop();
+}
+
+// Typing the loads runs as it did before the case boxes: Enter after the last value of a list
+// goes on to the next list's count; Tab stops at the case box.
+void LoadCasesTest::enterPassesOverTheCaseBoxes() {
+    enter(QStringLiteral("1"));
+    QVERIFY(type_span(QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("29"),
+                      QStringLiteral("1000")));
+    QCOMPARE(focused_control(), Control::points);
+    for (const char* value : {"1", "5", "200"})
+        enter(QString::fromLatin1(value));
+    QCOMPARE(focused_control(), Control::moments);
+    QVERIFY(app_.h->prompter.shown.empty());
+    widget<QWidget>(*app_.window, Control::ptext)->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused_control(), Control::pointcase);
 }
 
 // The one-span beam of the fixtures saved with all loads dead: no block after the joints. Its
@@ -247,10 +265,16 @@ void LoadCasesTest::combinationsTravelThroughTheFile() {
     save_as(plain);
     CombinationsDialog* dialog = open_combinations();
     QVERIFY(dialog);
+    // Add opens the new row's name for typing; the name still in its editor when OK is
+    // clicked is taken.
+    QVERIFY(QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }));
     click(dialog, "addcombination");
-    table(dialog)->item(0, 0)->setText(QStringLiteral("Service"));
     table(dialog)->item(0, 1)->setText(QStringLiteral("1.1"));
     table(dialog)->item(0, 2)->setText(QStringLiteral(".5"));
+    QVERIFY(
+        QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }));
+    type(QStringLiteral("Service"));
+    QCOMPARE(dialog->rows().at(0).name, std::string("Service"));
     click(dialog, "okbutton");
     QVERIFY(app_.h->prompter.shown.empty());
     calculate();
