@@ -58,6 +58,17 @@ void head_at_beam(Canvas& canvas, double x);
 // Arrow head pointing up, its tip at (x, tip).
 void head_at_top(Canvas& canvas, double x, double tip);
 
+// A stroke of a load's body (a shaft, the top line of a distributed load, the arc of a moment):
+// dashed for a live load, solid for a dead one. Arrow heads, the moment circle and the labels
+// stay solid, so a live load reads the same way round as a dead one. Solid strokes are drawn
+// without touching the canvas's line style.
+void load_stroke(Canvas& canvas, LoadCase load_case, double x1, double y1, double x2, double y2);
+void load_arc(Canvas& canvas, LoadCase load_case, double cx, double cy, double radius, double start,
+              double end);
+// What follows the value and unit of a load's label: " L" for a live load, nothing for a dead
+// one ("500#/lf L").
+std::string_view case_mark(LoadCase load_case);
+
 // Text whose bottom edge is at `bottom`; the canvas places texts by their top-left corner and
 // y grows upwards.
 void text_with_bottom(Canvas& canvas, double left, double bottom, std::string_view text);

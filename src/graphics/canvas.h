@@ -17,6 +17,10 @@ struct Rgb {
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 
+// How lines, circles and arcs are stroked; texts are never dashed. Live loads are drawn dashed so
+// that they stand apart from the dead loads on the same beam.
+enum class LineStyle { Solid, Dashed };
+
 struct TextExtent {
     double width = 0;   // in user units
     double height = 0;  // in user units, positive
@@ -31,6 +35,8 @@ class Canvas {
     virtual void set_scale(double left, double top, double width, double height) = 0;
     virtual void clear() = 0;
     virtual void set_pen(Rgb colour, double width_pixels) = 0;
+    // Stays in force until changed, whatever pen is set; a canvas starts with solid strokes.
+    virtual void set_line_style(LineStyle style) = 0;
     virtual void set_font_size(double points) = 0;
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void circle(double cx, double cy, double radius) = 0;

@@ -36,10 +36,10 @@ BlockTops block_tops(double w1, double w2) {
 
 // A vertical arrow from the top line to the beam, its head at the beam for a downward value and
 // at the top line for an upward one. A point where the load is 0 gets no arrow.
-void load_arrow(Canvas& canvas, double x, double top, double value) {
+void load_arrow(Canvas& canvas, LoadCase load_case, double x, double top, double value) {
     if (value == 0)
         return;
-    canvas.line(x, top, x, 0);
+    load_stroke(canvas, load_case, x, top, x, 0);
     if (value > 0) {
         head_at_beam(canvas, x);
     } else {
@@ -50,7 +50,8 @@ void load_arrow(Canvas& canvas, double x, double top, double value) {
 void draw_labels(const LoadFrame& frame, const UniformLoad& load, double x1, double x2,
                  const BlockTops& tops) {
     Canvas& canvas = frame.canvas;
-    const std::string unit(frame.words.distributed);
+    const std::string unit =
+        std::string(frame.words.distributed) + std::string(case_mark(load.load_case));
     const std::string first = format_pattern(load.w1, frame.values.pattern) + unit;
     if (load.w1 == load.w2) {
         const double width = canvas.text_extent(first).width;
@@ -73,13 +74,13 @@ void draw_distributed_loads(const LoadFrame& frame, const SpanPlace& span,
         const double x1 = span.start + load.x1 * frame.xscale;
         const double x2 = span.start + load.x2 * frame.xscale;
         const BlockTops tops = block_tops(load.w1, load.w2);
-        canvas.line(x1, tops.left, x2, tops.right);
-        load_arrow(canvas, x1, tops.left, load.w1);
-        load_arrow(canvas, x2, tops.right, load.w2);
+        load_stroke(canvas, load.load_case, x1, tops.left, x2, tops.right);
+        load_arrow(canvas, load.load_case, x1, tops.left, load.w1);
+        load_arrow(canvas, load.load_case, x2, tops.right, load.w2);
         for (int q = 1; q < kArrowSpaces; ++q) {
             const double f = static_cast<double>(q) / kArrowSpaces;
-            load_arrow(canvas, x1 + (x2 - x1) * f, tops.left + (tops.right - tops.left) * f,
-                       load.w1 + (load.w2 - load.w1) * f);
+            load_arrow(canvas, load.load_case, x1 + (x2 - x1) * f,
+                       tops.left + (tops.right - tops.left) * f, load.w1 + (load.w2 - load.w1) * f);
         }
         draw_labels(frame, load, x1, x2, tops);
     }

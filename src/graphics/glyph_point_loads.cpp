@@ -13,10 +13,12 @@ std::string_view whole_or_two_decimals(double load) {
 }
 
 // The label is placed by the width of a stand-in text: the value in whole numbers or two
-// decimals, two blanks and "#", whatever the pattern and unit. At the right end of the beam the
-// label is pushed further left so that it stays inside the picture.
-double label_left(Canvas& canvas, double x, double load, bool beam_end) {
-    const std::string stand_in = format_pattern(load, whole_or_two_decimals(load)) + "  #";
+// decimals, two blanks and "#", whatever the pattern and unit, then the case mark. At the right
+// end of the beam the label is pushed further left so that it stays inside the picture.
+double label_left(Canvas& canvas, double x, const PointLoad& point, bool beam_end) {
+    const double load = point.load.value;
+    const std::string stand_in = format_pattern(load, whole_or_two_decimals(load)) + "  #" +
+                                 std::string(case_mark(point.load_case));
     const double width = canvas.text_extent(stand_in).width;
     return beam_end ? x - width / 1.2 : x - width / 2;
 }
@@ -31,7 +33,7 @@ void draw_point_loads(const LoadFrame& frame, const SpanPlace& span,
         if (load == 0)
             continue;
         const double x = span.start + loads[k].x * frame.xscale;
-        canvas.line(x, kLoadLineTop, x, 0);
+        load_stroke(canvas, loads[k].load_case, x, kLoadLineTop, x, 0);
         // Downward loads point at the beam, upward ones away from it.
         if (load > 0) {
             head_at_beam(canvas, x);
@@ -40,9 +42,10 @@ void draw_point_loads(const LoadFrame& frame, const SpanPlace& span,
         }
         const std::string_view pattern =
             frame.values.whole_point_loads ? whole_or_two_decimals(load) : frame.values.pattern;
-        const std::string label = format_pattern(load, pattern) + std::string(frame.words.force);
+        const std::string label = format_pattern(load, pattern) + std::string(frame.words.force) +
+                                  std::string(case_mark(loads[k].load_case));
         const int number = static_cast<int>(k) + 1;
-        put_load_label(frame, label_left(canvas, x, load, at_beam_end(span, loads[k].x)),
+        put_load_label(frame, label_left(canvas, x, loads[k], at_beam_end(span, loads[k].x)),
                        label_bottom(number), label);
     }
 }

@@ -21,6 +21,41 @@ void head_at_top(Canvas& canvas, double x, double tip) {
     canvas.line(x + kHeadHalfWidth, tip - kHeadHeight, x, tip);
 }
 
+namespace {
+
+// Draws with dashed strokes for a live load and puts solid strokes back after.
+template <class Draw>
+void in_case_style(Canvas& canvas, LoadCase load_case, Draw draw) {
+    if (load_case == LoadCase::Dead) {
+        draw();
+        return;
+    }
+    canvas.set_line_style(LineStyle::Dashed);
+    draw();
+    canvas.set_line_style(LineStyle::Solid);
+}
+
+}  // namespace
+
+void load_stroke(Canvas& canvas, LoadCase load_case, double x1, double y1, double x2, double y2) {
+    in_case_style(canvas, load_case, [&] { canvas.line(x1, y1, x2, y2); });
+}
+
+void load_arc(Canvas& canvas, LoadCase load_case, double cx, double cy, double radius, double start,
+              double end) {
+    in_case_style(canvas, load_case, [&] { canvas.arc(cx, cy, radius, start, end); });
+}
+
+std::string_view case_mark(LoadCase load_case) {
+    switch (load_case) {
+        case LoadCase::Dead:
+            return {};
+        case LoadCase::Live:
+            return " L";
+    }
+    return {};
+}
+
 void text_with_bottom(Canvas& canvas, double left, double bottom, std::string_view text) {
     canvas.text(left, bottom + canvas.text_extent(text).height, text);
 }

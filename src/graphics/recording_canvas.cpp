@@ -36,21 +36,26 @@ void RecordingCanvas::set_pen(Rgb colour, double width_pixels) {
     calls_.emplace_back(PenCall{colour, width_pixels});
 }
 
+void RecordingCanvas::set_line_style(LineStyle style) {
+    line_style_ = style;
+    calls_.emplace_back(LineStyleCall{style});
+}
+
 void RecordingCanvas::set_font_size(double points) {
     font_size_ = points;
     calls_.emplace_back(FontCall{points});
 }
 
 void RecordingCanvas::line(double x1, double y1, double x2, double y2) {
-    calls_.emplace_back(LineCall{x1, y1, x2, y2, pen_colour_, pen_width_});
+    calls_.emplace_back(LineCall{x1, y1, x2, y2, pen_colour_, pen_width_, line_style_});
 }
 
 void RecordingCanvas::circle(double cx, double cy, double radius) {
-    calls_.emplace_back(CircleCall{cx, cy, radius, pen_colour_, pen_width_});
+    calls_.emplace_back(CircleCall{cx, cy, radius, pen_colour_, pen_width_, line_style_});
 }
 
 void RecordingCanvas::arc(double cx, double cy, double radius, double start, double end) {
-    calls_.emplace_back(ArcCall{cx, cy, radius, start, end, pen_colour_, pen_width_});
+    calls_.emplace_back(ArcCall{cx, cy, radius, start, end, pen_colour_, pen_width_, line_style_});
 }
 
 void RecordingCanvas::text(double x, double y, std::string_view content) {
@@ -83,6 +88,15 @@ std::vector<LineCall> RecordingCanvas::lines(Rgb colour, double pen_width) const
     std::vector<LineCall> found;
     for (const LineCall& l : lines()) {
         if (l.colour == colour && l.pen_width == pen_width)
+            found.push_back(l);
+    }
+    return found;
+}
+
+std::vector<LineCall> RecordingCanvas::lines(LineStyle style) const {
+    std::vector<LineCall> found;
+    for (const LineCall& l : lines()) {
+        if (l.style == style)
             found.push_back(l);
     }
     return found;

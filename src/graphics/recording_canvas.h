@@ -25,6 +25,9 @@ struct PenCall {
     Rgb colour;
     double width = 0;
 };
+struct LineStyleCall {
+    LineStyle style = LineStyle::Solid;
+};
 struct FontCall {
     double points = 0;
 };
@@ -32,16 +35,19 @@ struct LineCall {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb colour;
     double pen_width = 0;
+    LineStyle style = LineStyle::Solid;
 };
 struct CircleCall {
     double cx = 0, cy = 0, radius = 0;
     Rgb colour;
     double pen_width = 0;
+    LineStyle style = LineStyle::Solid;
 };
 struct ArcCall {
     double cx = 0, cy = 0, radius = 0, start = 0, end = 0;
     Rgb colour;
     double pen_width = 0;
+    LineStyle style = LineStyle::Solid;
 };
 struct TextCall {
     double x = 0, y = 0;  // top-left corner, user units
@@ -50,8 +56,8 @@ struct TextCall {
     double font_size = 0;
 };
 
-using CanvasCall =
-    std::variant<ScaleCall, ClearCall, PenCall, FontCall, LineCall, CircleCall, ArcCall, TextCall>;
+using CanvasCall = std::variant<ScaleCall, ClearCall, PenCall, LineStyleCall, FontCall, LineCall,
+                                CircleCall, ArcCall, TextCall>;
 
 class RecordingCanvas final : public Canvas {
   public:
@@ -66,6 +72,7 @@ class RecordingCanvas final : public Canvas {
     void set_scale(double left, double top, double width, double height) override;
     void clear() override;
     void set_pen(Rgb colour, double width_pixels) override;
+    void set_line_style(LineStyle style) override;
     void set_font_size(double points) override;
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double cx, double cy, double radius) override;
@@ -81,6 +88,7 @@ class RecordingCanvas final : public Canvas {
 
     std::vector<LineCall> lines() const;
     std::vector<LineCall> lines(Rgb colour, double pen_width) const;
+    std::vector<LineCall> lines(LineStyle style) const;
     std::vector<CircleCall> circles() const;
     std::vector<ArcCall> arcs() const;
     std::vector<TextCall> texts() const;
@@ -108,6 +116,7 @@ class RecordingCanvas final : public Canvas {
     ScaleCall scale_;
     Rgb pen_colour_ = kBlack;
     double pen_width_ = 1;
+    LineStyle line_style_ = LineStyle::Solid;
     double font_size_ = 8;
     std::vector<CanvasCall> calls_;
 };

@@ -23,6 +23,10 @@ void RegionCanvas::set_pen(Rgb colour, double width_pixels) {
     parent_.set_pen(colour, width_pixels);
 }
 
+void RegionCanvas::set_line_style(LineStyle style) {
+    parent_.set_line_style(style);
+}
+
 void RegionCanvas::set_font_size(double points) {
     parent_.set_font_size(points);
 }

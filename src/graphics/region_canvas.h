@@ -17,6 +17,7 @@ class RegionCanvas final : public Canvas {
     // The parent is not cleared: the region is part of a page drawn once.
     void clear() override {}
     void set_pen(Rgb colour, double width_pixels) override;
+    void set_line_style(LineStyle style) override;
     void set_font_size(double points) override;
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double cx, double cy, double radius) override;

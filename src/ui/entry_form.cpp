@@ -112,6 +112,17 @@ void EntryForm::add_pair(QGridLayout* grid, int row, int column, QLabel* label, 
     grid->setColumnStretch(column + 2, 1);
 }
 
+void EntryForm::add_case_box(QGridLayout* grid, int row, Control control, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->addItems({QStringLiteral("Dead"), QStringLiteral("Live")});
+    box->setMaximumWidth(kFieldMaximumWidth);
+    box->setToolTip(
+        tr("The case of the shown load: dead loads always act; the live loads of a "
+           "span are patterned span by span in the load combinations"));
+    controls_.bind(control, box);
+    add_pair(grid, row, 0, caption(Control::none, QStringLiteral("Case"), parent), box);
+}
+
 QWidget* EntryForm::beam_box() {
     auto* box = new QGroupBox(tr("Beam"), this);
     auto* grid = new QGridLayout(box);
@@ -184,10 +195,11 @@ QGroupBox* EntryForm::uniform_box() {
     add_pair(grid, 3, 0, caption(Control::Label12, {}, box), field(Control::uniformtext, box));
     add_pair(grid, 4, 0, caption(Control::Label13, {}, box), field(Control::uniformx2text, box));
     add_pair(grid, 5, 0, caption(Control::Label4, {}, box), field(Control::uniformtext2, box));
+    add_case_box(grid, 6, Control::uniformcase, box);
     grid->addWidget(
-        make_button(controls_, Control::Command4, QStringLiteral("Next Distributed"), box), 6, 0, 1,
+        make_button(controls_, Control::Command4, QStringLiteral("Next Distributed"), box), 7, 0, 1,
         2);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(8, 1);
     return box;
 }
 
@@ -200,9 +212,10 @@ QGroupBox* EntryForm::point_box() {
              counter(Control::pnumber, box));
     add_pair(grid, 2, 0, caption(Control::Label7, {}, box), field(Control::pxtext, box));
     add_pair(grid, 3, 0, caption(Control::Label8, {}, box), field(Control::ptext, box));
+    add_case_box(grid, 4, Control::pointcase, box);
     grid->addWidget(make_button(controls_, Control::Command3, QStringLiteral("Next P Load"), box),
-                    4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
+                    5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
     return box;
 }
 
@@ -215,15 +228,16 @@ QGroupBox* EntryForm::moment_box() {
              counter(Control::mnumber, box));
     add_pair(grid, 2, 0, caption(Control::Label15, {}, box), field(Control::momentxtext, box));
     add_pair(grid, 3, 0, caption(Control::Label14, {}, box), field(Control::momenttext, box));
+    add_case_box(grid, 4, Control::momentcase, box);
     grid->addWidget(make_button(controls_, Control::Command5, QStringLiteral("Next Moment"), box),
-                    4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
+                    5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
     return box;
 }
 
 // The order of entry: the number of spans, the span and its section, the release, the loads
-// (distributed, point, moments: leaving M moves on to the next span), then navigation, the
-// supports, the total length and "Calculate".
+// (distributed, point, moments, each with its case box: leaving M moves on to the next span),
+// then navigation, the supports, the total length and "Calculate".
 void EntryForm::set_tab_order() {
     constexpr Control kOrder[] = {
         Control::spans,
@@ -239,14 +253,17 @@ void EntryForm::set_tab_order() {
         Control::uniformtext,
         Control::uniformx2text,
         Control::uniformtext2,
+        Control::uniformcase,
         Control::Command4,
         Control::points,
         Control::pxtext,
         Control::ptext,
+        Control::pointcase,
         Control::Command3,
         Control::moments,
         Control::momentxtext,
         Control::momenttext,
+        Control::momentcase,
         Control::Command5,
         Control::Command7,
         Control::Command8,

@@ -41,6 +41,8 @@ class EntryForm final : public QWidget {
     // A caption label; bound to its control unless it is one of the fixed captions.
     QLabel* caption(Control control, const QString& text, QWidget* parent);
     QLabel* counter(Control control, QWidget* parent);
+    // The "Dead" / "Live" choice of a load list, with its caption, in the next row of the grid.
+    void add_case_box(QGridLayout* grid, int row, Control control, QWidget* parent);
     // A field under its caption in the next two rows of a group's grid.
     void add_pair(QGridLayout* grid, int row, int column, QLabel* label, QWidget* widget);
 

@@ -13,6 +13,7 @@
 #include "ui/text_encoding.h"
 #include "ui/typed_keys.h"
 #include "ui/workflow/entry_workflow.h"
+#include "ui/workflow/load_lists.h"
 
 namespace spanlyx {
 namespace {
@@ -54,6 +55,15 @@ void EntryWiring::connect_fields() {
         // Text typed into the box is checked when the box is left.
         connect(release->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
             applier_.apply(workflow_.text_changed(Control::Combo1, encode_text(text)));
+        });
+    }
+    for (LoadKind kind : kLoadKindsShown) {
+        auto* box = controls_.get<QComboBox>(load_list(kind).case_box);
+        if (!box)
+            continue;
+        connect(box, &QComboBox::activated, this, [this, kind](int index) {
+            const LoadCase chosen = index == 1 ? LoadCase::Live : LoadCase::Dead;
+            applier_.apply(workflow_.load_case_chosen(kind, chosen));
         });
     }
     if (auto* first_span = controls_.get<QCheckBox>(Control::Check1)) {

@@ -2,7 +2,7 @@
 // Forwards the entry window's events to the entry workflow and hands its answers to the
 // applier: keys typed into the fields (a refused key never reaches the field), text edits made
 // by the engineer, a field entered or left, and the clicks of the buttons, option buttons, the
-// check box and the release box.
+// check box, the release box and the case boxes of the load lists.
 
 #include <QObject>
 

@@ -9,10 +9,13 @@
 namespace spanlyx {
 namespace {
 
+// Enter moves on between the controls one types into: a choice list that takes no typing (the
+// case of a load) is reached with Tab and the mouse, so Enter runs through the values as ever.
 bool takes_typed_input(const QWidget& widget) {
     if (const auto* field = qobject_cast<const QLineEdit*>(&widget))
         return !field->isReadOnly();
-    return qobject_cast<const QComboBox*>(&widget) != nullptr;
+    const auto* box = qobject_cast<const QComboBox*>(&widget);
+    return box != nullptr && box->isEditable();
 }
 
 bool reachable_by_tab(const QWidget& widget, const QWidget& window) {

@@ -6,9 +6,10 @@ class QWidget;
 
 namespace spanlyx {
 
-// Enter in an entry field: the focus goes to the next field or list box in the tab order that
-// is enabled, shown and in the tab order, drawn with its keyboard focus. Buttons and check boxes
-// are passed over, so that what is typed next reaches a field. Where no other field takes
+// Enter in an entry field: the focus goes to the next field or editable list box in the tab
+// order that is enabled, shown and in the tab order, drawn with its keyboard focus. Buttons,
+// check boxes and choice lists that take no typing are passed over, so that what is typed next
+// reaches a field. Where no other field takes
 // input (no spans yet), Enter moves on as Tab does, so that the field is still left.
 void focus_next_input(QWidget& window);
 

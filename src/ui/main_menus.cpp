@@ -95,6 +95,8 @@ void build_main_menus(QMainWindow& window, ControlMap& controls, const MenuHandl
     add_later_item(options, "mnufileo", QStringLiteral("File: Extra Output"));
     // enabled with the comments window by the file commands
     add_later_item(options, "mnucomment", QStringLiteral("Comments"));
+    // enabled with the combinations window by the file commands
+    add_later_item(options, "combinations", QStringLiteral("Load Combinations..."));
 
     QMenu* units = add_menu(window, "mnuunits", QStringLiteral("&Units"));
     auto* systems = new QActionGroup(units);
@@ -138,6 +140,7 @@ void connect_file_menus(QMainWindow& window, const FileMenuHandlers& handlers) {
         {"mnucomment", handlers.comments},
         {"mnu_saveini", handlers.save_units},
         {"mnusection2", handlers.sections},
+        {"combinations", handlers.combinations},
     };
     for (const auto& [name, handler] : items) {
         auto* item = window.menuBar()->findChild<QAction*>(QString::fromLatin1(name));

@@ -35,6 +35,7 @@ struct FileMenuHandlers {
     std::function<void()> comments;
     std::function<void()> save_units;
     std::function<void()> sections;
+    std::function<void()> combinations;
 };
 
 // Enables the items built by build_main_menus that wait for these handlers and connects them.

@@ -25,7 +25,8 @@ void MainWindow::connect_file_commands() {
         {[&files] { files.new_beam(); }, [&files] { files.open(); }, [&files] { files.save(); },
          [&files] { files.save_as(); }, [&windows] { windows.show_graphics_display(); },
          [&windows] { windows.show_extra_output(); }, [&windows] { windows.show_comments(); },
-         [this] { write_settings(); }, [&windows] { windows.show_sections(); }});
+         [this] { write_settings(); }, [&windows] { windows.show_sections(); },
+         [&windows] { windows.show_combinations(); }});
 }
 
 }  // namespace spanlyx

@@ -4,6 +4,7 @@
 
 #include "model/beam.h"
 #include "model/settings.h"
+#include "ui/combinations_dialog.h"
 #include "ui/comments_window.h"
 #include "ui/extra_output_dialog.h"
 #include "ui/graphics_display_dialog.h"
@@ -83,6 +84,26 @@ void MenuWindows::show_sections() {
         sections_ = new SectionsWindow(c_.sections_file, c_.prompter, &c_.main_window);
     sections_->load();
     show_centred(*sections_);
+}
+
+// The combinations are part of the beam file: a list that comes back changed leaves the beam
+// unsaved, one that comes back as it was changes nothing.
+void MenuWindows::show_combinations() {
+    if (combinations_ && combinations_->isVisible()) {
+        show_centred(*combinations_);
+        return;
+    }
+    // A closed window keeps nothing: the table starts again from the beam's list.
+    delete combinations_.data();
+    const auto accepted = [this](std::vector<Combination> combinations) {
+        if (combinations == c_.beam.combinations)
+            return;
+        c_.beam.combinations = std::move(combinations);
+        c_.workflow.set_save_state(SaveState::Unsaved);
+    };
+    combinations_ =
+        new CombinationsDialog(c_.beam.combinations, c_.prompter, accepted, &c_.main_window);
+    show_centred(*combinations_);
 }
 
 }  // namespace spanlyx

@@ -1,6 +1,7 @@
 #pragma once
 // The windows the Options and Sections menus open: comments, "Graphics Display", "Extra Ouput"
-// and the sections list. Each is created on first use, kept for the run and shown modeless.
+// and the sections list, each created on first use, kept for the run and shown modeless; and
+// "Load Combinations", modal and made afresh from the beam each time it opens.
 
 #include <QPointer>
 #include <filesystem>
@@ -12,6 +13,7 @@ class QWidget;
 
 namespace spanlyx {
 
+class CombinationsDialog;
 class CommentsWindow;
 class EntryWorkflow;
 class ExtraOutputDialog;
@@ -42,6 +44,7 @@ class MenuWindows {
     void show_graphics_display();
     void show_extra_output();
     void show_sections();
+    void show_combinations();
 
     // The comments window, when it exists, shows the beam's comments again.
     void comments_replaced();
@@ -56,6 +59,7 @@ class MenuWindows {
     QPointer<GraphicsDisplayDialog> graphics_;
     QPointer<ExtraOutputDialog> extra_;
     QPointer<SectionsWindow> sections_;
+    QPointer<CombinationsDialog> combinations_;
     bool graphics_open_ = false;
     bool extra_open_ = false;
 };

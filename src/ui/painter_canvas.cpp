@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPen>
+#include <QPolygonF>
 #include <QString>
 #include <cmath>
 #include <numbers>
@@ -28,9 +29,29 @@ void PainterCanvas::clear() {
 }
 
 void PainterCanvas::set_pen(Rgb colour, double width_pixels) {
-    QPen pen(QColor(colour.red, colour.green, colour.blue));
-    pen.setWidthF(width_pixels);
-    pen.setCapStyle(Qt::RoundCap);
+    pen_colour_ = colour;
+    pen_width_ = width_pixels;
+    apply_pen();
+}
+
+void PainterCanvas::set_line_style(LineStyle style) {
+    line_style_ = style;
+    apply_pen();
+}
+
+void PainterCanvas::apply_pen() {
+    QPen pen(QColor(pen_colour_.red, pen_colour_.green, pen_colour_.blue));
+    pen.setWidthF(pen_width_);
+    switch (line_style_) {
+        case LineStyle::Solid:
+            pen.setCapStyle(Qt::RoundCap);
+            break;
+        case LineStyle::Dashed:
+            // Dashes and gaps in pen widths; round caps would close the gaps.
+            pen.setDashPattern({4, 3});
+            pen.setCapStyle(Qt::FlatCap);
+            break;
+    }
     painter_.setPen(pen);
 }
 
@@ -65,15 +86,20 @@ void PainterCanvas::arc(double cx, double cy, double radius, double start, doubl
     const double x_sign = width_ > 0 ? 1.0 : -1.0;
     const double y_sign = height_ > 0 ? 1.0 : -1.0;
     constexpr int kSegments = 24;
-    QPointF previous;
+    QPolygonF points;
     for (int i = 0; i <= kSegments; ++i) {
         const double angle = start + (end - start) * i / kSegments;
-        const QPointF point(centre.x() + x_sign * r * std::cos(angle),
-                            centre.y() + y_sign * r * std::sin(angle));
-        if (i > 0)
-            painter_.drawLine(previous, point);
-        previous = point;
+        points.append(QPointF(centre.x() + x_sign * r * std::cos(angle),
+                              centre.y() + y_sign * r * std::sin(angle)));
     }
+    // A dashed arc is one polyline, so that its dashes run on round it; a solid one is drawn
+    // segment by segment, as it always has been.
+    if (line_style_ == LineStyle::Dashed) {
+        painter_.drawPolyline(points);
+        return;
+    }
+    for (qsizetype i = 1; i < points.size(); ++i)
+        painter_.drawLine(points[i - 1], points[i]);
 }
 
 void PainterCanvas::text(double x, double y, std::string_view text) {

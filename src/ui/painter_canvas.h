@@ -18,6 +18,7 @@ class PainterCanvas final : public Canvas {
     void set_scale(double left, double top, double width, double height) override;
     void clear() override;
     void set_pen(Rgb colour, double width_pixels) override;
+    void set_line_style(LineStyle style) override;
     void set_font_size(double points) override;
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double cx, double cy, double radius) override;
@@ -31,12 +32,16 @@ class PainterCanvas final : public Canvas {
   private:
     QPointF map(double x, double y) const;
     double radius_pixels(double radius) const;
+    void apply_pen();
 
     QPainter& painter_;
     QRectF target_;
     double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
     QColor background_ = Qt::white;
     QFont font_;
+    Rgb pen_colour_ = kBlack;
+    double pen_width_ = 1;
+    LineStyle line_style_ = LineStyle::Solid;
 };
 
 }  // namespace spanlyx

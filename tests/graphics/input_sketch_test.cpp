@@ -251,6 +251,71 @@ TEST(InputSketch, HingeCirclesAtReleasedEnds) {
     EXPECT_EQ(canvas.circles().size(), 4u);
 }
 
+// A live load's body strokes are dashed and its labels end in " L"; arrow heads, the moment
+// circle and every dead load stay solid, and a beam of dead loads sets no line style at all.
+TEST(InputSketch, LiveLoadsDashedWithAnLAfterTheirValues) {
+    Beam beam = beam_of({10});
+    PointLoad live_point = point(2, 5);
+    live_point.load_case = LoadCase::Live;
+    beam.spans[0].points = {live_point, point(8, 3)};
+    beam.spans[0].uniforms = {{4, 6, 6, 6, LoadCase::Live}};
+    beam.spans[0].moments = {{3, 2, LoadCase::Live}, {7, 4, LoadCase::Dead}};
+    const RecordingCanvas canvas = sketch(beam);
+
+    const auto dashed = [&](double x1, double y1, double x2, double y2) {
+        const std::vector<LineCall> found = canvas.lines_between(x1, y1, x2, y2);
+        return found.size() == 1 && found[0].style == LineStyle::Dashed && found[0].colour == kRed;
+    };
+    // The live point load's shaft; the live block's top line and its five arrow shafts at
+    // 4, 4.5, 5, 5.5 and 6; the live moment's vertical line.
+    EXPECT_TRUE(dashed(2, 1.5, 2, 0));
+    EXPECT_TRUE(dashed(4, 0.5, 6, 0.5));
+    for (double x : {4.0, 4.5, 5.0, 5.5, 6.0})
+        EXPECT_TRUE(dashed(x, 0.5, x, 0)) << x;
+    EXPECT_TRUE(dashed(3, 1.5, 3, 0));
+    EXPECT_EQ(canvas.lines(LineStyle::Dashed).size(), 8u);
+    // Heads stay solid: the one of the live point load at x = 2.
+    EXPECT_EQ(canvas.lines_between(1.9, 0.2, 2, 0).at(0).style, LineStyle::Solid);
+    // The live moment's arc dashed, the dead one's solid; both circles solid.
+    const std::vector<ArcCall> arcs = canvas.arcs();
+    ASSERT_EQ(arcs.size(), 2u);
+    EXPECT_EQ(arcs[0].cx, 3);
+    EXPECT_EQ(arcs[0].style, LineStyle::Dashed);
+    EXPECT_EQ(arcs[1].style, LineStyle::Solid);
+    for (const CircleCall& c : canvas.circles())
+        EXPECT_EQ(c.style, LineStyle::Solid);
+    // Dead loads are solid.
+    EXPECT_EQ(canvas.lines_between(8, 1.5, 8, 0).at(0).style, LineStyle::Solid);
+    EXPECT_EQ(canvas.lines_between(7, 1.5, 7, 0).at(0).style, LineStyle::Solid);
+
+    // Labels: " L" after a live load's value and unit, nothing after a dead one's. The live
+    // point label is centred by the width of its stand-in "5  # L", 6 characters.
+    EXPECT_NEAR(only_text(canvas, "5.0# L").x, 2 - 6 * kCharWidth / 2, kTol);
+    only_text(canvas, "3.0#");
+    only_text(canvas, "6.0#/lf L");
+    only_text(canvas, "2.0 ft-# L");
+    only_text(canvas, "4.0 ft-#");
+
+    // A trapezoidal live load marks both of its end values.
+    beam.spans[0].uniforms = {{0, 2, 4, 6, LoadCase::Live}};
+    const RecordingCanvas trapezoid = sketch(beam);
+    only_text(trapezoid, "2.0#/lf L");
+    only_text(trapezoid, "6.0#/lf L");
+
+    // The same loads all dead: no style is ever set and no label carries the mark.
+    for (PointLoad& p : beam.spans[0].points)
+        p.load_case = LoadCase::Dead;
+    for (UniformLoad& u : beam.spans[0].uniforms)
+        u.load_case = LoadCase::Dead;
+    for (MomentLoad& m : beam.spans[0].moments)
+        m.load_case = LoadCase::Dead;
+    const RecordingCanvas dead = sketch(beam);
+    for (const CanvasCall& call : dead.calls())
+        EXPECT_FALSE(std::holds_alternative<LineStyleCall>(call));
+    for (const TextCall& t : dead.texts())
+        EXPECT_FALSE(t.text.ends_with(" L")) << t.text;
+}
+
 TEST(InputSketch, RefreshComparesTheSpansWithTheTotalInHundredths) {
     EXPECT_EQ(sketch_refresh(beam_of({10.004, 20}), 30), SketchRefresh::Live);
     EXPECT_EQ(sketch_refresh(beam_of({0.1, 0.2}), 0.3), SketchRefresh::Live);

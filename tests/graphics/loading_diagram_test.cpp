@@ -106,6 +106,20 @@ TEST(LoadingDiagram, LoadsWithTheirValuesAndUnits) {
     EXPECT_NEAR(canvas.arcs()[0].cx, 2, kTol);
 }
 
+// The results window's loading diagram draws loads through the same glyphs as the sketch: a
+// live load there is dashed and marked too.
+TEST(LoadingDiagram, LiveLoadsDashedAndMarked) {
+    Beam beam = loaded_beam(UnitSystem::E);
+    beam.spans[1].points[0].load_case = LoadCase::Live;
+    const RecordingCanvas canvas = drawn(beam);
+    // The live point load of 5 at x = 4 + 3: stand-in "5  # L" of 6 characters.
+    EXPECT_NEAR(test::only_text(canvas, "5  # L").x, 7 - 6 * kCw / 2, kTol);
+    EXPECT_EQ(canvas.lines_between(7, 1.5, 7, 0).at(0).style, LineStyle::Dashed);
+    EXPECT_EQ(canvas.lines(LineStyle::Dashed).size(), 1u);
+    test::only_text(canvas, "2.50  #");
+    test::only_text(canvas, "2.50#/lf");
+}
+
 TEST(LoadingDiagram, UnitWordsAndLabelsFollowTheUnitSystem) {
     for (const auto& [units, texts] :
          {std::pair{UnitSystem::E2, std::array{"2.50#/in", "3.00 in-#", "5  #"}},

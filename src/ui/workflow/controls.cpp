@@ -33,6 +33,9 @@ constexpr std::array<NamedControl, kControlCount> kNames = {{
     {Control::total_lengthtext, "total_lengthtext"},
     {Control::Combo1, "Combo1"},
     {Control::Check1, "Check1"},
+    {Control::uniformcase, "uniformcase"},
+    {Control::pointcase, "pointcase"},
+    {Control::momentcase, "momentcase"},
     {Control::jyfixed, "jyfixed"},
     {Control::jyfree, "jyfree"},
     {Control::jzfixed, "jzfixed"},
@@ -95,6 +98,8 @@ constexpr std::array kTextFields = {
     Control::momenttext,    Control::total_lengthtext,
 };
 
+constexpr std::array kCaseBoxes = {Control::uniformcase, Control::pointcase, Control::momentcase};
+
 constexpr std::array kEntryControlsAfterSpans = {
     Control::spanlengthtext,   Control::spanwidthtext,
     Control::spandepthtext,    Control::moi,
@@ -107,14 +112,15 @@ constexpr std::array kEntryControlsAfterSpans = {
     Control::uniformtext,      Control::uniformx2text,
     Control::uniformtext2,     Control::moments,
     Control::momentxtext,      Control::momenttext,
-    Control::total_lengthtext,
+    Control::total_lengthtext, Control::uniformcase,
+    Control::pointcase,        Control::momentcase,
 };
 
 constexpr std::array kLoadControls = {
     Control::points,        Control::pxtext,      Control::ptext,         Control::uniforms,
     Control::uniformx1text, Control::uniformtext, Control::uniformx2text, Control::uniformtext2,
     Control::moments,       Control::momentxtext, Control::momenttext,    Control::jyfixed,
-    Control::jyfree,
+    Control::jyfree,        Control::uniformcase, Control::pointcase,     Control::momentcase,
 };
 
 }  // namespace
@@ -165,6 +171,14 @@ std::span<const Control> text_fields() {
 
 bool is_text_field(Control control) {
     return std::find(kTextFields.begin(), kTextFields.end(), control) != kTextFields.end();
+}
+
+std::span<const Control> case_boxes() {
+    return kCaseBoxes;
+}
+
+bool is_case_box(Control control) {
+    return std::find(kCaseBoxes.begin(), kCaseBoxes.end(), control) != kCaseBoxes.end();
 }
 
 std::span<const Control> entry_controls_after_spans() {

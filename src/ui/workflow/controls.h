@@ -35,6 +35,10 @@ enum class Control {
     // release box and the first-span E and I check box
     Combo1,
     Check1,
+    // the case ("Dead" or "Live") of the shown load of each list
+    uniformcase,
+    pointcase,
+    momentcase,
     // support option buttons of the shown joint
     jyfixed,
     jyfree,
@@ -97,6 +101,10 @@ Control control_of(FocusField field);
 // The eighteen text fields, spans first.
 std::span<const Control> text_fields();
 bool is_text_field(Control control);
+
+// The case boxes of the three load lists.
+std::span<const Control> case_boxes();
+bool is_case_box(Control control);
 
 // The controls that leave and rejoin the tab order together: every entry control but `spans`.
 std::span<const Control> entry_controls_after_spans();

@@ -65,6 +65,8 @@ void EntryWorkflow::start_state(Actions& out) {
     }
     for (Control counter : kCounters)
         c.set_caption(counter, "");
+    for (LoadKind kind : kLoadKindsShown)
+        c.show_text(load_list(kind).case_box, std::string(case_text(LoadCase::Dead)));
 }
 
 Actions EntryWorkflow::start_up() {
@@ -145,6 +147,10 @@ Actions EntryWorkflow::release_chosen(Release release) {
     return run([&](EntryContext& c) { spanlyx::release_chosen(c, release); });
 }
 
+Actions EntryWorkflow::load_case_chosen(LoadKind kind, LoadCase load_case) {
+    return run([&](EntryContext& c) { spanlyx::load_case_chosen(c, kind, load_case); });
+}
+
 // The unit system and the I-entry mode are written into the beam file: choosing another one
 // changes a beam that has spans.
 Actions EntryWorkflow::unit_system_chosen(UnitSystem system) {
@@ -210,6 +216,8 @@ Actions EntryWorkflow::reset() {
     beam_.spans.clear();
     beam_.joints.clear();
     beam_.comments = {};
+    // The combinations belong to the beam: a new beam starts without them.
+    beam_.combinations.clear();
     beam_.spans_text.clear();
     beam_.total_length_text.clear();
     slots_.clear();

@@ -41,6 +41,8 @@ class EntryWorkflow {
     Actions first_span_ei_clicked(bool checked);
     // Combo1: an entry of the list chosen.
     Actions release_chosen(Release release);
+    // uniformcase, pointcase, momentcase: the case chosen for the list's shown load.
+    Actions load_case_chosen(LoadKind kind, LoadCase load_case);
     // The six Units menu handlers.
     Actions unit_system_chosen(UnitSystem system);
     // The I-entry choice window: Option1 (I from b and d) or Option2 (I typed).
@@ -51,7 +53,8 @@ class EntryWorkflow {
     // After a beam file has been read into the beam: the fields follow the file, walking through
     // spans and joints and ending on span 1 and joint 1.
     Actions show_beam_after_open();
-    // New: the beam's spans, loads, counts and joints reset, every entry field emptied.
+    // New: the beam's spans, loads, counts, joints, comments and combinations reset, every
+    // entry field emptied.
     Actions reset();
 
     // State the window or the file commands read.

@@ -42,6 +42,11 @@ void uniform_count_left(EntryContext& c);
 void load_value_changed(EntryContext& c, Control field);
 void load_value_left(EntryContext& c, Control field);
 
+// The case boxes of the load lists (load_case_rules.cpp). Every move that shows a load, or
+// empties a list, shows its case through show_load_case.
+void show_load_case(EntryContext& c, LoadKind kind);
+void load_case_chosen(EntryContext& c, LoadKind kind, LoadCase load_case);
+
 // Load positions (distance_rules.cpp).
 void distance_changed(EntryContext& c, Control field);
 void distance_left(EntryContext& c, Control field);

@@ -39,6 +39,7 @@ void load_count_changed(EntryContext& c, LoadKind kind) {
             c.set_text(field, "");
         current = 0;
         store_count(c, kind, 0, typed);
+        show_load_case(c, kind);
     } else {
         c.enable(list.next_button, true);
         current = 1;

@@ -10,12 +10,15 @@ constexpr std::array kUniformFields = {Control::uniformx1text, Control::uniformt
                                        Control::uniformx2text, Control::uniformtext2};
 constexpr std::array kMomentFields = {Control::momentxtext, Control::momenttext};
 
-const LoadListControls kUniform{LoadKind::Uniform, Control::uniforms,      Control::unumber,
-                                Control::Command4, Control::uniformx1text, kUniformFields};
+const LoadListControls kUniform{LoadKind::Uniform,   Control::uniforms,      Control::unumber,
+                                Control::Command4,   Control::uniformx1text, kUniformFields,
+                                Control::uniformcase};
 const LoadListControls kPoint{LoadKind::Point,   Control::points, Control::pnumber,
-                              Control::Command3, Control::pxtext, kPointFields};
-const LoadListControls kMoment{LoadKind::Moment,  Control::moments,     Control::mnumber,
-                               Control::Command5, Control::momentxtext, kMomentFields};
+                              Control::Command3, Control::pxtext, kPointFields,
+                              Control::pointcase};
+const LoadListControls kMoment{LoadKind::Moment,   Control::moments,     Control::mnumber,
+                               Control::Command5,  Control::momentxtext, kMomentFields,
+                               Control::momentcase};
 
 }  // namespace
 
@@ -58,6 +61,31 @@ bool load_blank(const Span& span, LoadKind kind, int number) {
             return span.moments[k].x == 0 && span.moments[k].value == 0;
     }
     return false;
+}
+
+LoadCase& load_case_of(Span& span, LoadKind kind, int number) {
+    assert(number >= 1 && number <= load_count(span, kind));
+    const auto k = static_cast<std::size_t>(number - 1);
+    switch (kind) {
+        case LoadKind::Uniform:
+            return span.uniforms[k].load_case;
+        case LoadKind::Point:
+            return span.points[k].load_case;
+        case LoadKind::Moment:
+            return span.moments[k].load_case;
+    }
+    assert(false && "unknown load kind");
+    return span.points[k].load_case;
+}
+
+std::string_view case_text(LoadCase load_case) {
+    switch (load_case) {
+        case LoadCase::Dead:
+            return "Dead";
+        case LoadCase::Live:
+            return "Live";
+    }
+    return "Dead";
 }
 
 }  // namespace spanlyx

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "model/beam.h"
 #include "ui/workflow/controls.h"
@@ -17,6 +18,7 @@ struct LoadListControls {
     Control next_button;              // Command3, Command4, Command5
     Control x_field;                  // where the focus goes for an empty load
     std::span<const Control> fields;  // in the order the fields are shown
+    Control case_box;                 // uniformcase, pointcase, momentcase
 };
 
 inline constexpr std::array<LoadKind, 3> kLoadKindsShown = {LoadKind::Point, LoadKind::Uniform,
@@ -28,6 +30,12 @@ inline std::size_t kind_index(LoadKind kind) {
 }
 
 int load_count(const Span& span, LoadKind kind);
+
+// The case of load `number` (from 1) of a span's list, and the means to change it.
+LoadCase& load_case_of(Span& span, LoadKind kind, int number);
+
+// The text a case box shows: "Dead" or "Live".
+std::string_view case_text(LoadCase load_case);
 
 // A load with no position and no value: what the next-load button focuses on.
 bool load_blank(const Span& span, LoadKind kind, int number);

@@ -7,6 +7,7 @@
 
 #include "model/number_text.h"
 #include "model/units.h"
+#include "ui/workflow/field_rules.h"
 #include "ui/workflow/load_lists.h"
 #include "ui/workflow/support_rules.h"
 
@@ -95,11 +96,13 @@ void show_load(EntryContext& c, LoadKind kind, int number) {
         c.set_text(field,
                    is_position(field) ? shown_distance(c, value) : shown(value, kLoadPattern));
     }
+    show_load_case(c, kind);
 }
 
 void show_load_quietly(EntryContext& c, LoadKind kind) {
     for (Control field : load_list(kind).fields)
         c.show_text(field, load_field_text(c, field));
+    show_load_case(c, kind);
 }
 
 std::string distance_text(double value) {
@@ -115,6 +118,7 @@ void clear_load_list(EntryContext& c, LoadKind kind) {
     c.set_text(list.count, "");
     for (Control field : list.fields)
         c.set_text(field, "");
+    show_load_case(c, kind);
 }
 
 void show_load_list(EntryContext& c, LoadKind kind) {
