@@ -16,6 +16,7 @@
 #include "model/beam.h"
 #include "storage/beam_file.h"
 #include "ui/entry_form.h"
+#include "ui/results_window.h"
 #include "ui/sketch_view.h"
 #include "ui_suites.h"
 #include "ui_test_support.h"
@@ -79,6 +80,7 @@ class SpringSupportsTest : public QObject {
     }
     // The field clicked into with its text selected, then the text typed key by key.
     void type_into(Control control, const QString& text) {
+        QVERIFY(app_.window->isActiveWindow());
         line(control)->setFocus(Qt::MouseFocusReason);
         line(control)->selectAll();
         type(text);
@@ -266,9 +268,17 @@ void SpringSupportsTest::commaLocaleReadsTheSameValues() {
 void SpringSupportsTest::jointSetBackToFixedSavesAsBefore() {
     const Beam plain = pinned_beam({"10", "12"});
     open_beam(plain);
+    // A beam is saved once it has been calculated: Calculate, then back from the results.
+    click(Control::vm);
+    auto* results = app_.window->findChild<ResultsWindow*>();
+    QVERIFY(results);
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(app_.h->prompter.shown.empty());
     const QString before = app_.home->folder() + QStringLiteral("/before.cb");
     app_.h->dialogs.paths.push_back(before);
     app_.trigger("mnuSaveas");
+    QVERIFY(app_.h->prompter.shown.empty());
+    QVERIFY(show_active(*app_.window));
     const Beam saved = app_.window->beam();
 
     type_into(Control::settlementtext, QStringLiteral("0.3"));
@@ -288,6 +298,8 @@ void SpringSupportsTest::jointSetBackToFixedSavesAsBefore() {
     const QString after = app_.home->folder() + QStringLiteral("/after.cb");
     app_.h->dialogs.paths.push_back(after);
     app_.trigger("mnuSaveas");
+    QVERIFY(app_.h->prompter.shown.empty());
+    QVERIFY(!read_file(before).empty());
     QCOMPARE(read_file(after), read_file(before));
 }
 
