@@ -75,10 +75,11 @@ JointPlace joint_place(std::size_t joint, std::size_t span_count);
 // drawn as a spring, never as a restraint: a zig-zag under the joint for a vertical spring, a
 // coil about the joint for a rotational one, beside the glyph of what the joint holds rigidly.
 void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place);
-// Half width and depth of the zig-zag of a vertical spring, whose ground line lies at the
-// depth of a pin's base.
-inline constexpr double kSpringHalfWidth = 0.1;
-inline constexpr double kSpringDepth = 0.4;
+// Half width of the zig-zag of a vertical spring, and the depth of its ground line: deeper than
+// a pin's base, so that the zig-zag stays readable on a low drawing, with its hatching still
+// above the lowest point of any support glyph.
+inline constexpr double kSpringHalfWidth = 0.12;
+inline constexpr double kSpringDepth = 0.5;
 
 // The imposed movements of a joint at drawn x, in the pen in force: a settlement as a vertical
 // arrow beside the support, pointing the way the support moves, with the value and its unit; an

@@ -22,7 +22,7 @@ constexpr double kTurnFrom = std::numbers::pi / 6;
 constexpr double kTurnTo = 5 * std::numbers::pi / 6;
 constexpr double kTurnHeadLength = 0.1;
 constexpr double kTurnHeadSpread = std::numbers::pi / 7;
-constexpr double kTurnLabelGap = 0.05;
+constexpr double kTurnLabelBottom = 0.75;
 
 std::string value_label(double value, std::string_view unit) {
     return general_number(value) + " " + std::string(unit);
@@ -60,7 +60,7 @@ void settlement_arrow(Canvas& canvas, double settlement, double x, JointPlace pl
     canvas.text(left, kArrowTop, label);
 }
 
-void rotation_arrow(Canvas& canvas, double rotation, double x, std::string_view unit) {
+void rotation_arrow(Canvas& canvas, double rotation, double x, double side, std::string_view unit) {
     canvas.arc(x, 0, kTurnRadius, kTurnFrom, kTurnTo);
     // Counterclockwise positive: the head sits at the end the rotation turns towards, and points
     // along the arc's tangent there.
@@ -69,9 +69,10 @@ void rotation_arrow(Canvas& canvas, double rotation, double x, std::string_view 
     const double turn = counterclockwise ? 1.0 : -1.0;
     head(canvas, x + kTurnRadius * std::cos(at), kTurnRadius * std::sin(at), -turn * std::sin(at),
          turn * std::cos(at));
+    // The label stands above a clamp's hatching, on the side away from the beam's right end.
     const std::string label = value_label(rotation, unit);
     const double width = canvas.text_extent(label).width;
-    text_with_bottom(canvas, x - width / 2, kTurnRadius + kTurnLabelGap, label);
+    text_with_bottom(canvas, side > 0 ? x : x - width, kTurnLabelBottom, label);
 }
 
 }  // namespace
@@ -82,7 +83,7 @@ void draw_imposed_movements(Canvas& canvas, const Joint& joint, double x, JointP
     if (joint.settlement != 0 && joint.restraint_y == 1 && !joint.spring_y)
         settlement_arrow(canvas, joint.settlement, x, place, words.settlement);
     if (joint.imposed_rotation != 0 && joint.restraint_z == 1 && !joint.spring_z)
-        rotation_arrow(canvas, joint.imposed_rotation, x, words.rotation);
+        rotation_arrow(canvas, joint.imposed_rotation, x, side_of(place), words.rotation);
 }
 
 }  // namespace spanlyx::glyphs

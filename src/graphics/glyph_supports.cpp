@@ -72,12 +72,13 @@ void guided(Canvas& canvas, double x, JointPlace place) {
 }
 
 // A vertical spring hanging from the beam at x: a short lead, a zig-zag of kZigStrokes strokes
-// between x - 0.1 and x + 0.1, a lead down to the ground line at the depth of a pin's base, and
-// three hatch strokes under the ground.
-constexpr double kSpringLead = 0.08;
-constexpr int kZigStrokes = 6;
+// swinging kSpringHalfWidth to either side, a lead down to the ground line, and three hatch
+// strokes under the ground.
+constexpr double kSpringLead = 0.06;
+constexpr int kZigStrokes = 4;
 constexpr double kSpringGroundHalfWidth = 0.2;
-constexpr double kGroundHatch = 0.1;
+constexpr double kGroundHatch = 0.075;
+static_assert(kSpringDepth + kGroundHatch <= -kSupportBottom);
 
 void vertical_spring(Canvas& canvas, double x) {
     const double top = -kSpringLead;

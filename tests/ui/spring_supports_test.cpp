@@ -224,6 +224,7 @@ void SpringSupportsTest::eachJointKeepsItsValues() {
     QVERIFY(joints[1].spring_y && joints[2].spring_y);
     QCOMPARE(joints[3].imposed_rotation, 0.001);
     QVERIFY(app_.h->prompter.shown.empty());
+    save_screenshot(*app_.window, QStringLiteral("spring_supports"));
 }
 
 void SpringSupportsTest::commaLocaleReadsTheSameValues_data() {
