@@ -76,13 +76,16 @@ void draw_loading_diagram(Canvas& canvas, const Beam& beam, const AnalysisResult
     for (std::size_t i = 0; i < beam.spans.size(); ++i)
         glyphs::draw_hinges(canvas, beam.spans[i].release, joint_x[i], joint_x[i + 1]);
 
-    // Loads and their texts in red, the imposed support movements among them.
+    // Imposed support movements act on the beam as loads do: drawn in the load colour.
     canvas.set_pen(kRed, kGlyphPenWidth);
     const SupportUnitWords& movement_words = support_unit_words(beam.units);
     for (std::size_t j = 0; j < joints; ++j) {
         glyphs::draw_imposed_movements(canvas, beam.joints[j], joint_x[j],
                                        glyphs::joint_place(j, beam.spans.size()), movement_words);
     }
+
+    // Loads and their texts in red.
+    canvas.set_pen(kRed, kGlyphPenWidth);
     const glyphs::LoadFrame frame{canvas, kLoadValues, loading_unit_words(beam.units), x_scale};
     for (std::size_t i = 0; i < beam.spans.size(); ++i) {
         const Span& span = beam.spans[i];

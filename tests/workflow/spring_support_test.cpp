@@ -192,6 +192,33 @@ TEST_F(WorkflowTest, SingleSpanRulesCountASpringAsHolding) {
     EXPECT_EQ(wf.text(Control::kztext), "9000");
 }
 
+// A beam read with springs and movements keeps them all while the window walks through it, and
+// each joint shows its own; a single span whose only vertical support besides a pin is a spring
+// raises no end-condition message.
+TEST_F(WorkflowTest, OpenedBeamShowsItsSpringsAndMovementsUnchanged) {
+    Beam read;
+    read.spans.resize(1);
+    read.spans[0].length = HeldNumber::typed("10");
+    read.spans[0].inertia = 500;
+    read.spans[0].modulus = HeldNumber::computed(29e6);
+    read.joints = {Joint{1, 1}, spring_y_joint(2500)};
+    read.joints[0].settlement = 0.375;
+    read.joints[0].imposed_rotation = 0.0015;
+    read.joints[1].spring_z = true;
+    read.joints[1].kz = 5e5;
+    beam = read;
+    Actions shown = wf.show_beam_after_open();
+    ASSERT_EQ(wf.current_joint(), 1);
+    expect_field_texts(wf, {"settlementtext", ".375", "rotationtext", ".0015", "kytext", ""});
+    shown = joined({shown, click(Control::nextjoint)});
+    expect_field_texts(wf, {"kytext", "2500", "kztext", "500000", "settlementtext", ""});
+    EXPECT_TRUE(wf.checked(Control::jyspring));
+    EXPECT_TRUE(wf.checked(Control::jzspring));
+    EXPECT_TRUE(messages(shown).empty());
+    EXPECT_EQ(beam.joints, read.joints);
+    EXPECT_NE(wf.save_state(), SaveState::Unsaved);
+}
+
 TEST_F(WorkflowTest, NewSpanCountStartsEveryJointAsAPinAndNewClearsTheFields) {
     make_beam({"10", "10"});
     go_to_joint(2);
