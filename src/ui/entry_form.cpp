@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/control_map.h"
 #include "ui/sketch_view.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kFieldMinimumWidth = 96;
 constexpr int kFieldMaximumWidth = 150;
+constexpr int kJointFieldMinimumWidth = 64;
 
 QPushButton* make_button(ControlMap& controls, Control control, const QString& text,
                          QWidget* parent) {
@@ -130,7 +132,8 @@ QWidget* EntryForm::beam_box() {
 }
 
 // A frame "Y" or "Z": its Fixed, Free and Spring option buttons in a row, and under them the
-// spring's stiffness and the imposed movement of the fixed restraint.
+// spring's stiffness beside the imposed movement of the fixed restraint, one row for both so
+// that the supports take no more height than the span fields beside them.
 QGroupBox* EntryForm::support_frame(const QString& title, const SupportFrameControls& frame) {
     auto* box = new QGroupBox(title);
     auto* grid = new QGridLayout(box);
@@ -139,9 +142,18 @@ QGroupBox* EntryForm::support_frame(const QString& title, const SupportFrameCont
     options->addWidget(make_option(controls_, frame.free, QStringLiteral("Free"), box));
     options->addWidget(make_option(controls_, frame.spring, QStringLiteral("Spring"), box));
     options->addStretch();
-    grid->addLayout(options, 0, 0, 1, 3);
-    add_pair(grid, 1, 0, caption(frame.stiffness_label, {}, box), field(frame.stiffness, box));
-    add_pair(grid, 2, 0, caption(frame.movement_label, {}, box), field(frame.movement, box));
+    grid->addLayout(options, 0, 0, 1, 4);
+    int column = 0;
+    for (const auto& [label, control] : {std::pair{frame.stiffness_label, frame.stiffness},
+                                         std::pair{frame.movement_label, frame.movement}}) {
+        QLabel* caption_label = caption(label, {}, box);
+        QLineEdit* value = field(control, box);
+        value->setMinimumWidth(kJointFieldMinimumWidth);
+        caption_label->setBuddy(value);
+        grid->addWidget(caption_label, 1, column);
+        grid->addWidget(value, 1, column + 1);
+        column += 2;
+    }
     return box;
 }
 
