@@ -89,8 +89,23 @@ void draw_moments(const LoadFrame& frame, const SpanPlace& span,
 enum class JointPlace { LeftEnd, Interior, RightEnd };
 // The place of joint j (from 0) of a beam of span_count spans.
 JointPlace joint_place(std::size_t joint, std::size_t span_count);
-// The support glyph of a joint at drawn x, by its restraints, in the pen in force.
+// The support glyph of a joint at drawn x, by its restraints, in the pen in force. A spring is
+// drawn as a spring, never as a restraint: a zig-zag under the joint for a vertical spring, a
+// coil about the joint for a rotational one, beside the glyph of what the joint holds rigidly.
 void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place);
+// Half width of the zig-zag of a vertical spring, and the depth of its ground line: deeper than
+// a pin's base, so that the zig-zag stays readable on a low drawing, with its hatching still
+// above the lowest point of any support glyph.
+inline constexpr double kSpringHalfWidth = 0.12;
+inline constexpr double kSpringDepth = 0.5;
+
+// The imposed movements of a joint at drawn x, in the pen in force: a settlement as a vertical
+// arrow beside the support, pointing the way the support moves, with the value and its unit; an
+// imposed rotation as an arc arrow over the joint turning the way it turns, with its value.
+void draw_imposed_movements(Canvas& canvas, const Joint& joint, double x, JointPlace place,
+                            const SupportUnitWords& words);
+// The settlement arrow stands this far beside the joint, clear of a pin's base.
+inline constexpr double kSettlementArrowOffset = 0.45;
 // Lowest point of any support glyph, for labels written below the supports.
 inline constexpr double kSupportBottom = -0.575;
 

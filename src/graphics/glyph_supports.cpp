@@ -1,6 +1,8 @@
-// Support and hinge glyphs, chosen by the restraints of the joint and the releases of a span.
+// Support and hinge glyphs, chosen by the restraints and springs of the joint and the releases
+// of a span.
 
 #include <array>
+#include <numbers>
 
 #include "graphics/beam_glyphs.h"
 
@@ -69,6 +71,66 @@ void guided(Canvas& canvas, double x, JointPlace place) {
         canvas.circle(x + outward * kRollerRadius, y, kRollerRadius);
 }
 
+// A vertical spring hanging from the beam at x: a short lead, a zig-zag of kZigStrokes strokes
+// swinging kSpringHalfWidth to either side, a lead down to the ground line, and three hatch
+// strokes under the ground.
+constexpr double kSpringLead = 0.06;
+constexpr int kZigStrokes = 4;
+constexpr double kSpringGroundHalfWidth = 0.2;
+constexpr double kGroundHatch = 0.075;
+static_assert(kSpringDepth + kGroundHatch <= -kSupportBottom);
+
+void vertical_spring(Canvas& canvas, double x) {
+    const double top = -kSpringLead;
+    const double bottom = -(kSpringDepth - kSpringLead);
+    const double pitch = (top - bottom) / kZigStrokes;
+    canvas.line(x, 0, x, top);
+    double from_x = x;
+    double from_y = top;
+    for (int k = 1; k <= kZigStrokes; ++k) {
+        // The strokes swing out and back; the last one comes back to the axis.
+        const double to_x = k == kZigStrokes ? x : x + (k % 2 == 1 ? 1 : -1) * kSpringHalfWidth;
+        const double to_y = top - k * pitch;
+        canvas.line(from_x, from_y, to_x, to_y);
+        from_x = to_x;
+        from_y = to_y;
+    }
+    canvas.line(x, bottom, x, -kSpringDepth);
+    canvas.line(x - kSpringGroundHalfWidth, -kSpringDepth, x + kSpringGroundHalfWidth,
+                -kSpringDepth);
+    for (double hx : {x - kGroundHatch, x, x + kGroundHatch})
+        canvas.line(hx, -kSpringDepth, hx - kGroundHatch, -kSpringDepth - kGroundHatch);
+}
+
+// A rotational spring: a spiral about the joint of three half turns of growing radius, whose
+// outer end runs up to a short ground bar.
+constexpr std::array<double, 3> kCoilRadii = {0.05, 0.075, 0.1};
+constexpr double kCoilTail = 0.2;
+constexpr double kCoilGroundHalfWidth = 0.08;
+
+void rotational_spring(Canvas& canvas, double x) {
+    constexpr double pi = std::numbers::pi;
+    canvas.arc(x, 0, kCoilRadii[0], 0, pi);
+    // The lower half turn joins (x - r0, 0) to (x + r2, 0): its centre sits between them.
+    canvas.arc(x + (kCoilRadii[2] - kCoilRadii[0]) / 2, 0, kCoilRadii[1], pi, 2 * pi);
+    canvas.arc(x, 0, kCoilRadii[2], 0, pi);
+    const double end = x - kCoilRadii[2];
+    canvas.line(end, 0, end, kCoilTail);
+    canvas.line(end - kCoilGroundHalfWidth, kCoilTail, end + kCoilGroundHalfWidth, kCoilTail);
+}
+
+// The glyph of the rigid restraints alone: a spring coordinate is not held rigidly.
+void rigid_support(Canvas& canvas, bool holds_y, bool holds_z, double x, JointPlace place) {
+    if (holds_y && holds_z) {
+        clamp(canvas, x, place);
+    } else if (holds_y) {
+        pin(canvas, x);
+    } else if (holds_z) {
+        guided(canvas, x, place);
+    }
+    // A joint free in both draws nothing.
+}
+
 }  // namespace
 
 JointPlace joint_place(std::size_t joint, std::size_t span_count) {
@@ -80,16 +142,16 @@ JointPlace joint_place(std::size_t joint, std::size_t span_count) {
 }
 
 void draw_support(Canvas& canvas, const Joint& joint, double x, JointPlace place) {
-    const bool holds_y = joint.restraint_y != 0;
-    const bool holds_z = joint.restraint_z != 0;
-    if (holds_y && holds_z) {
-        clamp(canvas, x, place);
-    } else if (holds_y) {
-        pin(canvas, x);
-    } else if (holds_z) {
-        guided(canvas, x, place);
+    const bool holds_y = joint.restraint_y != 0 && !joint.spring_y;
+    const bool holds_z = joint.restraint_z != 0 && !joint.spring_z;
+    rigid_support(canvas, holds_y, holds_z, x, place);
+    if (joint.spring_y) {
+        // Beside a guided end's plate and rollers the spring hangs from the beam just inside it.
+        const double inward = holds_z ? -outward_of(place) * 2 * kGuideSetBack : 0;
+        vertical_spring(canvas, x + inward);
     }
-    // A joint free in both draws nothing.
+    if (joint.spring_z)
+        rotational_spring(canvas, x);
 }
 
 void draw_hinges(Canvas& canvas, Release release, double start, double end) {

@@ -71,6 +71,13 @@ void draw_span(Canvas& canvas, const Beam& beam, std::string_view load_pattern) 
     for (std::size_t i = 0; i < beam.spans.size(); ++i) {
         glyphs::draw_hinges(canvas, beam.spans[i].release, joint_x[i], joint_x[i + 1]);
     }
+    // Imposed support movements act on the beam as loads do: drawn in the load colour.
+    canvas.set_pen(kRed, kSketchPenWidth);
+    const SupportUnitWords& movement_words = support_unit_words(beam.units);
+    for (std::size_t j = 0; j < joints; ++j) {
+        glyphs::draw_imposed_movements(canvas, beam.joints[j], joint_x[j],
+                                       glyphs::joint_place(j, beam.spans.size()), movement_words);
+    }
 }
 
 SketchRefresh sketch_refresh(const Beam& beam, double total_length) {

@@ -42,13 +42,14 @@ double reaction_at(const std::vector<double>& reactions, std::size_t joint) {
 void write_reactions(LabelLayout& labels, const Canvas& canvas, const Joint& joint,
                      std::size_t index, double x, const AnalysisResults& results) {
     double top = glyphs::kSupportBottom - kReactionGap;
-    if (joint.restraint_y != 0) {
+    // A spring's force on the beam is a reaction of its joint, written as a fixed one's is.
+    if (joint.restraint_y != 0 || joint.spring_y) {
         const std::string text =
             "v= " + format_pattern(reaction_at(results.reaction_shear, index), kReactionPattern);
         add_reaction(labels, canvas, x, top, text);
         top -= canvas.text_extent(text).height;
     }
-    if (joint.restraint_z != 0) {
+    if (joint.restraint_z != 0 || joint.spring_z) {
         add_reaction(
             labels, canvas, x, top,
             "m= " + format_pattern(reaction_at(results.reaction_moment, index), kReactionPattern));
@@ -87,6 +88,14 @@ void draw_loading_diagram(Canvas& canvas, const Beam& beam, const AnalysisResult
     }
     for (std::size_t i = 0; i < beam.spans.size(); ++i)
         glyphs::draw_hinges(canvas, beam.spans[i].release, joint_x[i], joint_x[i + 1]);
+
+    // Imposed support movements act on the beam as loads do: drawn in the load colour.
+    canvas.set_pen(kRed, kGlyphPenWidth);
+    const SupportUnitWords& movement_words = support_unit_words(beam.units);
+    for (std::size_t j = 0; j < joints; ++j) {
+        glyphs::draw_imposed_movements(canvas, beam.joints[j], joint_x[j],
+                                       glyphs::joint_place(j, beam.spans.size()), movement_words);
+    }
 
     // Loads and their texts in red.
     canvas.set_pen(kRed, kGlyphPenWidth);

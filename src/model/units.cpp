@@ -97,6 +97,15 @@ constexpr std::array<DiagramUnitLabels, 6> kDiagramUnits = {{
     {"N", "N-mm", "mm"},
 }};
 
+constexpr std::array<SupportUnitWords, 6> kSupportWords = {{
+    {"lb/in", "ft-lb/rad", "in", "rad"},
+    {"lb/in", "in-lb/rad", "in", "rad"},
+    {"N/m", "N-m/rad", "m", "rad"},
+    {"N/m", "N-m/rad", "m", "rad"},
+    {"kg/m", "kg-m/rad", "m", "rad"},
+    {"N/mm", "N-mm/rad", "mm", "rad"},
+}};
+
 const SystemRow& row(UnitSystem system) {
     return kRows[index_of(system)];
 }
@@ -170,6 +179,10 @@ const SketchUnitWords& loading_unit_words(UnitSystem system) {
 }
 const DiagramUnitLabels& diagram_unit_labels(UnitSystem system) {
     return kDiagramUnits[index_of(system)];
+}
+
+const SupportUnitWords& support_unit_words(UnitSystem system) {
+    return kSupportWords[index_of(system)];
 }
 
 }  // namespace spanlyx

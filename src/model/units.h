@@ -82,6 +82,18 @@ struct DiagramUnitLabels {
 };
 const DiagramUnitLabels& diagram_unit_labels(UnitSystem system);
 
+// Units of the elastic supports and imposed movements of a joint, in the units the report gives
+// joint displacements and forces in: a vertical spring in force per displacement unit, a
+// rotational spring in moment unit per radian, a settlement in the displacement unit and an
+// imposed rotation in radians.
+struct SupportUnitWords {
+    std::string_view ky;          // "lb/in", "N/m", "kg/m", "N/mm"
+    std::string_view kz;          // "ft-lb/rad", "in-lb/rad", "N-m/rad", "kg-m/rad", "N-mm/rad"
+    std::string_view settlement;  // "in", "m", "mm"
+    std::string_view rotation;    // "rad"
+};
+const SupportUnitWords& support_unit_words(UnitSystem system);
+
 // Units menu: item object name and caption (a doubled ampersand shows as one).
 struct UnitMenuItem {
     std::string_view object_name;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/control_map.h"
 #include "ui/sketch_view.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kFieldMinimumWidth = 96;
 constexpr int kFieldMaximumWidth = 150;
+constexpr int kJointFieldMinimumWidth = 64;
 
 QPushButton* make_button(ControlMap& controls, Control control, const QString& text,
                          QWidget* parent) {
@@ -32,17 +34,6 @@ QRadioButton* make_option(ControlMap& controls, Control control, const QString& 
     auto* option = new QRadioButton(text, parent);
     controls.bind(control, option);
     return option;
-}
-
-// A frame "Y" or "Z" with its Fixed and Free option buttons.
-QGroupBox* restraint_frame(ControlMap& controls, const QString& title, Control fixed,
-                           Control free) {
-    auto* frame = new QGroupBox(title);
-    auto* layout = new QHBoxLayout(frame);
-    layout->addWidget(make_option(controls, fixed, QStringLiteral("Fixed"), frame));
-    layout->addWidget(make_option(controls, free, QStringLiteral("Free"), frame));
-    layout->addStretch();
-    return frame;
 }
 
 }  // namespace
@@ -151,6 +142,32 @@ QWidget* EntryForm::beam_box() {
     return box;
 }
 
+// A frame "Y" or "Z": its Fixed, Free and Spring option buttons in a row, and under them the
+// spring's stiffness beside the imposed movement of the fixed restraint, one row for both so
+// that the supports take no more height than the span fields beside them.
+QGroupBox* EntryForm::support_frame(const QString& title, const SupportFrameControls& frame) {
+    auto* box = new QGroupBox(title);
+    auto* grid = new QGridLayout(box);
+    auto* options = new QHBoxLayout;
+    options->addWidget(make_option(controls_, frame.fixed, QStringLiteral("Fixed"), box));
+    options->addWidget(make_option(controls_, frame.free, QStringLiteral("Free"), box));
+    options->addWidget(make_option(controls_, frame.spring, QStringLiteral("Spring"), box));
+    options->addStretch();
+    grid->addLayout(options, 0, 0, 1, 4);
+    int column = 0;
+    for (const auto& [label, control] : {std::pair{frame.stiffness_label, frame.stiffness},
+                                         std::pair{frame.movement_label, frame.movement}}) {
+        QLabel* caption_label = caption(label, {}, box);
+        QLineEdit* value = field(control, box);
+        value->setMinimumWidth(kJointFieldMinimumWidth);
+        caption_label->setBuddy(value);
+        grid->addWidget(caption_label, 1, column);
+        grid->addWidget(value, 1, column + 1);
+        column += 2;
+    }
+    return box;
+}
+
 QWidget* EntryForm::joint_box() {
     auto* box = new QGroupBox(tr("Supports"), this);
     auto* grid = new QGridLayout(box);
@@ -159,13 +176,20 @@ QWidget* EntryForm::joint_box() {
     grid->addWidget(make_button(controls_, Control::nextjoint, QStringLiteral("Next Joint"), box),
                     1, 0, 1, 2);
     grid->addWidget(
-        restraint_frame(controls_, QStringLiteral("Y"), Control::jyfixed, Control::jyfree), 2, 0, 1,
-        2);
+        support_frame(QStringLiteral("Y"),
+                      {Control::jyfixed, Control::jyfree, Control::jyspring, Control::kylabel,
+                       Control::kytext, Control::settlementlabel, Control::settlementtext}),
+        2, 0, 1, 2);
     grid->addWidget(
-        restraint_frame(controls_, QStringLiteral("Z"), Control::jzfixed, Control::jzfree), 3, 0, 1,
-        2);
+        support_frame(QStringLiteral("Z"),
+                      {Control::jzfixed, Control::jzfree, Control::jzspring, Control::kzlabel,
+                       Control::kztext, Control::rotationlabel, Control::rotationtext}),
+        3, 0, 1, 2);
     grid->setRowStretch(4, 1);
-    box->setToolTip(tr("Y: vertical translation of the joint; Z: its rotation"));
+    box->setToolTip(
+        tr("Y: vertical translation of the joint; Z: its rotation. Spring: an elastic support "
+           "of stiffness ky or kz. A fixed Y may settle (downward positive); a fixed Z may turn "
+           "by an imposed rotation (counterclockwise positive)."));
     return box;
 }
 
@@ -270,8 +294,14 @@ void EntryForm::set_tab_order() {
         Control::nextjoint,
         Control::jyfixed,
         Control::jyfree,
+        Control::jyspring,
+        Control::kytext,
+        Control::settlementtext,
         Control::jzfixed,
         Control::jzfree,
+        Control::jzspring,
+        Control::kztext,
+        Control::rotationtext,
         Control::total_lengthtext,
         Control::vm,
     };

@@ -37,6 +37,14 @@ class EntryForm final : public QWidget {
     QGroupBox* moment_box();
     void set_tab_order();
 
+    // The controls of a support frame "Y" or "Z".
+    struct SupportFrameControls {
+        Control fixed, free, spring;
+        Control stiffness_label, stiffness;
+        Control movement_label, movement;
+    };
+    QGroupBox* support_frame(const QString& title, const SupportFrameControls& frame);
+
     QLineEdit* field(Control control, QWidget* parent);
     // A caption label; bound to its control unless it is one of the fixed captions.
     QLabel* caption(Control control, const QString& text, QWidget* parent);

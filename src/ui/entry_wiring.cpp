@@ -18,9 +18,10 @@
 namespace spanlyx {
 namespace {
 
-constexpr Control kButtons[] = {
-    Control::Command7, Control::Command8, Control::nextjoint, Control::Command3, Control::Command4,
-    Control::Command5, Control::jyfixed,  Control::jyfree,    Control::jzfixed,  Control::jzfree};
+constexpr Control kButtons[] = {Control::Command7, Control::Command8, Control::nextjoint,
+                                Control::Command3, Control::Command4, Control::Command5,
+                                Control::jyfixed,  Control::jyfree,   Control::jzfixed,
+                                Control::jzfree,   Control::jyspring, Control::jzspring};
 
 // The controls whose keys and focus the workflow sees.
 bool takes_events(Control control) {

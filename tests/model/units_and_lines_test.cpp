@@ -53,6 +53,25 @@ TEST(UnitSystems, CaptionsOfTheEntryFields) {
     EXPECT_EQ(unit_menu_item(UnitSystem::E).object_name, "mnuEnglish");
 }
 
+// Springs and movements in the units the report gives joint displacements and forces in.
+TEST(UnitSystems, UnitsOfSpringsAndImposedMovements) {
+    const struct {
+        UnitSystem system;
+        std::string_view ky, kz, settlement;
+    } rows[] = {
+        {UnitSystem::E, "lb/in", "ft-lb/rad", "in"}, {UnitSystem::E2, "lb/in", "in-lb/rad", "in"},
+        {UnitSystem::M, "N/m", "N-m/rad", "m"},      {UnitSystem::M2, "N/m", "N-m/rad", "m"},
+        {UnitSystem::M3, "kg/m", "kg-m/rad", "m"},   {UnitSystem::M4, "N/mm", "N-mm/rad", "mm"},
+    };
+    for (const auto& row : rows) {
+        const SupportUnitWords& words = support_unit_words(row.system);
+        EXPECT_EQ(words.ky, row.ky) << unit_tag(row.system);
+        EXPECT_EQ(words.kz, row.kz) << unit_tag(row.system);
+        EXPECT_EQ(words.settlement, row.settlement) << unit_tag(row.system);
+        EXPECT_EQ(words.rotation, "rad");
+    }
+}
+
 TEST(PrintZones, CommaStartsTheNextFourteenColumnZone) {
     // An empty first item moves the next one to column 15 (index 14).
     EXPECT_EQ(PrintLine().zone("Member").text(), std::string(14, ' ') + "Member");

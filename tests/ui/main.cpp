@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
         {"entry_paths", spanlyx::testing::make_entry_paths_suite},
         {"unsaved_work", spanlyx::testing::make_unsaved_work_suite},
         {"load_cases", spanlyx::testing::make_load_cases_suite},
+        {"spring_supports", spanlyx::testing::make_spring_supports_suite},
     };
     std::vector<char*> args(argv, argv + argc);
     const char* chosen = nullptr;

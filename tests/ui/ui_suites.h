@@ -17,5 +17,6 @@ std::unique_ptr<QObject> make_locale_suite();
 std::unique_ptr<QObject> make_entry_paths_suite();
 std::unique_ptr<QObject> make_unsaved_work_suite();
 std::unique_ptr<QObject> make_load_cases_suite();
+std::unique_ptr<QObject> make_spring_supports_suite();
 
 }  // namespace spanlyx::testing

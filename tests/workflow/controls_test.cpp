@@ -16,7 +16,9 @@ TEST(Controls, ObjectNamesAreTheWindowsNames) {
         const auto control = static_cast<Control>(i);
         EXPECT_EQ(control_from_name(control_name(control)), control) << i;
     }
-    EXPECT_EQ(text_fields().size(), 18u);
+    EXPECT_EQ(text_fields().size(), 22u);
+    EXPECT_EQ(control_from_name("jyspring"), Control::jyspring);
+    EXPECT_EQ(control_from_name("settlementtext"), Control::settlementtext);
     EXPECT_EQ(control_of(FocusField::moments), Control::moments);
     EXPECT_EQ(control_of(FocusField::spanetext), Control::spanetext);
 }

@@ -92,10 +92,27 @@ void expect_fields_show_beam(const EntryWorkflow& wf, const Beam& beam) {
     ASSERT_LE(joint, beam.joint_count());
     EXPECT_EQ(wf.text(Control::Jointnumber), std::to_string(joint));
     const Joint& held = beam.joints[static_cast<std::size_t>(joint - 1)];
-    EXPECT_EQ(wf.checked(Control::jyfixed), held.restraint_y == 1);
-    EXPECT_EQ(wf.checked(Control::jyfree), held.restraint_y == 0);
-    EXPECT_EQ(wf.checked(Control::jzfixed), held.restraint_z == 1);
-    EXPECT_EQ(wf.checked(Control::jzfree), held.restraint_z == 0);
+    EXPECT_EQ(wf.checked(Control::jyfixed), held.restraint_y == 1 && !held.spring_y);
+    EXPECT_EQ(wf.checked(Control::jyfree), held.restraint_y == 0 && !held.spring_y);
+    EXPECT_EQ(wf.checked(Control::jyspring), held.spring_y);
+    EXPECT_EQ(wf.checked(Control::jzfixed), held.restraint_z == 1 && !held.spring_z);
+    EXPECT_EQ(wf.checked(Control::jzfree), held.restraint_z == 0 && !held.spring_z);
+    EXPECT_EQ(wf.checked(Control::jzspring), held.spring_z);
+    // A value is open, and shown, only where the joint's options give it a meaning; the joint
+    // holds none elsewhere.
+    const auto expect_value = [&](Control field, bool applies, double value) {
+        EXPECT_EQ(wf.enabled(field), applies) << control_name(field) << ", joint " << joint;
+        EXPECT_TRUE(same_number(shown_number(wf, field), applies ? value : 0))
+            << control_name(field) << " shows '" << wf.text(field) << "', joint " << joint
+            << " holds " << value;
+        if (!applies) {
+            EXPECT_EQ(value, 0) << control_name(field) << ", joint " << joint;
+        }
+    };
+    expect_value(Control::kytext, held.spring_y, held.ky);
+    expect_value(Control::kztext, held.spring_z, held.kz);
+    expect_value(Control::settlementtext, held.restraint_y == 1, held.settlement);
+    expect_value(Control::rotationtext, held.restraint_z == 1, held.imposed_rotation);
 }
 
 // Three spans of 20, 25 and 15 ft, I and E typed on each, span 1 shown.
@@ -334,10 +351,11 @@ TEST_F(WorkflowTest, RandomEditsKeepTheFieldsAViewOfTheBeam) {
     const std::array<std::string, 18> texts = {"",     "0",  "1",     "2",     "3",   "5",
                                                "12.5", ".",  "-",     "-3.5",  "999", "0.0",
                                                "41",   "90", "5,000", "2.125", "7.1", "10.015"};
-    const std::array<Control, 11> buttons = {
+    const std::array<Control, 13> buttons = {
         Control::Command7, Control::Command8, Control::nextjoint, Control::Command3,
         Control::Command4, Control::Command5, Control::jyfixed,   Control::jyfree,
-        Control::jzfixed,  Control::jzfree,   Control::none};
+        Control::jzfixed,  Control::jzfree,   Control::jyspring,  Control::jzspring,
+        Control::none};
     const auto fields = text_fields();
     const auto pick = [&](std::size_t size) {
         return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);

@@ -15,10 +15,11 @@ TEST_F(WorkflowTest, RandomEventsKeepTheBeamWithinItsLimits) {
     std::mt19937 random(20240611);
     const std::array<std::string, 14> texts = {"",  "0",    "1", "2", "3",    "40",  "41",
                                                "5", "12.5", ".", "-", "-3.5", "999", "0.0"};
-    const std::array<Control, 11> buttons = {
+    const std::array<Control, 13> buttons = {
         Control::Command7, Control::Command8, Control::nextjoint, Control::Command3,
         Control::Command4, Control::Command5, Control::jyfixed,   Control::jyfree,
-        Control::jzfixed,  Control::jzfree,   Control::none};
+        Control::jzfixed,  Control::jzfree,   Control::jyspring,  Control::jzspring,
+        Control::none};
     const auto fields = text_fields();
     const auto pick = [&](std::size_t size) {
         return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);

@@ -74,6 +74,16 @@ constexpr std::array<NamedControl, kControlCount> kNames = {{
     {Control::mnumetric2, "mnumetric2"},
     {Control::mnumetric3, "mnumetric3"},
     {Control::mnumetric4, "mnumetric4"},
+    {Control::jyspring, "jyspring"},
+    {Control::jzspring, "jzspring"},
+    {Control::kytext, "kytext"},
+    {Control::kztext, "kztext"},
+    {Control::settlementtext, "settlementtext"},
+    {Control::rotationtext, "rotationtext"},
+    {Control::kylabel, "kylabel"},
+    {Control::kzlabel, "kzlabel"},
+    {Control::settlementlabel, "settlementlabel"},
+    {Control::rotationlabel, "rotationlabel"},
 }};
 
 // Each row sits at the index of its control, so a name is found by the control's value.
@@ -87,15 +97,28 @@ constexpr bool rows_in_order() {
 static_assert(rows_in_order());
 
 constexpr std::array kTextFields = {
-    Control::spans,         Control::spanlengthtext,
-    Control::spanwidthtext, Control::spandepthtext,
-    Control::moi,           Control::spanetext,
-    Control::points,        Control::pxtext,
-    Control::ptext,         Control::uniforms,
-    Control::uniformx1text, Control::uniformtext,
-    Control::uniformx2text, Control::uniformtext2,
-    Control::moments,       Control::momentxtext,
-    Control::momenttext,    Control::total_lengthtext,
+    Control::spans,
+    Control::spanlengthtext,
+    Control::spanwidthtext,
+    Control::spandepthtext,
+    Control::moi,
+    Control::spanetext,
+    Control::points,
+    Control::pxtext,
+    Control::ptext,
+    Control::uniforms,
+    Control::uniformx1text,
+    Control::uniformtext,
+    Control::uniformx2text,
+    Control::uniformtext2,
+    Control::moments,
+    Control::momentxtext,
+    Control::momenttext,
+    Control::total_lengthtext,
+    Control::kytext,
+    Control::kztext,
+    Control::settlementtext,
+    Control::rotationtext,
 };
 
 constexpr std::array kCaseBoxes = {Control::uniformcase, Control::pointcase, Control::momentcase};
@@ -114,6 +137,7 @@ constexpr std::array kEntryControlsAfterSpans = {
     Control::momentxtext,      Control::momenttext,
     Control::total_lengthtext, Control::uniformcase,
     Control::pointcase,        Control::momentcase,
+    Control::jyspring,         Control::jzspring,
 };
 
 constexpr std::array kLoadControls = {
@@ -121,7 +145,14 @@ constexpr std::array kLoadControls = {
     Control::uniformx1text, Control::uniformtext, Control::uniformx2text, Control::uniformtext2,
     Control::moments,       Control::momentxtext, Control::momenttext,    Control::jyfixed,
     Control::jyfree,        Control::uniformcase, Control::pointcase,     Control::momentcase,
+    Control::jyspring,
 };
+
+constexpr std::array kTranslationOptions = {Control::jyfixed, Control::jyfree, Control::jyspring};
+constexpr std::array kRotationOptions = {Control::jzfixed, Control::jzfree, Control::jzspring};
+
+constexpr std::array kJointValueFields = {Control::kytext, Control::kztext, Control::settlementtext,
+                                          Control::rotationtext};
 
 }  // namespace
 
@@ -187,6 +218,21 @@ std::span<const Control> entry_controls_after_spans() {
 
 std::span<const Control> load_controls() {
     return kLoadControls;
+}
+
+std::span<const Control> support_option_group(Control option) {
+    const auto in = [option](const auto& group) {
+        return std::find(group.begin(), group.end(), option) != group.end();
+    };
+    if (in(kTranslationOptions))
+        return kTranslationOptions;
+    if (in(kRotationOptions))
+        return kRotationOptions;
+    return {};
+}
+
+std::span<const Control> joint_value_fields() {
+    return kJointValueFields;
 }
 
 }  // namespace spanlyx

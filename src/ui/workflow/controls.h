@@ -83,9 +83,21 @@ enum class Control {
     mnumetric2,
     mnumetric3,
     mnumetric4,
+    // elastic supports and imposed movements of the shown joint: the Spring options of the
+    // frames "Y" and "Z", the stiffness, settlement and imposed-rotation fields, their captions
+    jyspring,
+    jzspring,
+    kytext,
+    kztext,
+    settlementtext,
+    rotationtext,
+    kylabel,
+    kzlabel,
+    settlementlabel,
+    rotationlabel,
 };
 
-inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::mnumetric4) + 1;
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::rotationlabel) + 1;
 
 inline constexpr std::size_t index_of(Control control) {
     return static_cast<std::size_t>(control);
@@ -98,7 +110,7 @@ std::optional<Control> control_from_name(std::string_view name);
 // The field a core outcome (load check, Calculate) puts the focus on.
 Control control_of(FocusField field);
 
-// The eighteen text fields, spans first.
+// The twenty-two text fields, spans first, the joint's value fields last.
 std::span<const Control> text_fields();
 bool is_text_field(Control control);
 
@@ -111,5 +123,12 @@ std::span<const Control> entry_controls_after_spans();
 
 // The load controls that stay disabled until a number of spans is entered.
 std::span<const Control> load_controls();
+
+// The option buttons of the frame a support option belongs to ("Y": jyfixed, jyfree, jyspring;
+// "Z": jzfixed, jzfree, jzspring); empty for any other control.
+std::span<const Control> support_option_group(Control option);
+
+// The value fields of the shown joint: stiffnesses ky and kz, settlement, imposed rotation.
+std::span<const Control> joint_value_fields();
 
 }  // namespace spanlyx

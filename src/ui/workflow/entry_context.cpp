@@ -14,23 +14,6 @@ namespace {
 // again. The depth stops a chain that would otherwise never settle.
 constexpr int kMaxRuleDepth = 16;
 
-Control partner_option(Control option) {
-    switch (option) {
-        case Control::jyfixed:
-            return Control::jyfree;
-        case Control::jyfree:
-            return Control::jyfixed;
-        case Control::jzfixed:
-            return Control::jzfree;
-        case Control::jzfree:
-            return Control::jzfixed;
-        default:
-            break;
-    }
-    assert(false && "not a support option");
-    return Control::none;
-}
-
 template <class T>
 T* load_at(std::vector<T>& loads, int number) {
     if (number < 1 || number > static_cast<int>(loads.size()))
@@ -173,8 +156,10 @@ void EntryContext::choose_option(Control option) {
 }
 
 void EntryContext::record_option(Control option) {
-    state.checked[index_of(option)] = true;
-    state.checked[index_of(partner_option(option))] = false;
+    const std::span<const Control> group = support_option_group(option);
+    assert(!group.empty() && "not a support option");
+    for (Control each : group)
+        state.checked[index_of(each)] = each == option;
 }
 
 void EntryContext::message(std::string message_text, std::string_view title) {

@@ -20,8 +20,7 @@ namespace spanlyx {
 namespace {
 
 bool is_support_option(Control control) {
-    return control == Control::jyfixed || control == Control::jyfree ||
-           control == Control::jzfixed || control == Control::jzfree;
+    return !support_option_group(control).empty();
 }
 
 constexpr std::array kDisabledAtStart = {Control::nextjoint, Control::Command3, Control::Command4,
@@ -59,6 +58,9 @@ void EntryWorkflow::start_state(Actions& out) {
         c.enable(control, false);
         c.set_tab_stop(control, false);
     }
+    // A joint's values wait for a joint to be shown, and then for its options.
+    for (Control field : joint_value_fields())
+        c.enable(field, false);
     for (Control control : {Control::spanetext, Control::spanwidthtext, Control::spandepthtext,
                             Control::Label21, Control::Label22}) {
         c.enable(control, true);

@@ -34,8 +34,9 @@ class EntryWorkflow {
     Actions text_changed(Control field, std::string_view typed);
     Actions field_entered(Control field);
     Actions field_left(Control field);
-    // Command7, Command8, nextjoint, Command3, Command4, Command5, jyfixed, jyfree, jzfixed,
-    // jzfree (an option button reports its click with itself as the chosen one).
+    // Command7, Command8, nextjoint, Command3, Command4, Command5, and the support options
+    // jyfixed, jyfree, jyspring, jzfixed, jzfree, jzspring (an option button reports its click
+    // with itself as the chosen one).
     Actions button_clicked(Control button);
     // Check1, with the state it has after the click.
     Actions first_span_ei_clicked(bool checked);

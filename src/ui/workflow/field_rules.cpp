@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "model/number_text.h"
+#include "ui/workflow/joint_values.h"
 #include "ui/workflow/load_lists.h"
 #include "ui/workflow/navigation.h"
 
@@ -85,6 +86,12 @@ void run_change_rule(EntryContext& c, Control field) {
         case Control::uniformx2text:
         case Control::momentxtext:
             distance_changed(c, field);
+            break;
+        case Control::kytext:
+        case Control::kztext:
+        case Control::settlementtext:
+        case Control::rotationtext:
+            joint_value_changed(c, field);
             break;
         default:
             break;  // the release box and labels have no change rule

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/workflow/joint_values.h"
 #include "ui/workflow/sketch_refresh.h"
 
 namespace spanlyx {
@@ -32,8 +33,17 @@ bool single_span(const EntryContext& c) {
     return c.span_count() == 1 && c.beam.joint_count() >= 2;
 }
 
+// A spring holds its coordinate as a fixed restraint does: the single-span rules, which refuse
+// the supports that leave a span unheld, judge a spring as fixed.
+int held_y(const Joint& joint) {
+    return joint.restraint_y == 1 || joint.spring_y ? 1 : 0;
+}
+int held_z(const Joint& joint) {
+    return joint.restraint_z == 1 || joint.spring_z ? 1 : 0;
+}
+
 bool is_pin(const Joint& joint) {
-    return joint.restraint_y == 1 && joint.restraint_z == 0;
+    return held_y(joint) == 1 && held_z(joint) == 0;
 }
 
 // A rotation restraint chosen under a joint free to translate needs a pin at the other end.
@@ -42,7 +52,7 @@ void roller_rule(EntryContext& c) {
         return;
     const int j = c.state.current_joint;
     const auto& joints = c.beam.joints;
-    if (joints[static_cast<std::size_t>(j - 1)].restraint_y != 0)
+    if (held_y(joints[static_cast<std::size_t>(j - 1)]) != 0)
         return;
     bool refused = false;
     if (j - 1 >= 1 && is_pin(joints[static_cast<std::size_t>(j - 2)])) {
@@ -58,6 +68,7 @@ void roller_rule(EntryContext& c) {
     c.beam.joints[static_cast<std::size_t>(j - 1)] = Joint{1, 0};
     c.choose_option(Control::jyfixed);
     c.choose_option(Control::jzfree);
+    show_joint_values(c);
     refresh_sketch(c);
 }
 
@@ -74,8 +85,7 @@ void check_end_conds(EntryContext& c) {
         return;
     const Joint& first = c.beam.joints[0];
     const Joint& second = c.beam.joints[1];
-    const std::array<int, 4> now = {first.restraint_y, first.restraint_z, second.restraint_y,
-                                    second.restraint_z};
+    const std::array<int, 4> now = {held_y(first), held_z(first), held_y(second), held_z(second)};
     for (const EndConditionRow& row : kRefusedEndConditions) {
         if (row.restraints != now)
             continue;
@@ -94,8 +104,11 @@ void before_cond_fixed(EntryContext& c) {
     if (j != 1 && j != 2)
         return;
     const Joint restored = c.beam.joints[static_cast<std::size_t>(j - 1)];
-    c.choose_option(restored.restraint_y == 1 ? Control::jyfixed : Control::jyfree);
-    c.choose_option(restored.restraint_z == 1 ? Control::jzfixed : Control::jzfree);
+    c.choose_option(translation_option(restored));
+    c.choose_option(rotation_option(restored));
+    // The options' own click rules leave the joint as restored; the kept values come back too.
+    c.beam.joints[static_cast<std::size_t>(j - 1)] = restored;
+    show_joint_values(c);
 }
 
 void show_joint_options_unchanged(EntryContext& c) {
@@ -103,10 +116,11 @@ void show_joint_options_unchanged(EntryContext& c) {
     if (j < 1 || j > c.beam.joint_count())
         return;
     const Joint& joint = c.beam.joints[static_cast<std::size_t>(j - 1)];
-    c.set_checked(Control::jyfixed, joint.restraint_y == 1);
-    c.set_checked(Control::jyfree, joint.restraint_y == 0);
-    c.set_checked(Control::jzfixed, joint.restraint_z == 1);
-    c.set_checked(Control::jzfree, joint.restraint_z == 0);
+    for (Control chosen : {translation_option(joint), rotation_option(joint)}) {
+        for (Control option : support_option_group(chosen))
+            c.set_checked(option, option == chosen);
+    }
+    show_joint_values(c);
 }
 
 void run_support_click(EntryContext& c, Control option) {
@@ -119,22 +133,45 @@ void run_support_click(EntryContext& c, Control option) {
         return;
     save_end_conds(c);
     Joint& joint = c.beam.joints[static_cast<std::size_t>(j - 1)];
+    // A stiffness belongs to its spring and a movement to its fixed restraint: the values a
+    // choice leaves without meaning are dropped, so the joint never carries a hidden value.
     switch (option) {
         case Control::jyfixed:
             joint.restraint_y = 1;
+            joint.spring_y = false;
+            joint.ky = 0;
             break;
         case Control::jyfree:
             joint.restraint_y = 0;
+            joint.spring_y = false;
+            joint.ky = 0;
+            joint.settlement = 0;
+            break;
+        case Control::jyspring:
+            joint.restraint_y = 0;
+            joint.spring_y = true;
+            joint.settlement = 0;
             break;
         case Control::jzfixed:
             joint.restraint_z = 1;
+            joint.spring_z = false;
+            joint.kz = 0;
             break;
         case Control::jzfree:
             joint.restraint_z = 0;
+            joint.spring_z = false;
+            joint.kz = 0;
+            joint.imposed_rotation = 0;
+            break;
+        case Control::jzspring:
+            joint.restraint_z = 0;
+            joint.spring_z = true;
+            joint.imposed_rotation = 0;
             break;
         default:
             return;
     }
+    show_joint_values(c);
     c.mark_unsaved();
     refresh_sketch(c);
     if (option == Control::jyfree || option == Control::jzfree)

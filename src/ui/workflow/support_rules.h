@@ -5,7 +5,8 @@
 
 namespace spanlyx {
 
-// A click on jyfixed, jyfree, jzfixed or jzfree, by the engineer or by a rule.
+// A click on a support option (jyfixed, jyfree, jyspring, jzfixed, jzfree, jzspring), by the
+// engineer or by a rule. A spring holds its coordinate for the single-span rules.
 void run_support_click(EntryContext& c, Control option);
 
 // The support options show the restraints of the joint named in the counter, as it holds them:

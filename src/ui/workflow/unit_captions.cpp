@@ -40,6 +40,15 @@ void write_unit_captions(EntryContext& c, UnitSystem system) {
     caption(Control::Label8, captions.label8);
     caption(Control::Label15, captions.label15);
     caption(Control::Label14, captions.label14);
+    // The joint's values carry the units of the report's joint displacements and reactions.
+    const SupportUnitWords& words = support_unit_words(system);
+    const auto with_unit = [](std::string_view name, std::string_view unit) {
+        return std::string(name) + " (" + std::string(unit) + ")";
+    };
+    c.set_caption(Control::kylabel, with_unit("ky", words.ky));
+    c.set_caption(Control::kzlabel, with_unit("kz", words.kz));
+    c.set_caption(Control::settlementlabel, with_unit("Settlement", words.settlement));
+    c.set_caption(Control::rotationlabel, with_unit("Rotation", words.rotation));
 }
 
 void choose_unit_system(EntryContext& c, UnitSystem system) {

@@ -10,7 +10,8 @@ namespace spanlyx {
 // The menu item of a unit system, and the system of a menu item.
 Control unit_menu_control(UnitSystem system);
 
-// The eleven unit captions of the system (denglish for imperial, dmetric for metric).
+// The eleven unit captions of the system (denglish for imperial, dmetric for metric), then the
+// captions of the joint's stiffness, settlement and imposed-rotation fields.
 void write_unit_captions(EntryContext& c, UnitSystem system);
 
 // mnuEnglish ... mnumetric4: checks the item, sets the system, writes captions, redraws.
