@@ -51,7 +51,8 @@ void paint_letters(QPainter& painter, int top, int height, std::string_view lett
 // The whole picture onto a device whose unit is one screen pixel of the window.
 void paint_picture(QPainter& painter, const DiagramExportInput& input, SampleSource& samples,
                    double pixel_ratio) {
-    const PictureInput picture{input.beam, input.results, input.response, input.settings, false};
+    const PictureInput picture{input.beam,     input.results, input.response,
+                               input.settings, false,         input.envelope};
     const Rgb background = diagram_background(input.settings, false);
     painter.fillRect(QRect(QPoint(0, 0), picture_size()),
                      QColor(background.red, background.green, background.blue));
@@ -128,9 +129,11 @@ ExportedDiagrams render_diagrams(const DiagramExportInput& input, ExportFormat f
     }
 
     SampleFileReader reader;
-    if (auto error = reader.open(input.sample_file)) {
-        out.error = std::move(error);
-        return out;
+    if (!input.envelope) {
+        if (auto error = reader.open(input.sample_file)) {
+            out.error = std::move(error);
+            return out;
+        }
     }
     SampleFileSource samples(reader);
     QByteArray bytes;

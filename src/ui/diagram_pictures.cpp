@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "graphics/envelope_diagrams.h"
 #include "graphics/loading_diagram.h"
 #include "graphics/response_diagrams.h"
 #include "ui/painter_canvas.h"
@@ -76,6 +77,17 @@ void paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
     ResponseCanvases canvases(pictures,
                               qt_colour(diagram_background(input.settings, input.printing)));
     const NumberPatterns patterns = input.settings.patterns();
+    if (input.envelope) {
+        const EnvelopeSetup setup{input.beam,
+                                  input.envelope->options,
+                                  input.envelope->combination,
+                                  input.envelope->envelope,
+                                  patterns,
+                                  input.printing,
+                                  progress};
+        draw_envelope_diagrams(canvases.canvases(), setup);
+        return;
+    }
     if (progress) {
         ProgressSampleSource counted(samples, progress);
         draw_diagrams(canvases.canvases(), setup_of(input, patterns), counted);
@@ -87,7 +99,7 @@ void paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
 
 void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
                  const PlotMarks& marks) {
-    if (marks.placed().empty())
+    if (marks.placed().empty() || input.envelope)
         return;
     ResponseCanvases canvases(pictures,
                               qt_colour(diagram_background(input.settings, input.printing)));

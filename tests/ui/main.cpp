@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
         {"locale", spanlyx::testing::make_locale_suite},
         {"entry_paths", spanlyx::testing::make_entry_paths_suite},
         {"unsaved_work", spanlyx::testing::make_unsaved_work_suite},
+        {"envelope_view", spanlyx::testing::make_envelope_view_suite},
     };
     std::vector<char*> args(argv, argv + argc);
     const char* chosen = nullptr;

@@ -16,5 +16,6 @@ std::unique_ptr<QObject> make_screenshot_tour_suite();
 std::unique_ptr<QObject> make_locale_suite();
 std::unique_ptr<QObject> make_entry_paths_suite();
 std::unique_ptr<QObject> make_unsaved_work_suite();
+std::unique_ptr<QObject> make_envelope_view_suite();
 
 }  // namespace spanlyx::testing

@@ -30,6 +30,10 @@ std::string batch_usage_text() {
            "                      the results window draws them: FILE.png, an image of\n"
            "                      1024 x 560 pixels, or FILE.pdf, a page of that size\n"
            "                      (needs a build with the window program)\n"
+           "  --envelope NAME     with --diagrams: draw the live-load envelope of the\n"
+           "                      beam's combination NAME (the maximum and minimum\n"
+           "                      curves, each span's extremes written) instead of the\n"
+           "                      diagrams as entered\n"
            "  --export-json FILE  the beam (not its results) as a JSON beam document,\n"
            "                      \"-\" for standard output, and no analysis; BEAM itself\n"
            "                      may be a .cb file or a JSON beam (first character \"{\")\n"
@@ -41,7 +45,8 @@ std::string batch_usage_text() {
            "\n"
            "Exit status: 0 analysed; 1 the beam was refused (no loads, a load rule, a\n"
            "zero section or modulus, an unreadable or malformed file, a corrupted\n"
-           "settings file); 2 the structure is unstable; 64 a usage error; 74 an output\n"
+           "settings file, an --envelope NAME the beam has no combination of); 2 the structure is "
+           "unstable; 64 a usage error; 74 an output\n"
            "could not be written; 129, 130, 143 interrupted by SIGHUP, SIGINT, SIGTERM\n"
            "(temporary files removed). The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
 }
@@ -124,6 +129,11 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
             }
             o.diagrams_path = *v;
             o.diagrams_format = *format;
+        } else if (a == "--envelope") {
+            const auto v = value_of("a combination name");
+            if (!v)
+                return out;
+            o.envelope = *v;
         } else if (a == "--export-json") {
             const auto v = value_of("a JSON file name");
             if (!v)
@@ -154,6 +164,8 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
     }
     if (!o.help && !o.version && o.beam_path.empty())
         out.error = "no beam file given";
+    else if (o.envelope && o.diagrams_path.empty())
+        out.error = "--envelope draws the diagrams: it needs --diagrams FILE";
     return out;
 }
 

@@ -27,6 +27,8 @@ struct BatchOptions {
     std::string samples_csv_path;
     std::string diagrams_path;  // FILE.png or FILE.pdf
     DiagramsFormat diagrams_format = DiagramsFormat::Png;
+    // --envelope NAME: the diagrams draw that combination's envelope; only with --diagrams.
+    std::optional<std::string> envelope;
     // The beam as a JSON beam document ("-": standard output), instead of any analysis.
     std::string export_json_path;
     bool help = false;
