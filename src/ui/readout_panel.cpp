@@ -72,14 +72,11 @@ ReadoutPanel::ReadoutPanel(Prompter& prompter, TypedLookUp look_up, QWidget* par
         {tr("Beam X"), real_x_},           {QStringLiteral("V"), shear_},
         {QStringLiteral("M"), moment_},    {QStringLiteral("D"), deflection_}};
     int column = 0;
-    int values_column = 0;
     for (const auto& [caption, edit] : columns) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
         if (edit == shear_ || edit == moment_ || edit == deflection_)
             value_widgets_ << label << edit;
-        if (edit == shear_)
-            values_column = column;
         grid->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(edit, 1, column);
         ++column;
@@ -103,8 +100,9 @@ ReadoutPanel::ReadoutPanel(Prompter& prompter, TypedLookUp look_up, QWidget* par
     envelope_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     envelope_->setMinimumHeight(envelope_->fontMetrics().lineSpacing() * 3);
     envelope_->hide();
-    grid->addWidget(envelope_, 0, values_column, 2, column - values_column - 2,
-                    Qt::AlignLeft | Qt::AlignVCenter);
+    // Under the fields, across the whole panel: the lines are wider than the three fields they
+    // stand for.
+    grid->addWidget(envelope_, 2, 0, 1, column + 1, Qt::AlignLeft);
 
     for (QLineEdit* edit : {span_, x_, real_x_})
         edit->installEventFilter(this);

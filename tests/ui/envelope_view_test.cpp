@@ -6,6 +6,7 @@
 // middle support -wL^2/8 with both.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,6 +143,14 @@ void EnvelopeViewTest::aCombinationShowsItsEnvelopeAndTheSpansLoaded() {
     QCOMPARE(
         lines[0],
         QStringLiteral("V   max -3750.0  Spans loaded: none    min -13750.0  Spans loaded: 1, 2"));
+    // The lines are read in full: the panel gives them the room they need.
+    QCoreApplication::processEvents();
+    QVERIFY2(envelope->width() >= envelope->sizeHint().width(),
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(envelope->width())
+                            .arg(envelope->sizeHint().width())
+                            .arg(envelope->x())
+                            .arg(window_->width())));
     save_screenshot(*window_, QStringLiteral("results-window-envelope"));
 
     // Back to the beam as entered: its read-out and pictures as before.
