@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "diagram_fixtures.h"
+#include "graphics/printed_page.h"
 #include "graphics/readout.h"
 #include "response/response_test_support.h"
 
@@ -164,6 +165,42 @@ TEST(EnvelopeReadout, MaximumAndMinimumWithTheSpansLoadedForEach) {
     // Past the span's end there is no point.
     EXPECT_FALSE(look_up_envelope_typed(choice, 1, 1001, kPatterns, beam.units).has_value());
     EXPECT_FALSE(look_up_envelope_typed(choice, 3, 0, kPatterns, beam.units).has_value());
+}
+
+// The printed page of a shown envelope: its curves in black, its extremes, the combination
+// named beside the loading title, and no "Plot X" mark (those are values as entered).
+TEST(EnvelopeDiagrams, PrintedPageTakesTheEnvelopeAndNamesIt) {
+    const Beam beam = two_span_beam(true);
+    const test::Swept swept = test::sweep(beam, {}, kPatterns);
+    ASSERT_TRUE(swept.calc.results.has_value());
+    const auto env = compute_envelopes(beam, {});
+    Settings settings;
+    PlotMarks marks;
+    ReadOut shown;
+    shown.real_x = "5";
+    shown.moment = "77.0";
+    shown.moment_value = 77;
+    ASSERT_TRUE(marks.plot(shown));
+    const SessionOptions options;
+    const EnvelopeSetup setup{beam, options, 0, env.at(0), kPatterns, true};
+    const PageInput input{beam,    *swept.calc.results, swept.response, settings, marks,
+                          "/b.cb", std::tm{},           &setup};
+    RecordingCanvas page(612, 792);
+    MemorySampleSource source(swept.points);
+    draw_printed_page(page, input, source);
+
+    const std::vector<TextCall> title = page.texts_equal("ENVELOPE  1.2D + 1.6L");
+    ASSERT_EQ(title.size(), 1u);
+    const AreaScale loading = page_layout().loading;
+    // Ends at the column's right edge: 21 cells of 0.6 x the title's font size, in page units.
+    const double title_char = 0.6 * kPageTitleFontSize * 9.5 / 612;
+    EXPECT_NEAR(title[0].x + 21 * title_char, loading.left + loading.width, 1e-9);
+    EXPECT_EQ(page.texts_equal("186.15").size(), 2u);
+    for (const TextCall& t : page.texts())
+        EXPECT_NE(t.text.rfind("77", 0), 0u) << t.text;
+    EXPECT_FALSE(page.lines(kBlack, kCurvePenWidth).empty());
+    for (const LineCall& l : page.lines())
+        EXPECT_NE(l.colour, kCurveMagenta);
 }
 
 // Marking loads live and adding combinations leaves the diagrams as entered alone: the beam
