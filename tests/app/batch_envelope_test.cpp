@@ -39,6 +39,14 @@ TEST(BatchEnvelopeOptions, EnvelopeNeedsTheDiagramsAndAName) {
     const auto nameless = parse_batch_options({"b.cb", "--diagrams", "d.png", "--envelope"});
     EXPECT_NE(nameless.error.find("--envelope needs"), std::string::npos) << nameless.error;
     EXPECT_NE(batch_usage_text().find("  --envelope NAME "), std::string::npos);
+    // The usage text fits a terminal of 80 columns, the lines the option added included.
+    const std::string usage = batch_usage_text();
+    for (std::size_t start = 0, end = 0; start < usage.size(); start = end + 1) {
+        end = usage.find('\n', start);
+        if (end == std::string::npos)
+            end = usage.size();
+        EXPECT_LE(end - start, 80u) << usage.substr(start, end - start);
+    }
 }
 
 #if SPANLYX_REPORT_DRAWS

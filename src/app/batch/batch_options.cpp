@@ -45,10 +45,10 @@ std::string batch_usage_text() {
            "\n"
            "Exit status: 0 analysed; 1 the beam was refused (no loads, a load rule, a\n"
            "zero section or modulus, an unreadable or malformed file, a corrupted\n"
-           "settings file, an --envelope NAME the beam has no combination of); 2 the structure is "
-           "unstable; 64 a usage error; 74 an output\n"
-           "could not be written; 129, 130, 143 interrupted by SIGHUP, SIGINT, SIGTERM\n"
-           "(temporary files removed). The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
+           "settings file, an --envelope NAME the beam has no combination of); 2 the\n"
+           "structure is unstable; 64 a usage error; 74 an output could not be\n"
+           "written; 129, 130, 143 interrupted by SIGHUP, SIGINT, SIGTERM (temporary\n"
+           "files removed). The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
 }
 
 std::optional<DiagramsFormat> diagrams_format(const std::filesystem::path& file) {
