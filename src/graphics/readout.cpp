@@ -79,11 +79,16 @@ std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_
 
 namespace {
 
-std::string envelope_line(std::string_view letter, const std::string& high,
-                          const EnvelopeExtreme& max, const std::string& low,
-                          const EnvelopeExtreme& min) {
-    return std::string(letter) + "   max " + high + "  " + spans_loaded_text(max.loaded_spans) +
-           "    min " + low + "  " + spans_loaded_text(min.loaded_spans);
+// One quantity's texts: its maximum and minimum with their loaded spans.
+struct EnvelopeTexts {
+    std::string letter, high, high_spans, low, low_spans;
+};
+
+std::string padded_left(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+std::string padded_right(const std::string& text, std::size_t width) {
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
 }
 
 std::optional<ReadOut> envelope_read_out(const EnvelopeChoice& choice, int span, long long index,
@@ -125,14 +130,31 @@ std::optional<ReadOut> envelope_read_out(const EnvelopeChoice& choice, int span,
 std::vector<std::string> envelope_readout_lines(const SpanEnvelope& e,
                                                 const NumberPatterns& patterns, UnitSystem units) {
     const double factor = deflection_display_factor(units);
-    return {envelope_line("V", format_pattern(e.shear_max.value, patterns.shear), e.shear_max,
-                          format_pattern(e.shear_min.value, patterns.shear), e.shear_min),
-            envelope_line("M", format_pattern(e.moment_max.value, patterns.moment), e.moment_max,
-                          format_pattern(e.moment_min.value, patterns.moment), e.moment_min),
-            envelope_line("D", format_pattern(e.deflection_max.value * factor, patterns.deflection),
-                          e.deflection_max,
-                          format_pattern(e.deflection_min.value * factor, patterns.deflection),
-                          e.deflection_min)};
+    const auto texts = [](std::string letter, const std::string& pattern, double scale,
+                          const EnvelopeExtreme& max, const EnvelopeExtreme& min) {
+        return EnvelopeTexts{std::move(letter), format_pattern(max.value * scale, pattern),
+                             spans_loaded_text(max.loaded_spans),
+                             format_pattern(min.value * scale, pattern),
+                             spans_loaded_text(min.loaded_spans)};
+    };
+    const EnvelopeTexts rows[] = {
+        texts("V", patterns.shear, 1, e.shear_max, e.shear_min),
+        texts("M", patterns.moment, 1, e.moment_max, e.moment_min),
+        texts("D", patterns.deflection, factor, e.deflection_max, e.deflection_min)};
+    // The three lines read as a table: values right-aligned, the spans loaded in one column.
+    std::size_t high = 0, high_spans = 0, low = 0;
+    for (const EnvelopeTexts& row : rows) {
+        high = std::max(high, row.high.size());
+        high_spans = std::max(high_spans, row.high_spans.size());
+        low = std::max(low, row.low.size());
+    }
+    std::vector<std::string> lines;
+    for (const EnvelopeTexts& row : rows) {
+        lines.push_back(row.letter + "   max " + padded_left(row.high, high) + "  " +
+                        padded_right(row.high_spans, high_spans) + "    min " +
+                        padded_left(row.low, low) + "  " + row.low_spans);
+    }
+    return lines;
 }
 
 std::optional<ReadOut> look_up_envelope_typed(const EnvelopeChoice& choice, int span,

@@ -55,7 +55,8 @@ std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_
 // ---- The read-out of a combination's envelope ---------------------------------------------
 
 // "V   max 12.34  Spans loaded: 1, 3    min -5.67  Spans loaded: 2", then M and D: the values
-// in the patterns of the read-out (deflections in the display unit).
+// in the patterns of the read-out (deflections in the display unit), padded so that the three
+// lines read as a table.
 std::vector<std::string> envelope_readout_lines(const SpanEnvelope& at_point,
                                                 const NumberPatterns& patterns, UnitSystem units);
 

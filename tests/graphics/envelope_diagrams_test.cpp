@@ -82,6 +82,16 @@ Heights curve_heights_near(const RecordingCanvas& canvas, double x) {
     return h;
 }
 
+// The text with every run of blanks made one blank.
+std::string single_spaced(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c != ' ' || out.empty() || out.back() != ' ')
+            out += c;
+    }
+    return out;
+}
+
 double text_centre(const RecordingCanvas& canvas, const TextCall& t) {
     return t.x + canvas.text_extent(t.text).width / 2;
 }
@@ -153,15 +163,25 @@ TEST(EnvelopeReadout, MaximumAndMinimumWithTheSpansLoadedForEach) {
     ASSERT_TRUE(mid.has_value());
     EXPECT_EQ(mid->real_x, "5");
     ASSERT_EQ(mid->envelope.size(), 3u);
-    EXPECT_EQ(mid->envelope[1], "M   max 180.00  Spans loaded: 1    min -20.00  Spans loaded: 2");
+    EXPECT_EQ(single_spaced(mid->envelope[1]),
+              "M max 180.00 Spans loaded: 1 min -20.00 Spans loaded: 2");
+    // The shear: both live loads lower it, 1.2 (3wd L/8 - wd L/2) - 1.6 (wl L/16 + wl L/16).
+    EXPECT_EQ(single_spaced(mid->envelope[0]),
+              "V max -6.0 Spans loaded: none min -26.0 Spans loaded: 1, 2");
+    // The lines read as a table: the spans loaded and "min" start in the same columns.
+    for (const std::string& line : mid->envelope) {
+        EXPECT_EQ(line.find("Spans loaded"), mid->envelope[0].find("Spans loaded")) << line;
+        EXPECT_EQ(line.find("min"), mid->envelope[0].find("min")) << line;
+        EXPECT_EQ(line.rfind("Spans loaded"), mid->envelope[0].rfind("Spans loaded")) << line;
+    }
     // At a joint picked from the diagrams: the end of span 1; the live loads of both spans
     // lower the support moment and neither raises it.
     const auto support = look_up_envelope_picked(choice, 1000, kPatterns, beam.units);
     ASSERT_TRUE(support.has_value());
     EXPECT_EQ(support->span, 1);
     EXPECT_EQ(support->x_text, "10.00");
-    EXPECT_EQ(support->envelope[1],
-              "M   max -60.00  Spans loaded: none    min -260.00  Spans loaded: 1, 2");
+    EXPECT_EQ(single_spaced(support->envelope[1]),
+              "M max -60.00 Spans loaded: none min -260.00 Spans loaded: 1, 2");
     // Past the span's end there is no point.
     EXPECT_FALSE(look_up_envelope_typed(choice, 1, 1001, kPatterns, beam.units).has_value());
     EXPECT_FALSE(look_up_envelope_typed(choice, 3, 0, kPatterns, beam.units).has_value());
