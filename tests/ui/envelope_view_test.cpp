@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -153,6 +155,21 @@ void EnvelopeViewTest::aCombinationShowsItsEnvelopeAndTheSpansLoaded() {
                             .arg(envelope->x())
                             .arg(window_->width())));
     save_screenshot(*window_, QStringLiteral("results-window-envelope"));
+
+    // "Print" takes the envelope shown: the page names the combination.
+    const QString pdf = home_->root() + QStringLiteral("/envelope.pdf");
+    h_->dialogs.paths.push_back(pdf);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton);
+    QVERIFY(h_->prompter.shown.empty());
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(tool.waitForFinished(20000));
+        const QString text = QString::fromUtf8(tool.readAllStandardOutput()).simplified();
+        QVERIFY2(text.contains(QStringLiteral("ENVELOPE 1.2D + 1.6L")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("-27500.0")));
+    }
 
     // Back to the beam as entered: its read-out and pictures as before.
     show->setCurrentIndex(0);
