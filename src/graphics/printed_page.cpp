@@ -95,6 +95,18 @@ void draw_axis_title(Canvas& page, double left, const RegionCanvas& area, std::s
     page.text(left, top + height, "(" + std::string(unit) + ")");
 }
 
+// "ENVELOPE  1.2D + 1.6L" level with the loading title, ending at the column's right edge, so a
+// printed envelope names its combination.
+void draw_envelope_title(Canvas& page, const EnvelopeSetup& envelope) {
+    if (envelope.combination >= envelope.beam.combinations.size())
+        return;
+    page.set_pen(kBlack, kAxisPenWidth);
+    page.set_font_size(kPageTitleFontSize);
+    const std::string title = "ENVELOPE  " + envelope.beam.combinations[envelope.combination].name;
+    const double right = kLayout.loading.left + kLayout.loading.width;
+    page.text(right - page.text_extent(title).width, kLayout.title_top, title);
+}
+
 }  // namespace
 
 AreaScale page_scale(bool letterhead) {
@@ -123,8 +135,13 @@ void draw_printed_page(Canvas& page, const PageInput& input, SampleSource& sampl
     const DiagramSetup setup{input.beam, input.response, patterns, input.settings.speed_up == 'y',
                              true};
     const DiagramCanvases canvases{shear, moment, deflection};
-    const DiagramTexts texts = draw_diagrams(canvases, setup, samples);
-    draw_plot_marks(canvases, input.marks, setup, texts);
+    if (input.envelope) {
+        draw_envelope_title(page, *input.envelope);
+        draw_envelope_diagrams(canvases, *input.envelope);
+    } else {
+        const DiagramTexts texts = draw_diagrams(canvases, setup, samples);
+        draw_plot_marks(canvases, input.marks, setup, texts);
+    }
 
     const DiagramUnitLabels& units = diagram_unit_labels(input.beam.units);
     draw_axis_title(page, layout.axis_title_left, shear, "V", units.shear);

@@ -11,6 +11,7 @@
 #include "analysis/analysis_results.h"
 #include "graphics/canvas.h"
 #include "graphics/diagram_scales.h"
+#include "graphics/envelope_diagrams.h"
 #include "graphics/plot_marks.h"
 #include "graphics/sample_source.h"
 #include "model/beam.h"
@@ -49,6 +50,9 @@ struct PageInput {
     const PlotMarks& marks;
     std::string input_file_path;
     std::tm when{};
+    // A combination's envelope in place of the diagrams as entered (and without the "Plot X"
+    // marks, which are values of the beam as entered); none for the beam as entered.
+    const EnvelopeSetup* envelope = nullptr;
 };
 
 // Sets the page system of the letterhead setting and draws the whole page.

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "graphics/sample_source.h"
+#include "model/beam.h"
 #include "model/settings.h"
 #include "model/units.h"
+#include "response/envelope.h"
 #include "response/span_response.h"
 
 namespace spanlyx {
@@ -26,6 +28,9 @@ struct ReadOut {
     // The point's values as sampled (deflection in inches or the length unit), unrounded:
     // what "Plot X" writes onto the diagrams.
     double shear_value = 0, moment_value = 0, deflection_value = 0;
+    // For a combination's envelope: one line per quantity with its maximum and minimum at the
+    // point and the spans loaded for each; empty for the beam as entered.
+    std::vector<std::string> envelope;
 };
 
 ReadOut read_out(const SamplePoint& point, const NumberPatterns& patterns, UnitSystem units);
@@ -46,5 +51,31 @@ long long picked_position(double device_x, double device_width, double total_len
 // The first record at the picked position: over a support, the end of the span on its left.
 std::optional<ReadOut> look_up_picked(SampleSource& samples, long long position_hundredths,
                                       const NumberPatterns& patterns, UnitSystem units);
+
+// ---- The read-out of a combination's envelope ---------------------------------------------
+
+// "V   max 12.34  Spans loaded: 1, 3    min -5.67  Spans loaded: 2", then M and D: the values
+// in the patterns of the read-out (deflections in the display unit), padded so that the three
+// lines read as a table.
+std::vector<std::string> envelope_readout_lines(const SpanEnvelope& at_point,
+                                                const NumberPatterns& patterns, UnitSystem units);
+
+// Where the envelope's read-out is worked out: the beam as analysed and one of its combinations.
+struct EnvelopeChoice {
+    const Beam& beam;
+    const SessionOptions& options;
+    std::size_t combination = 0;  // index into beam.combinations
+};
+
+// The envelope at span `span` (from 1), X hundredths from its left end (at X = 0 the values
+// just right of the span's left joint); nothing past the span's end.
+std::optional<ReadOut> look_up_envelope_typed(const EnvelopeChoice& choice, int span,
+                                              long long x_hundredths,
+                                              const NumberPatterns& patterns, UnitSystem units);
+
+// The envelope at a picked beam position: over a support, the end of the span on its left.
+std::optional<ReadOut> look_up_envelope_picked(const EnvelopeChoice& choice,
+                                               long long position_hundredths,
+                                               const NumberPatterns& patterns, UnitSystem units);
 
 }  // namespace spanlyx

@@ -70,21 +70,11 @@ struct Area {
     double y(const SamplePoint& point) const { return value_of(quantity, point) * y_scale; }
 };
 
-void draw_axis(Canvas& canvas, const Beam& beam, double x_scale) {
-    canvas.set_pen(kBlack, kAxisPenWidth);
-    double start = 0;
-    for (const Span& span : beam.spans) {
-        const double end = start + span.length.value * x_scale;
-        canvas.line(start, 0, end, 0);
-        start = end;
-    }
-}
-
 Area begin_area(Canvas& canvas, Quantity quantity, const DiagramSetup& setup,
                 const DiagramScales& scales, CurveTrace::Mode mode) {
     const AreaScale area = diagram_area_scale(quantity);
     canvas.set_scale(area.left, area.top, area.width, area.height);
-    draw_axis(canvas, setup.beam, scales.x);
+    draw_beam_axis(canvas, setup.beam, scales.x);
     Area drawn{canvas, quantity, scales.y(quantity), std::nullopt};
     // A quantity that is 0 everywhere has its axis only.
     if (scales.x > 0 && drawn.y_scale != 0) {
@@ -223,6 +213,16 @@ CurveTrace::Mode trace_mode(int step) {
 }
 
 }  // namespace
+
+void draw_beam_axis(Canvas& canvas, const Beam& beam, double x_scale) {
+    canvas.set_pen(kBlack, kAxisPenWidth);
+    double start = 0;
+    for (const Span& span : beam.spans) {
+        const double end = start + span.length.value * x_scale;
+        canvas.line(start, 0, end, 0);
+        start = end;
+    }
+}
 
 Rgb diagram_background(const Settings& settings, bool printing) {
     return printing || settings.white_background == "y" ? kWhite : kLightGrey;

@@ -35,6 +35,9 @@ struct DiagramSetup {
 // light grey otherwise. The canvases are not cleared by the drawings.
 Rgb diagram_background(const Settings& settings, bool printing);
 
+// The axis of a diagram, one line per span, in the axis pen.
+void draw_beam_axis(Canvas& canvas, const Beam& beam, double x_scale);
+
 // One diagram onto its own canvas: sets the area's scale and draws over what the canvas holds.
 void draw_diagram(Canvas& canvas, Quantity quantity, const DiagramSetup& setup,
                   SampleSource& samples);

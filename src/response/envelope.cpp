@@ -119,6 +119,9 @@ class EnvelopeBuilder {
           poly_(k_) {}
 
     std::vector<CombinationEnvelope> run();
+    // Walks only as far as the point and keeps its envelope, with loaded spans, for one
+    // combination.
+    std::optional<SpanEnvelope> probe(std::size_t combination, int span, long long index);
 
   private:
     void walk_span(std::size_t j);
@@ -127,6 +130,11 @@ class EnvelopeBuilder {
     std::vector<int> loaded_spans(Quantity q, const Running& r, bool is_max, double live,
                                   bool last) const;
     void reactions();
+    // Runs the dead case and one case per span with live load.
+    void run_cases();
+    // The probed point's envelope of the probed combination.
+    void keep_probe(const std::vector<EnvelopeValues>& values, long long n, double own_v,
+                    double own_m, double own_d, bool last);
 
     const Beam& beam_;
     const SessionOptions& options_;
@@ -141,11 +149,14 @@ class EnvelopeBuilder {
     std::optional<std::size_t> own_;
     bool right_fixed_y_ = false;
     std::vector<EnvelopeValues> values_;
+    // The point probe() asks for: span 0 when there is none.
+    int probe_span_ = 0;
+    long long probe_index_ = 0;
+    std::size_t probe_combination_ = 0;
+    std::optional<SpanEnvelope> probed_;
 };
 
-std::vector<CombinationEnvelope> EnvelopeBuilder::run() {
-    if (beam_.combinations.empty())
-        return {};
+void EnvelopeBuilder::run_cases() {
     dead_ = run_case(beam_, 0, k_);
     for (int s = 1; s <= beam_.span_count(); ++s) {
         if (has_live_load(beam_.spans[static_cast<std::size_t>(s - 1)]))
@@ -158,10 +169,47 @@ std::vector<CombinationEnvelope> EnvelopeBuilder::run() {
         out_.push_back(std::move(e));
     }
     values_.resize(out_.size());
+}
+
+std::vector<CombinationEnvelope> EnvelopeBuilder::run() {
+    if (beam_.combinations.empty())
+        return {};
+    run_cases();
     for (std::size_t j = 0; j < beam_.spans.size(); ++j)
         walk_span(j);
     reactions();
     return std::move(out_);
+}
+
+std::optional<SpanEnvelope> EnvelopeBuilder::probe(std::size_t combination, int span,
+                                                   long long index) {
+    if (combination >= beam_.combinations.size() || span < 1 || span > beam_.span_count() ||
+        index < 0)
+        return std::nullopt;
+    probe_span_ = span;
+    probe_index_ = index;
+    probe_combination_ = combination;
+    run_cases();
+    for (std::size_t j = 0; j < static_cast<std::size_t>(span); ++j)
+        walk_span(j);
+    return std::move(probed_);
+}
+
+void EnvelopeBuilder::keep_probe(const std::vector<EnvelopeValues>& values, long long n,
+                                 double own_v, double own_m, double own_d, bool last) {
+    const EnvelopeValues& e = values[probe_combination_];
+    const double fl = out_[probe_combination_].combination.live;
+    const double at = static_cast<double>(n) / kStepsPerUnit;
+    const auto extreme = [&](Quantity q, double value, bool is_max, double own) {
+        const Running r{true, value, n, own, false};
+        return EnvelopeExtreme{value, at, loaded_spans(q, r, is_max, fl, last)};
+    };
+    probed_ = SpanEnvelope{extreme(kShear, e.shear_max, true, own_v),
+                           extreme(kShear, e.shear_min, false, own_v),
+                           extreme(kMoment, e.moment_max, true, own_m),
+                           extreme(kMoment, e.moment_min, false, own_m),
+                           extreme(kDeflection, e.deflection_max, true, own_d),
+                           extreme(kDeflection, e.deflection_min, false, own_d)};
 }
 
 void EnvelopeBuilder::walk_span(std::size_t j) {
@@ -244,6 +292,7 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         m.add(own_m);
         ml.add(own_ml);
         d.add(own_d);
+        const double own_m_sampled = own_m;  // before a free far end's exact moment
         const bool two_moments = dead.moment_applied_here() || (own && own->moment_applied_here());
         const bool far_end = zero_far_end && last;
         // At a free far end the extremes take each case's exact moment there, the couples applied
@@ -297,6 +346,8 @@ void EnvelopeBuilder::walk_span(std::size_t j) {
         }
         if (sink_)
             sink_->point(span_number, n, values_);
+        if (span_number == probe_span_ && n == probe_index_)
+            keep_probe(values_, n, own_v, own_m_sampled, own_d, last);
     }
 
     for (std::size_t c = 0; c < out_.size(); ++c) {
@@ -423,6 +474,12 @@ std::vector<CombinationEnvelope> compute_envelopes(const Beam& beam, const Sessi
                                                    EnvelopeSink* sink) {
     EnvelopeBuilder builder(beam, options, sink);
     return builder.run();
+}
+
+std::optional<SpanEnvelope> envelope_at(const Beam& beam, const SessionOptions& options,
+                                        std::size_t combination, int span, long long index) {
+    EnvelopeBuilder builder(beam, options, nullptr);
+    return builder.probe(combination, span, index);
 }
 
 }  // namespace spanlyx

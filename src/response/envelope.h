@@ -14,6 +14,8 @@
 // system, sagging positive; deflection up positive, in inches in system E). Locations are
 // distances from the span's left end, on the 0.01 grid.
 
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "model/beam.h"
@@ -68,6 +70,14 @@ class EnvelopeSink {
 // fixed joint is that of the joint.
 std::vector<CombinationEnvelope> compute_envelopes(const Beam& beam, const SessionOptions& options,
                                                    EnvelopeSink* sink = nullptr);
+
+// The envelope of one combination (an index into the beam's list) at one point of the grid:
+// point `index` of span `span` (1-based), as an EnvelopeSink receives it, each of the six
+// values with the spans loaded for it and `at` the point's distance from the span's left end.
+// The read-out of one point: only the spans up to the point's are walked. Nothing when the
+// beam has no such combination, span or point.
+std::optional<SpanEnvelope> envelope_at(const Beam& beam, const SessionOptions& options,
+                                        std::size_t combination, int span, long long index);
 
 // The beam holding only the dead loads (live_span 0) or only the live loads entered on span
 // live_span (1-based).

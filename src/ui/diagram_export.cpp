@@ -30,7 +30,8 @@ QSize picture_size() {
 // The whole picture onto a device whose unit is one screen pixel of the window.
 void paint_picture(QPainter& painter, const DiagramExportInput& input, SampleSource& samples,
                    double pixel_ratio) {
-    const PictureInput picture{input.beam, input.results, input.response, input.settings, false};
+    const PictureInput picture{input.beam,     input.results, input.response,
+                               input.settings, false,         input.envelope};
     const Rgb background = diagram_background(input.settings, false);
     painter.fillRect(QRect(QPoint(0, 0), picture_size()),
                      QColor(background.red, background.green, background.blue));
@@ -108,9 +109,11 @@ ExportedDiagrams render_diagrams(const DiagramExportInput& input, ExportFormat f
     }
 
     SampleFileReader reader;
-    if (auto error = reader.open(input.sample_file)) {
-        out.error = std::move(error);
-        return out;
+    if (!input.envelope) {
+        if (auto error = reader.open(input.sample_file)) {
+            out.error = std::move(error);
+            return out;
+        }
     }
     SampleFileSource samples(reader);
     QByteArray bytes;

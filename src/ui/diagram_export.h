@@ -12,6 +12,7 @@
 #include "model/beam.h"
 #include "model/settings.h"
 #include "response/span_response.h"
+#include "ui/diagram_pictures.h"
 
 namespace spanlyx {
 
@@ -21,6 +22,9 @@ struct DiagramExportInput {
     const ResponseOutcome& response;
     const Settings& settings;
     std::filesystem::path sample_file;  // the sweep's "_cont10.tmp"
+    // A combination's envelope in place of the diagrams as entered; the sample file is then
+    // not read.
+    const ShownEnvelope* envelope = nullptr;
 };
 
 // Width of the letters and units left of the diagrams, in pixels; the picture is this plus

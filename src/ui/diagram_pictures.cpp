@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "graphics/envelope_diagrams.h"
 #include "graphics/loading_diagram.h"
 #include "graphics/response_diagrams.h"
 #include "ui/painter_canvas.h"
@@ -79,6 +80,17 @@ DiagramTexts paint_diagrams(const ResponsePictures& pictures, const PictureInput
     ResponseCanvases canvases(pictures,
                               qt_colour(diagram_background(input.settings, input.printing)));
     const NumberPatterns patterns = input.settings.patterns();
+    if (input.envelope) {
+        const EnvelopeSetup setup{input.beam,
+                                  input.envelope->options,
+                                  input.envelope->combination,
+                                  input.envelope->envelope,
+                                  patterns,
+                                  input.printing,
+                                  progress};
+        draw_envelope_diagrams(canvases.canvases(), setup);
+        return {};
+    }
     if (progress) {
         ProgressSampleSource counted(samples, progress);
         DiagramTexts texts = draw_diagrams(canvases.canvases(), setup_of(input, patterns), counted);
@@ -90,7 +102,7 @@ DiagramTexts paint_diagrams(const ResponsePictures& pictures, const PictureInput
 
 void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
                  const PlotMarks& marks, const DiagramTexts& drawn) {
-    if (marks.placed().empty())
+    if (marks.placed().empty() || input.envelope)
         return;
     ResponseCanvases canvases(pictures,
                               qt_colour(diagram_background(input.settings, input.printing)));

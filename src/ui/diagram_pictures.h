@@ -17,6 +17,7 @@
 #include "graphics/sample_source.h"
 #include "model/beam.h"
 #include "model/settings.h"
+#include "response/envelope.h"
 #include "response/span_response.h"
 
 namespace spanlyx {
@@ -30,15 +31,24 @@ inline constexpr std::array<DiagramId, 4> kDiagramIds = {DiagramId::Loading, Dia
 // one horizontal scale, and heights in the proportions of the window's design.
 QSize design_size(DiagramId id);
 
+// A combination's envelope shown in place of the diagrams as entered.
+struct ShownEnvelope {
+    const SessionOptions& options;        // as the session analysed the beam
+    std::size_t combination = 0;          // index into the beam's combinations
+    const CombinationEnvelope& envelope;  // its extremes
+};
+
 // What a drawing of the results reads: the beam as analysed, its analysis and sweep, the
 // settings (decimals, white background, speed-up) and whether a print is being prepared
-// (white background, black curves).
+// (white background, black curves); and the envelope shown instead of the beam as entered, if
+// any.
 struct PictureInput {
     const Beam& beam;
     const AnalysisResults& results;
     const ResponseOutcome& response;
     const Settings& settings;
     bool printing = false;
+    const ShownEnvelope* envelope = nullptr;
 };
 
 // A picture of `size` logical pixels at the given device pixel ratio, filled with the
@@ -48,13 +58,15 @@ QImage blank_picture(QSize size, double pixel_ratio, const PictureInput& input);
 // The loading diagram over the whole picture.
 void paint_loading(QImage& picture, const PictureInput& input);
 
-// Shear, moment and deflection in one pass over the sampled points; progress runs from 0 to
-// 100 as the points are read. Returns the texts written on them.
+// Shear, moment and deflection in one pass over the sampled points, or the shown envelope's
+// in one pass over the grid; progress runs from 0 to 100 as the points are read. Returns the
+// texts written on the diagrams as entered (none for an envelope).
 using ResponsePictures = std::array<QImage*, 3>;
 DiagramTexts paint_diagrams(const ResponsePictures& pictures, const PictureInput& input,
                             SampleSource& samples, const ProgressCallback& progress = {});
 
-// The "Plot X" marks not taken back, over the diagrams, clear of the texts the diagrams hold.
+// The "Plot X" marks not taken back, over the diagrams as entered (none over an envelope),
+// clear of the texts the diagrams hold.
 void paint_marks(const ResponsePictures& pictures, const PictureInput& input,
                  const PlotMarks& marks, const DiagramTexts& drawn = {});
 

@@ -75,6 +75,8 @@ ReadoutPanel::ReadoutPanel(Prompter& prompter, TypedLookUp look_up, QWidget* par
     for (const auto& [caption, edit] : columns) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
+        if (edit == shear_ || edit == moment_ || edit == deflection_)
+            value_widgets_ << label << edit;
         grid->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(edit, 1, column);
         ++column;
@@ -88,6 +90,19 @@ ReadoutPanel::ReadoutPanel(Prompter& prompter, TypedLookUp look_up, QWidget* par
     grid->addWidget(plot_, 1, column++);
     grid->addWidget(clear_, 1, column++);
     grid->addWidget(help_, 1, column);
+
+    envelope_ = new QLabel(this);
+    envelope_->setObjectName(QStringLiteral("envelopereadout"));
+    QFont fixed = envelope_->font();
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setFamily(QStringLiteral("monospace"));
+    envelope_->setFont(fixed);
+    envelope_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    envelope_->setMinimumHeight(envelope_->fontMetrics().lineSpacing() * 3);
+    envelope_->hide();
+    // Under the fields, across the whole panel: the lines are wider than the three fields they
+    // stand for.
+    grid->addWidget(envelope_, 2, 0, 1, column + 1, Qt::AlignLeft);
 
     for (QLineEdit* edit : {span_, x_, real_x_})
         edit->installEventFilter(this);
@@ -180,6 +195,27 @@ void ReadoutPanel::show_values(const ReadOut& found) {
     moment_->setText(decode_text(found.moment));
     deflection_->setText(decode_text(found.deflection));
     shown_values_ = {found.shear_value, found.moment_value, found.deflection_value};
+    QStringList lines;
+    for (const std::string& line : found.envelope)
+        lines << decode_text(line);
+    envelope_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void ReadoutPanel::set_envelope_mode(bool envelope) {
+    clear_values();
+    for (QWidget* each : value_widgets_)
+        each->setVisible(!envelope);
+    envelope_->setVisible(envelope);
+}
+
+void ReadoutPanel::reserve_envelope_room() {
+    QSizePolicy policy = envelope_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    envelope_->setSizePolicy(policy);
+}
+
+QString ReadoutPanel::envelope_text() const {
+    return envelope_->text();
 }
 
 void ReadoutPanel::show_picked(const std::optional<ReadOut>& found) {
@@ -216,6 +252,7 @@ void ReadoutPanel::clear_values() {
     shear_->clear();
     moment_->clear();
     deflection_->clear();
+    envelope_->clear();
     shown_values_ = {};
 }
 

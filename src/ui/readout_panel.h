@@ -12,6 +12,7 @@
 
 #include "graphics/readout.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -31,6 +32,14 @@ class ReadoutPanel final : public QWidget {
     void show_picked(const std::optional<ReadOut>& found);
     // What the fields show now, as "Plot X" reads them.
     ReadOut shown() const;
+    // For a combination's envelope the V, M and D fields give way to `envelopereadout`: the
+    // maximum and minimum of each quantity with the spans loaded for each. The values shown
+    // are cleared.
+    void set_envelope_mode(bool envelope);
+    // Keeps the room of the envelope's lines while the fields show, so that switching between
+    // them does not resize the diagrams; for a beam that has combinations to show.
+    void reserve_envelope_room();
+    QString envelope_text() const;
 
     QPushButton* plot_button() const { return plot_; }
     QPushButton* clear_button() const { return clear_; }
@@ -59,6 +68,8 @@ class ReadoutPanel final : public QWidget {
     QLineEdit* shear_;
     QLineEdit* moment_;
     QLineEdit* deflection_;
+    QList<QWidget*> value_widgets_;  // V, M, D: their captions and fields
+    QLabel* envelope_;
     QPushButton* plot_;
     QPushButton* clear_;
     QPushButton* help_;

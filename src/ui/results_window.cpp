@@ -2,15 +2,18 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 #include <ctime>
 
+#include "graphics/envelope_diagrams.h"
 #include "graphics/readout.h"
 #include "graphics/results_labels.h"
 #include "model/message.h"
@@ -115,6 +118,10 @@ void ResultsWindow::start() {
     const BusyCursor hourglass;
     const auto show_percent = [&progress](int percent) { progress.set_percent(percent); };
     response_ = session_.respond(settings_, show_percent);
+    options_ = session_.options();
+    envelopes_ = session_.envelopes();
+    if (shown_combination_ && *shown_combination_ >= envelopes_.size())
+        shown_combination_.reset();
     std::optional<std::string> error = response_.sample_file_error;
     if (!error)
         error = reader_.open(session_.paths().samples);
@@ -133,7 +140,9 @@ void ResultsWindow::start() {
 }
 
 void ResultsWindow::fill_labels() {
-    const ExtremeLabelTexts texts = extreme_label_texts(response_.beam_extremes, beam_.units);
+    const auto shown = shown_envelope();
+    const ExtremeLabelTexts texts = extreme_label_texts(
+        shown ? envelope_beam_extremes(shown->envelope) : response_.beam_extremes, beam_.units);
     const std::string* values[] = {&texts.shear_max,  &texts.shear_min,      &texts.moment_max,
                                    &texts.moment_min, &texts.deflection_max, &texts.deflection_min};
     for (std::size_t i = 0; i < extreme_labels_.size(); ++i)
@@ -153,7 +162,9 @@ void ResultsWindow::fill_labels() {
 
 void ResultsWindow::redraw(const ProgressCallback& progress) {
     redraw_timer_->stop();
-    const PictureInput input{beam_, results_, response_, settings_, printing_};
+    const auto envelope = shown_envelope();
+    const PictureInput input{beam_,     results_,  response_,
+                             settings_, printing_, envelope ? &*envelope : nullptr};
     const double ratio = devicePixelRatioF();
     auto size_of = [](const DiagramArea& shown) {
         return shown.size().isEmpty() ? shown.sizeHint() : shown.size();
@@ -164,7 +175,7 @@ void ResultsWindow::redraw(const ProgressCallback& progress) {
     for (std::size_t i = 0; i < diagram_pictures_.size(); ++i)
         diagram_pictures_[i] = blank_picture(size_of(*areas_[i + 1]), ratio, input);
     diagram_texts_ = {};
-    if (reader_.count() > 0) {
+    if (reader_.count() > 0 || envelope) {
         diagram_texts_ =
             paint_diagrams({&diagram_pictures_[0], &diagram_pictures_[1], &diagram_pictures_[2]},
                            input, samples_, progress);
@@ -173,11 +184,13 @@ void ResultsWindow::redraw(const ProgressCallback& progress) {
 }
 
 void ResultsWindow::show_marks() {
-    std::array<QImage, 3> shown = diagram_pictures_;
-    const PictureInput input{beam_, results_, response_, settings_, printing_};
-    paint_marks({&shown[0], &shown[1], &shown[2]}, input, marks_, diagram_texts_);
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        areas_[i + 1]->set_picture(std::move(shown[i]));
+    std::array<QImage, 3> pictures = diagram_pictures_;
+    const auto shown = shown_envelope();
+    const PictureInput input{beam_,     results_,  response_,
+                             settings_, printing_, shown ? &*shown : nullptr};
+    paint_marks({&pictures[0], &pictures[1], &pictures[2]}, input, marks_, diagram_texts_);
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        areas_[i + 1]->set_picture(std::move(pictures[i]));
 }
 
 void ResultsWindow::draw() {
@@ -214,12 +227,44 @@ void ResultsWindow::show_help() {
 void ResultsWindow::pick(double x, double width) {
     const BusyCursor hourglass;
     const long long position = picked_position(x, width, beam_.total_length());
+    if (shown_combination_) {
+        const EnvelopeChoice choice{beam_, options_, *shown_combination_};
+        readout_->show_picked(
+            look_up_envelope_picked(choice, position, settings_.patterns(), beam_.units));
+        return;
+    }
     readout_->show_picked(look_up_picked(samples_, position, settings_.patterns(), beam_.units));
+}
+
+std::optional<ShownEnvelope> ResultsWindow::shown_envelope() const {
+    if (!shown_combination_ || *shown_combination_ >= envelopes_.size())
+        return std::nullopt;
+    return ShownEnvelope{options_, *shown_combination_, envelopes_[*shown_combination_]};
+}
+
+void ResultsWindow::show_combination(std::optional<std::size_t> combination) {
+    if (combination && *combination >= beam_.combinations.size())
+        combination.reset();
+    shown_combination_ = combination;
+    {
+        const QSignalBlocker quiet(show_case_);
+        show_case_->setCurrentIndex(combination ? static_cast<int>(*combination) + 1 : 0);
+    }
+    // The "Plot X" marks are values of the beam as entered: they wait while an envelope shows.
+    readout_->set_envelope_mode(combination.has_value());
+    readout_->plot_button()->setEnabled(!combination);
+    readout_->clear_button()->setEnabled(!combination);
+    if (!started_)
+        return;
+    const BusyCursor hourglass;
+    fill_labels();
+    redraw();
 }
 
 void ResultsWindow::set_buttons_enabled(bool enabled) {
     for (QPushButton* each : {results_button_, report_, print_safe_, return_, draw_, print_})
         each->setEnabled(enabled);
+    show_case_->setEnabled(enabled);
 }
 
 void ResultsWindow::set_white(bool white) {
@@ -245,8 +290,15 @@ void ResultsWindow::print() {
     printing_ = true;
     bool failed = false;
     if (auto printer = choose_printer(this, services_.dialogs, QPageLayout::Portrait)) {
-        const PageInput page{beam_,  results_,         response_,  settings_,
-                             marks_, input_file_path_, local_now()};
+        const NumberPatterns patterns = settings_.patterns();
+        std::optional<EnvelopeSetup> envelope;
+        if (const auto shown = shown_envelope()) {
+            envelope.emplace(EnvelopeSetup{beam_, options_, shown->combination, shown->envelope,
+                                           patterns, true});
+        }
+        const PageInput page{
+            beam_,  results_,         response_,   settings_,
+            marks_, input_file_path_, local_now(), envelope ? &*envelope : nullptr};
         failed = !print_results_page(*printer, page, samples_);
     }
     printing_ = false;

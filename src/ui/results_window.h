@@ -11,14 +11,17 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_results.h"
 #include "model/beam.h"
 #include "model/settings.h"
+#include "response/envelope.h"
 #include "response/sample_file_reader.h"
 #include "response/span_response.h"
 #include "ui/diagram_pictures.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -57,6 +60,10 @@ class ResultsWindow final : public QWidget {
     void copy(DiagramId id);  // the Copy menu
     void leave();             // "Return", and closing the window
     void pick(double x, double width);
+    // What the diagrams, the side values and the read-out show: the beam as entered (none) or
+    // one of its combinations' envelopes (an index into its list), as `showcase` chooses.
+    void show_combination(std::optional<std::size_t> combination);
+    std::optional<std::size_t> shown_combination() const { return shown_combination_; }
 
     DiagramArea& area(DiagramId id) const { return *areas_[static_cast<std::size_t>(id)]; }
     const PlotMarks& marks() const { return marks_; }
@@ -77,6 +84,8 @@ class ResultsWindow final : public QWidget {
     void set_white(bool white);
     void printer_failed();
     void show_error(const std::string& text);
+    // The envelope shown, for the drawings; none for the beam as entered.
+    std::optional<ShownEnvelope> shown_envelope() const;
 
     AnalysisSession& session_;
     Settings settings_;
@@ -88,6 +97,10 @@ class ResultsWindow final : public QWidget {
     ResponseOutcome response_;
     SampleFileReader reader_;
     SampleFileSource samples_{reader_};
+    // The envelopes of the sweep, with the options they were worked out under.
+    SessionOptions options_;
+    std::vector<CombinationEnvelope> envelopes_;
+    std::optional<std::size_t> shown_combination_;
     PlotMarks marks_;
     bool started_ = false;
     bool printing_ = false;
@@ -103,6 +116,8 @@ class ResultsWindow final : public QWidget {
     QLabel* inertia_label_ = nullptr;
     QLabel* modulus_label_ = nullptr;
     ReadoutPanel* readout_ = nullptr;
+    QLabel* show_caption_ = nullptr;
+    QComboBox* show_case_ = nullptr;
     QPushButton* return_ = nullptr;
     QPushButton* draw_ = nullptr;
     QPushButton* results_button_ = nullptr;

@@ -2,6 +2,7 @@
 // and units on their left, the largest and smallest values on their right, the read-out, the
 // buttons and the Copy menu.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include "ui/diagram_area.h"
 #include "ui/readout_panel.h"
 #include "ui/results_window.h"
+#include "ui/text_encoding.h"
 
 namespace spanlyx {
 namespace {
@@ -129,6 +131,10 @@ void ResultsWindow::build() {
     readout_ = new ReadoutPanel(
         services_.prompter,
         [this](int span, long long x) {
+            if (shown_combination_) {
+                const EnvelopeChoice choice{beam_, options_, *shown_combination_};
+                return look_up_envelope_typed(choice, span, x, settings_.patterns(), beam_.units);
+            }
             return look_up_typed(samples_, response_, span, x, settings_.patterns(), beam_.units);
         },
         this);
@@ -148,7 +154,28 @@ void ResultsWindow::build() {
     connect(print_safe_, &QPushButton::clicked, this, &ResultsWindow::print_safe);
     connect(draw_, &QPushButton::clicked, this, &ResultsWindow::draw);
     connect(return_, &QPushButton::clicked, this, &ResultsWindow::close);
+    // What is shown: the beam as entered or a combination's envelope. A beam without
+    // combinations has nothing to choose, and the row stays as it always was.
+    show_caption_ = new QLabel(QStringLiteral("Show:"), this);
+    show_case_ = new QComboBox(this);
+    show_case_->setObjectName(QStringLiteral("showcase"));
+    show_case_->addItem(QStringLiteral("As entered"));
+    for (const Combination& combination : beam_.combinations)
+        show_case_->addItem(decode_text(combination.name));
+    show_caption_->setBuddy(show_case_);
+    const bool choosable = !beam_.combinations.empty();
+    show_caption_->setVisible(choosable);
+    show_case_->setVisible(choosable);
+    if (choosable)
+        readout_->reserve_envelope_room();
+    connect(show_case_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        show_combination(index > 0 ? std::optional<std::size_t>(static_cast<std::size_t>(index - 1))
+                                   : std::nullopt);
+    });
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(show_caption_);
+    buttons->addWidget(show_case_);
     for (QPushButton* each : {results_button_, report_, print_, print_safe_, draw_})
         buttons->addWidget(each);
     buttons->addStretch();

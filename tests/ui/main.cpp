@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
         {"unsaved_work", spanlyx::testing::make_unsaved_work_suite},
         {"load_cases", spanlyx::testing::make_load_cases_suite},
         {"spring_supports", spanlyx::testing::make_spring_supports_suite},
+        {"envelope_view", spanlyx::testing::make_envelope_view_suite},
     };
     std::vector<char*> args(argv, argv + argc);
     const char* chosen = nullptr;

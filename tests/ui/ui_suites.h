@@ -18,5 +18,6 @@ std::unique_ptr<QObject> make_entry_paths_suite();
 std::unique_ptr<QObject> make_unsaved_work_suite();
 std::unique_ptr<QObject> make_load_cases_suite();
 std::unique_ptr<QObject> make_spring_supports_suite();
+std::unique_ptr<QObject> make_envelope_view_suite();
 
 }  // namespace spanlyx::testing

@@ -36,6 +36,10 @@ std::string batch_usage_text() {
            "                      build with the window program)\n"
            "  --paper a4|letter   the report's paper; default: Letter for the imperial\n"
            "                      systems (E, E2), A4 for the metric ones\n"
+           "  --envelope NAME     with --diagrams: draw the live-load envelope of the\n"
+           "                      beam's combination NAME (the maximum and minimum\n"
+           "                      curves, each span's extremes written) instead of the\n"
+           "                      diagrams as entered\n"
            "  --export-json FILE  the beam (not its results) as a JSON beam document,\n"
            "                      \"-\" for standard output, and no analysis; BEAM itself\n"
            "                      may be a .cb file or a JSON beam (first character \"{\")\n"
@@ -47,9 +51,10 @@ std::string batch_usage_text() {
            "\n"
            "Exit status: 0 analysed; 1 the beam was refused (no loads, a load rule, a\n"
            "zero section or modulus, an unreadable or malformed file, a corrupted\n"
-           "settings file); 2 the structure is unstable; 64 a usage error; 74 an output\n"
-           "could not be written; 129, 130, 143 interrupted by SIGHUP, SIGINT, SIGTERM\n"
-           "(temporary files removed). The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
+           "settings file, an --envelope NAME the beam has no combination of); 2 the\n"
+           "structure is unstable; 64 a usage error; 74 an output could not be\n"
+           "written; 129, 130, 143 interrupted by SIGHUP, SIGINT, SIGTERM (temporary\n"
+           "files removed). The DATE/TIME lines honour SOURCE_DATE_EPOCH.\n";
 }
 
 std::optional<DiagramsFormat> diagrams_format(const std::filesystem::path& file) {
@@ -144,6 +149,11 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
                 return out;
             }
             o.paper = *v;
+        } else if (a == "--envelope") {
+            const auto v = value_of("a combination name");
+            if (!v)
+                return out;
+            o.envelope = *v;
         } else if (a == "--export-json") {
             const auto v = value_of("a JSON file name");
             if (!v)
@@ -176,6 +186,8 @@ BatchOptionsOutcome parse_batch_options(const std::vector<std::string>& argument
         out.error = "no beam file given";
     else if (!o.paper.empty() && o.report_path.empty())
         out.error = "--paper chooses the paper of --report, which is missing";
+    else if (o.envelope && o.diagrams_path.empty())
+        out.error = "--envelope draws the diagrams: it needs --diagrams FILE";
     return out;
 }
 

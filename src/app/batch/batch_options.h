@@ -30,6 +30,8 @@ struct BatchOptions {
     // The calculation report as a PDF file, on the paper asked for (none: by unit system).
     std::string report_path;
     std::string paper;  // "a4" or "letter" as given; checked when parsed
+    // --envelope NAME: the diagrams draw that combination's envelope; only with --diagrams.
+    std::optional<std::string> envelope;
     // The beam as a JSON beam document ("-": standard output), instead of any analysis.
     std::string export_json_path;
     bool help = false;

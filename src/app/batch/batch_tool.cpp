@@ -135,6 +135,16 @@ int run_batch_tool(int argc, char** argv) {
         return kExitRefused;
     }
     const Beam& beam = *read.beam;
+    // A combination to draw is looked for before any analysis, so nothing is written for it.
+    std::optional<std::size_t> envelope;
+    if (options.envelope) {
+        const CombinationChoice choice = find_combination(beam, *options.envelope);
+        if (!choice.index) {
+            tell(choice.error);
+            return kExitRefused;
+        }
+        envelope = choice.index;
+    }
     if (!options.export_json_path.empty()) {
         if (const auto reason = json_cannot_hold(beam)) {
             tell(*reason);
@@ -204,7 +214,7 @@ int run_batch_tool(int argc, char** argv) {
     }
     if (!options.diagrams_path.empty()) {
         if (auto error = write_diagrams(session, *settings, options.diagrams_path,
-                                        options.diagrams_format)) {
+                                        options.diagrams_format, envelope)) {
             tell(*error);
             return kExitCannotWrite;
         }

@@ -8,6 +8,20 @@
 
 namespace spanlyx {
 
+CombinationChoice find_combination(const Beam& beam, const std::string& name) {
+    for (std::size_t i = 0; i < beam.combinations.size(); ++i) {
+        if (beam.combinations[i].name == name)
+            return {i, {}};
+    }
+    std::string error = "The beam has no combination \"" + name + "\"";
+    if (beam.combinations.empty())
+        return {std::nullopt, error + ": it has no combinations."};
+    error += "; its combinations are:";
+    for (const Combination& c : beam.combinations)
+        error += "\n  " + c.name;
+    return {std::nullopt, error};
+}
+
 #if SPANLYX_WITH_DIAGRAMS
 
 bool diagrams_available() {
@@ -15,12 +29,18 @@ bool diagrams_available() {
 }
 
 std::optional<std::string> write_diagrams(const AnalysisSession& session, const Settings& settings,
-                                          const std::filesystem::path& file,
-                                          DiagramsFormat format) {
+                                          const std::filesystem::path& file, DiagramsFormat format,
+                                          std::optional<std::size_t> envelope) {
     if (!session.has_analysis() || !session.response() || !session.analysis().results)
         return std::string("There are no diagrams before the beam is analysed");
+    if (envelope && *envelope >= session.envelopes().size())
+        return std::string("There is no such combination to draw");
+    std::optional<ShownEnvelope> shown;
+    if (envelope)
+        shown.emplace(session.options(), *envelope, session.envelopes()[*envelope]);
     const DiagramExportInput input{session.analysed_beam(), *session.analysis().results,
-                                   *session.response(), settings, session.paths().samples};
+                                   *session.response(),     settings,
+                                   session.paths().samples, shown ? &*shown : nullptr};
     ExportedDiagrams picture;
     {
         // Qt may start threads of its own; started while the signals are held they keep them
@@ -41,7 +61,8 @@ bool diagrams_available() {
 }
 
 std::optional<std::string> write_diagrams(const AnalysisSession&, const Settings&,
-                                          const std::filesystem::path&, DiagramsFormat) {
+                                          const std::filesystem::path&, DiagramsFormat,
+                                          std::optional<std::size_t>) {
     return std::string(
         "--diagrams is not available: this spanlyx-report was built without the "
         "window program");
