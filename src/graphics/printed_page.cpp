@@ -97,14 +97,14 @@ void draw_axis_title(Canvas& page, double left, const RegionCanvas& area, std::s
 
 // "ENVELOPE  1.2D + 1.6L" level with the loading title, ending at the column's right edge, so a
 // printed envelope names its combination.
-void draw_envelope_title(Canvas& page, const EnvelopeSetup& envelope) {
+void draw_envelope_title(Canvas& page, const PageLayout& layout, const EnvelopeSetup& envelope) {
     if (envelope.combination >= envelope.beam.combinations.size())
         return;
     page.set_pen(kBlack, kAxisPenWidth);
     page.set_font_size(kPageTitleFontSize);
     const std::string title = "ENVELOPE  " + envelope.beam.combinations[envelope.combination].name;
-    const double right = kLayout.loading.left + kLayout.loading.width;
-    page.text(right - page.text_extent(title).width, kLayout.title_top, title);
+    const double right = layout.loading.left + layout.loading.width;
+    page.text(right - page.text_extent(title).width, layout.title_top, title);
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ void draw_printed_page(Canvas& page, const PageInput& input, SampleSource& sampl
                              true};
     const DiagramCanvases canvases{shear, moment, deflection};
     if (input.envelope) {
-        draw_envelope_title(page, *input.envelope);
+        draw_envelope_title(page, layout, *input.envelope);
         draw_envelope_diagrams(canvases, *input.envelope);
     } else {
         const DiagramTexts texts = draw_diagrams(canvases, setup, samples);

@@ -211,7 +211,7 @@ TEST(EnvelopeDiagrams, PrintedPageTakesTheEnvelopeAndNamesIt) {
 
     const std::vector<TextCall> title = page.texts_equal("ENVELOPE  1.2D + 1.6L");
     ASSERT_EQ(title.size(), 1u);
-    const AreaScale loading = page_layout().loading;
+    const AreaScale loading = page_layout(settings.letterhead == 'y').loading;
     // Ends at the column's right edge: 21 cells of 0.6 x the title's font size, in page units.
     const double title_char = 0.6 * kPageTitleFontSize * 9.5 / 612;
     EXPECT_NEAR(title[0].x + 21 * title_char, loading.left + loading.width, 1e-9);
