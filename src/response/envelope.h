@@ -70,7 +70,8 @@ std::vector<CombinationEnvelope> compute_envelopes(const Beam& beam, const Sessi
                                                    EnvelopeSink* sink = nullptr);
 
 // The beam holding only the dead loads (live_span 0) or only the live loads entered on span
-// live_span (1-based).
+// live_span (1-based). Settlements and imposed rotations belong to the dead case; springs are
+// part of the structure and stay in every case.
 Beam load_case_beam(const Beam& beam, int live_span);
 
 }  // namespace spanlyx
