@@ -206,6 +206,27 @@ TEST(SpringsAndSettlements, ImposedRotationOfAFixedEnd) {
     EXPECT_DOUBLE_EQ(r.joint_rotation[0], theta);
 }
 
+TEST(SpringsAndSettlements, AStiffSpringActsAsASupportAndASoftOneAsNone) {
+    // Two spans under uniform load with the middle joint on a spring: the middle reaction is
+    // R = (5 w (2L)^4 / 384 E I) / (1/k + (2L)^3 / 48 E I), from 5wL/4 (rigid, k -> infinity)
+    // down to 0 (k -> 0). Stiffness ratios of 1e12 either way must still solve accurately.
+    const double w = 10.0;
+    const double span = 2 * kL;
+    const double free_sag = 5 * w * std::pow(span, 4) / (384 * kEI);
+    const double beam_flex = std::pow(span, 3) / (48 * kEI);
+    for (const double ratio : {1e-12, 1e-3, 1.0, 1e3, 1e12}) {
+        const double k = ratio / beam_flex;
+        const Beam beam = make_beam({kL, kL}, {kPinned, y_spring(kFree, k), kPinned},
+                                    {uniform(1, w), uniform(2, w)});
+        const AnalysisResults r = analyse(beam);
+        ASSERT_TRUE(r.stable) << ratio;
+        const double reaction = free_sag / (1 / k + beam_flex);
+        EXPECT_NEAR(r.reaction_shear[1], reaction, 1e-9 * w * span) << ratio;
+        EXPECT_NEAR(r.joint_disp_y[1], -reaction / k, 1e-9 * free_sag) << ratio;
+        expect_equilibrium(beam, r);
+    }
+}
+
 TEST(SpringsAndSettlements, SpringsHoldTheirCoordinateForStability) {
     const auto stable = [](const std::vector<double>& lengths, const std::vector<Joint>& joints) {
         return structure_is_stable(generate_structure(make_beam(lengths, joints)));

@@ -44,6 +44,27 @@ TEST(SweepSprings, SpanOnTwoSpringsDeflectsByTheDropPlusItsOwnBending) {
     EXPECT_DOUBLE_EQ(min.at, 3.0);
 }
 
+TEST(SweepSprings, LoadStandingOnASpringJointBendsTheBeamOverIt) {
+    // Two spans pinned at the ends, the middle joint on a spring, P entered at x = L of span 1:
+    // the spring holds the middle of a 2L simple span, R2 = P / (1 + 48 E I / k (2L)^3); each
+    // end takes (P - R2)/2 and the moment over the spring is (P - R2)/2 L.
+    const double p = 10000, k = 2.0e6;
+    Beam beam = make_beam({kL, kL}, {kPinned, spring_y(k), kPinned});
+    add_point(beam, 1, p, kL);
+    const Swept s = sweep(beam);
+    const double r2 = p / (1 + 48 * kEI / (k * std::pow(2 * kL, 3)));
+    const double end = (p - r2) / 2;
+    EXPECT_NEAR(s.calc.results->reaction_shear[1], r2, 1e-6 * p);
+    EXPECT_NEAR(s.at(1, 300).shear, end, 1e-6 * p);
+    EXPECT_NEAR(s.at(2, 300).shear, -end, 1e-6 * p);  // after the load and the spring
+    EXPECT_NEAR(s.at(2, 300).moment, end * kL / 2, 1e-6 * p * kL);
+    EXPECT_NEAR(s.points.back().moment, 0, 1e-6 * p * kL);
+    const Extreme& max = s.response.span_extremes[0].moment_max;
+    EXPECT_NEAR(max.value, end * kL, 1e-6 * p * kL);
+    EXPECT_DOUBLE_EQ(max.at, kL);
+    EXPECT_NEAR(s.at(1, 599).deflection, -r2 / k, kSweepShare * r2 / k);
+}
+
 TEST(SweepSprings, SettledSupportKeepsItsDeflectionInTheExtremes) {
     // Two spans, the middle support settles delta: the curve is that of a 2L simple span under a
     // central force 6 E I delta / L^3, y = -F x (12 L^2 - 4 x^2) / 48 E I on the first span.
