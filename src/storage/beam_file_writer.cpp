@@ -186,18 +186,21 @@ void write_springs(TextWriter& out, const Beam& beam) {
             continue;
         out.line(label::kSpringJoint);
         out.line(padded_integer(number));
+        // A spring on a fixed coordinate or a movement of one that is not fixed is refused by
+        // Calculate and would be refused by the reader: such a leftover is not written, so
+        // that the file always opens again.
         out.line(label::kSpringY);
-        out.line(padded_integer(joint.spring_y ? 1 : 0));
+        out.line(padded_integer(joint.spring_y && joint.restraint_y != 1 ? 1 : 0));
         out.line(label::kStiffnessY);
         out.line(padded_number(joint.ky));
         out.line(label::kSpringZ);
-        out.line(padded_integer(joint.spring_z ? 1 : 0));
+        out.line(padded_integer(joint.spring_z && joint.restraint_z != 1 ? 1 : 0));
         out.line(label::kStiffnessZ);
         out.line(padded_number(joint.kz));
         out.line(label::kSettlement);
-        out.line(padded_number(joint.settlement));
+        out.line(padded_number(joint.restraint_y == 1 ? joint.settlement : 0.0));
         out.line(label::kImposedRotation);
-        out.line(padded_number(joint.imposed_rotation));
+        out.line(padded_number(joint.restraint_z == 1 ? joint.imposed_rotation : 0.0));
     }
 }
 

@@ -462,24 +462,25 @@ const char* case_word(LoadCase load_case) {
     return load_case == LoadCase::Live ? "live" : "dead";
 }
 const char* restraint_word(int restraint, bool spring) {
-    if (spring)
-        return "spring";
-    return restraint == 1 ? "fixed" : "free";
+    if (restraint == 1)
+        return "fixed";
+    return spring ? "spring" : "free";
 }
 
 // A joint as the document gives it: its stiffnesses with its springs, its movements when it has
-// any, and nothing more for a joint that is only fixed or free.
+// any, and nothing more for a joint that is only fixed or free. As in a beam file, a spring on a
+// fixed coordinate or a movement of one that is not fixed is left out.
 ordered_json joint_json(const Joint& joint) {
     ordered_json out = ordered_json::object();
     out["y"] = restraint_word(joint.restraint_y, joint.spring_y);
     out["z"] = restraint_word(joint.restraint_z, joint.spring_z);
-    if (joint.spring_y)
+    if (joint.spring_y && joint.restraint_y != 1)
         out["ky"] = as_filed(joint.ky);
-    if (joint.spring_z)
+    if (joint.spring_z && joint.restraint_z != 1)
         out["kz"] = as_filed(joint.kz);
-    if (joint.settlement != 0)
+    if (joint.settlement != 0 && joint.restraint_y == 1)
         out["settlement"] = as_filed(joint.settlement);
-    if (joint.imposed_rotation != 0)
+    if (joint.imposed_rotation != 0 && joint.restraint_z == 1)
         out["imposed_rotation"] = as_filed(joint.imposed_rotation);
     return out;
 }

@@ -166,6 +166,24 @@ TEST(SpringsInFiles, RefusesBadValuesAtTheirLine) {
     }
 }
 
+TEST(SpringsInFiles, LeftoversThatNoSupportCarriesAreNotWritten) {
+    // A settlement left on a joint made free, a spring on a joint made fixed: Calculate refuses
+    // them, and the file and the JSON beam leave them out so that both always open again.
+    Beam beam = elastic_beam();
+    beam.joints[3].restraint_y = 0;
+    beam.joints[3].settlement = 0.5;
+    beam.joints[0].spring_y = true;
+    beam.joints[0].ky = 10;
+    for (const BeamReadResult& read :
+         {parse_beam_file(format_beam_file(beam)), parse_beam_json(format_beam_json(beam))}) {
+        ASSERT_TRUE(read.beam) << read.message;
+        EXPECT_EQ(read.beam->joints[3].settlement, 0);
+        EXPECT_FALSE(read.beam->joints[0].spring_y);
+        EXPECT_EQ(read.beam->joints[1], beam.joints[1]);
+        EXPECT_EQ(read.beam->joints[2], beam.joints[2]);
+    }
+}
+
 TEST(SpringsInFiles, AZeroStiffnessIsReadForCalculateToRefuse) {
     Lines lines = plain_lines();
     Lines block = kSpringBlock;
