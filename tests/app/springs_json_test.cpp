@@ -50,22 +50,5 @@ TEST(SpringsJson, JointEntriesGiveTheSupportAndTheSpringReaction) {
     EXPECT_EQ(tip["reaction_moment"].get<double>(), 0);
 }
 
-TEST(SpringsJson, JointsWithoutSpringsKeepTheirEntries) {
-    Beam beam;
-    beam.units = UnitSystem::M;
-    Span span;
-    span.length = HeldNumber::computed(5);
-    span.modulus = HeldNumber::computed(200e9);
-    span.inertia = 1e-4;
-    span.uniforms.push_back({0, 10, 5, 10});
-    beam.spans.push_back(span);
-    beam.joints = {{1, 0}, {1, 0}};
-    const nlohmann::json doc = analysis_json(beam, calculate(beam));
-    for (const auto& joint : doc["joints"]) {
-        EXPECT_EQ(joint.size(), 6u) << joint.dump();  // joint, x, displacement, rotation, reactions
-        EXPECT_FALSE(joint.contains("y"));
-    }
-}
-
 }  // namespace
 }  // namespace spanlyx

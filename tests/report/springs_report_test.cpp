@@ -84,16 +84,5 @@ TEST(SpringsReport, SpringJointsGiveTheirDisplacementAndReaction) {
         << lines.at(static_cast<std::size_t>(shear2));
 }
 
-TEST(SpringsReport, ABeamOfFixedAndFreeJointsHasNoBlock) {
-    HandCase c = hand_case(UnitSystem::M, {5.0});
-    c.beam.spans[0].uniforms.push_back({0.0, 1.0, 5.0, 1.0});
-    const CalculateOutcome outcome = calculate(c.beam);
-    ASSERT_EQ(outcome.status, CalculateStatus::Analysed);
-    const ReportPieces pieces =
-        write_report_pieces(c.beam, *outcome.model, *outcome.results, c.context);
-    EXPECT_FALSE(contains(pieces.detailed, "Springs and Imposed Movements"));
-    EXPECT_FALSE(contains(pieces.brief, "Springs and Imposed Movements"));
-}
-
 }  // namespace
 }  // namespace spanlyx::test
