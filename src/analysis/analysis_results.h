@@ -23,10 +23,12 @@ struct AnalysisResults {
     std::vector<std::array<double, 6>> member_end_disp_local;
     // Per member: local end forces Q = BK*U + QF (internal units).
     std::vector<std::array<double, 6>> member_force_local;
-    // Per joint, analysis units (feet in system E); 0 at restrained coordinates.
+    // Per joint, analysis units (feet in system E); at restrained coordinates their prescribed
+    // movement (0 unless the support settles or is turned).
     std::vector<double> joint_disp_y;
     std::vector<double> joint_rotation;  // radians, ccw positive
-    // Per joint: vertical reaction (up positive) and moment reaction (ccw positive); 0 where free.
+    // Per joint: vertical reaction (up positive) and moment reaction (ccw positive); at a spring
+    // -k times the displacement of its coordinate; 0 where free.
     std::vector<double> reaction_shear;
     std::vector<double> reaction_moment;
 };

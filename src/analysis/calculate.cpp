@@ -86,7 +86,8 @@ bool results_finite(const AnalysisResults& results) {
 
 CalculateOutcome calculate(const Beam& beam) {
     CalculateOutcome outcome;
-    if (!beam.has_loads())
+    // An imposed support movement loads the beam as a load does.
+    if (!beam.has_loads() && !beam.has_imposed_movements())
         return outcome;
 
     // Before the load check: a length or position that is not a number would make its

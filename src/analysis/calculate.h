@@ -13,7 +13,7 @@
 namespace spanlyx {
 
 enum class CalculateStatus {
-    NoLoads,          // silent end: no span carries a load
+    NoLoads,          // silent end: no span carries a load and no support is moved
     BeamRejected,     // a value that describes no beam, or results beyond doubles (one message)
     LoadRejected,     // check_loading refused a load (one message)
     SectionRejected,  // a zero section or modulus (one message per failing value)

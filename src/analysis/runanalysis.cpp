@@ -89,8 +89,34 @@ Geometries member_geometries(const StiffnessModel& model) {
     return geometries;
 }
 
+// A spring on a free coordinate: its structure number and stiffness.
+struct Spring {
+    int coordinate = 0;
+    Extended stiffness = 0;
+};
+
+std::vector<Spring> springs_of(const StiffnessModel& model, const CoordinateNumbering& numbering) {
+    std::vector<Spring> springs;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(model.joint_count()); ++j) {
+        for (int k = 0; k < kCoordsPerJoint; ++k) {
+            const int n = numbering.numbers[j * kCoordsPerJoint + static_cast<std::size_t>(k)];
+            const double stiffness = model.spring(j, k);
+            if (n < numbering.ndof && stiffness != 0)
+                springs.push_back({n, stiffness});
+        }
+    }
+    return springs;
+}
+
+// What the supports add to the members: springs on free coordinates and the prescribed
+// displacements of moved restrained ones.
+struct SupportTerms {
+    std::vector<Spring> springs;
+    std::vector<Extended> prescribed;  // by structure number - ndof; empty: nothing moves
+};
+
 void assemble(const StiffnessModel& model, const CoordinateNumbering& numbering,
-              const Geometries& geometries, LinearSystem& system) {
+              const Geometries& geometries, const SupportTerms& supports, LinearSystem& system) {
     for (int m = 1; m <= model.member_count(); ++m) {
         const MemberRecord& member = model.members[static_cast<std::size_t>(m - 1)];
         const MemberGeometry& g = geometries[static_cast<std::size_t>(m - 1)];
@@ -112,35 +138,46 @@ void assemble(const StiffnessModel& model, const CoordinateNumbering& numbering,
                 system.rhs(n) += load.values[static_cast<std::size_t>(k)];
         }
     }
+    for (const Spring& spring : supports.springs)
+        system.at(spring.coordinate, spring.coordinate) += spring.stiffness;
 }
 
-// Local end displacements of a member from the structure displacements d.
+// Local end displacements of a member from the structure displacements d and the prescribed
+// displacements of its restrained ends.
 Vector6Of<Extended> local_end_displacements(const MemberGeometry& g,
                                             const MemberCoordinates& coords, int ndof,
-                                            const std::vector<Extended>& d) {
-    return multiply(g.t, mdispg(coords, ndof, d));  // mdispl
+                                            const std::vector<Extended>& d,
+                                            const std::vector<Extended>& prescribed) {
+    return multiply(g.t, mdispg(coords, ndof, d, prescribed));  // mdispl
 }
 
 // r = P - S d with S d summed member by member from the members' deformations, so that the
-// rounding of a large stiffness in the assembled S does not enter the residual.
+// rounding of a large stiffness in the assembled S does not enter the residual. The members'
+// deformations include the prescribed movements of their ends, and the springs resist k d.
 void subtract_member_forces(const StiffnessModel& model, const CoordinateNumbering& numbering,
-                            const Geometries& geometries, const std::vector<Extended>& d,
-                            std::vector<Extended>& r) {
+                            const Geometries& geometries, const SupportTerms& supports,
+                            const std::vector<Extended>& d, std::vector<Extended>& r) {
     for (std::size_t m = 0; m < model.members.size(); ++m) {
         const MemberRecord& member = model.members[m];
         const MemberGeometry& g = geometries[m];
         const MemberCoordinates coords = numbering.member_coordinates(member);
-        const Vector6Of<Extended> u = local_end_displacements(g, coords, numbering.ndof, d);
+        const Vector6Of<Extended> u =
+            local_end_displacements(g, coords, numbering.ndof, d, supports.prescribed);
         subtract_free(coords, numbering.ndof,
                       multiply_transposed(g.t, local_stiffness_forces(model, member, g.length, u)),
                       r);
+    }
+    for (const Spring& spring : supports.springs) {
+        const auto n = static_cast<std::size_t>(spring.coordinate);
+        r.at(n) -= spring.stiffness * d.at(n);
     }
 }
 
 // Second member loop: end displacements and forces of every member, and R.
 void member_results(const StiffnessModel& model, const CoordinateNumbering& numbering,
-                    const Geometries& geometries, const std::vector<Extended>& d,
-                    AnalysisResults& results, std::vector<Extended>& r) {
+                    const Geometries& geometries, const std::vector<Extended>& prescribed,
+                    const std::vector<Extended>& d, AnalysisResults& results,
+                    std::vector<Extended>& r) {
     const bool feet = lengths_in_feet(model.units);
     for (int m = 1; m <= model.member_count(); ++m) {
         const auto index = static_cast<std::size_t>(m - 1);
@@ -148,7 +185,8 @@ void member_results(const StiffnessModel& model, const CoordinateNumbering& numb
         const MemberGeometry& g = geometries[index];
         const MemberCoordinates coords = numbering.member_coordinates(member);
 
-        const Vector6Of<Extended> u = local_end_displacements(g, coords, numbering.ndof, d);
+        const Vector6Of<Extended> u =
+            local_end_displacements(g, coords, numbering.ndof, d, prescribed);
         Vector6 stored{};
         for (std::size_t c = 0; c < 6; ++c)
             stored[c] = static_cast<double>(u[c]);
@@ -180,17 +218,21 @@ void displacements(const StiffnessModel& model, const CoordinateNumbering& numbe
     for (std::size_t j = 0; j < joints; ++j) {
         const int ny = numbering.numbers[j * kCoordsPerJoint + 1];
         const int nz = numbering.numbers[j * kCoordsPerJoint + 2];
-        if (ny < numbering.ndof)
-            results.joint_disp_y[j] = static_cast<double>(d[static_cast<std::size_t>(ny)]);
-        if (nz < numbering.ndof)
-            results.joint_rotation[j] = static_cast<double>(d[static_cast<std::size_t>(nz)]);
+        // A restrained coordinate is where its support puts it: 0, or its prescribed movement.
+        results.joint_disp_y[j] = ny < numbering.ndof
+                                      ? static_cast<double>(d[static_cast<std::size_t>(ny)])
+                                      : model.imposed(j, 1);
+        results.joint_rotation[j] = nz < numbering.ndof
+                                        ? static_cast<double>(d[static_cast<std::size_t>(nz)])
+                                        : model.imposed(j, 2);
     }
 }
 
 // Reactions per joint: the member end forces at a restrained coordinate, less any load that
-// sits on the joint itself there.
+// sits on the joint itself there; at a spring, -k times the displacement of its coordinate.
 void reactions(const StiffnessModel& model, const CoordinateNumbering& numbering,
-               const std::vector<Extended>& r, AnalysisResults& results) {
+               const std::vector<Extended>& r, const std::vector<Extended>& d,
+               AnalysisResults& results) {
     const auto joints = static_cast<std::size_t>(model.joint_count());
     results.reaction_shear.assign(joints, 0.0);
     results.reaction_moment.assign(joints, 0.0);
@@ -205,6 +247,12 @@ void reactions(const StiffnessModel& model, const CoordinateNumbering& numbering
             results.reaction_moment[j] = static_cast<double>(
                 r[static_cast<std::size_t>(nz - numbering.ndof)] - model.joint_moment[j]);
         }
+        const double ky = model.spring(j, 1);
+        const double kz = model.spring(j, 2);
+        if (ny < numbering.ndof && ky != 0)
+            results.reaction_shear[j] = static_cast<double>(-ky * d[static_cast<std::size_t>(ny)]);
+        if (nz < numbering.ndof && kz != 0)
+            results.reaction_moment[j] = static_cast<double>(-kz * d[static_cast<std::size_t>(nz)]);
     }
 }
 
@@ -270,20 +318,26 @@ AnalysisResults runanalysis(const StiffnessModel& model) {
 
     LinearSystem system(numbering.ndof);
     const Geometries geometries = member_geometries(model);
-    assemble(model, numbering, geometries, system);
+    const SupportTerms supports{springs_of(model, numbering),
+                                prescribed_displacements(model, numbering)};
+    assemble(model, numbering, geometries, supports, system);
     const std::vector<Extended> load = system.p;
     const auto residual = [&](const std::vector<Extended>& d, std::vector<Extended>& r) {
         r = load;
-        subtract_member_forces(model, numbering, geometries, d, r);
+        subtract_member_forces(model, numbering, geometries, supports, d, r);
     };
+    // Moved supports load the free coordinates through the members they deform: the
+    // right-hand side is P less the forces of the prescribed movements alone (d = 0).
+    if (!supports.prescribed.empty())
+        residual(std::vector<Extended>(static_cast<std::size_t>(numbering.ndof), 0.0L), system.p);
     if (solve_refined(system, residual) == EliminationOutcome::Breakdown)
         return numerical_breakdown(std::move(results));
 
     results.member_force_local.assign(members, Vector6{});
     std::vector<Extended> r(static_cast<std::size_t>(results.restraint_count), 0.0L);
-    member_results(model, numbering, geometries, system.p, results, r);
+    member_results(model, numbering, geometries, supports.prescribed, system.p, results, r);
     displacements(model, numbering, system.p, results);
-    reactions(model, numbering, r, results);
+    reactions(model, numbering, r, system.p, results);
     // Extended precision has a far wider range than double: a result may still overflow
     // when it is stored.
     if (!all_finite(results))

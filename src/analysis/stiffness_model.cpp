@@ -22,4 +22,20 @@ int StiffnessModel::restrained_joint_count() const {
     return count;
 }
 
+namespace {
+
+double value_at(const std::vector<JointValues>& table, std::size_t joint, int coordinate) {
+    return joint < table.size() ? table[joint][static_cast<std::size_t>(coordinate)] : 0.0;
+}
+
+}  // namespace
+
+double StiffnessModel::spring(std::size_t joint, int coordinate) const {
+    return value_at(joint_springs, joint, coordinate);
+}
+
+double StiffnessModel::imposed(std::size_t joint, int coordinate) const {
+    return value_at(joint_imposed, joint, coordinate);
+}
+
 }  // namespace spanlyx

@@ -17,6 +17,9 @@ struct SupportRecord {
     std::array<int, 3> restraint{};  // X, Y, Z: 1 restrained, 0 free
 };
 
+// Per joint coordinate (X, Y, Z), analysis units.
+using JointValues = std::array<double, 3>;
+
 struct MemberRecord {
     int start_joint = 0;  // 1-based
     int end_joint = 0;    // 1-based
@@ -69,6 +72,14 @@ struct StiffnessModel {
     // Per span: sums of the fixed-end actions of its member loads before any release
     // redistribution (the report's FEM section; the sweep's end slopes of hinged spans).
     std::vector<FixedEndActions> span_fem;
+    // Per joint, or empty when no joint has any: spring stiffnesses of free coordinates (force
+    // per analysis length, moment per radian; 0 where there is no spring), and prescribed
+    // displacements of restrained ones (Y up positive, so a settlement is negative; rotation ccw).
+    std::vector<JointValues> joint_springs;
+    std::vector<JointValues> joint_imposed;
+
+    double spring(std::size_t joint, int coordinate) const;
+    double imposed(std::size_t joint, int coordinate) const;
 
     int joint_count() const { return static_cast<int>(joint_coord.size()); }
     int member_count() const { return static_cast<int>(members.size()); }

@@ -40,6 +40,27 @@ CoordinateNumbering number_coordinates(const StiffnessModel& model) {
     return numbering;
 }
 
+std::vector<Extended> prescribed_displacements(const StiffnessModel& model,
+                                               const CoordinateNumbering& numbering) {
+    const auto joints = static_cast<std::size_t>(model.joint_count());
+    std::vector<Extended> prescribed(
+        static_cast<std::size_t>(model.joint_count() * kCoordsPerJoint - numbering.ndof), 0.0L);
+    bool any = false;
+    for (std::size_t j = 0; j < joints; ++j) {
+        for (int k = 0; k < kCoordsPerJoint; ++k) {
+            const int n = numbering.numbers[j * kCoordsPerJoint + static_cast<std::size_t>(k)];
+            const double value = model.imposed(j, k);
+            if (n >= numbering.ndof && value != 0) {
+                prescribed[static_cast<std::size_t>(n - numbering.ndof)] = value;
+                any = true;
+            }
+        }
+    }
+    if (!any)
+        prescribed.clear();
+    return prescribed;
+}
+
 void stores(const MemberCoordinates& coords, const Matrix6Of<Extended>& gk, LinearSystem& system) {
     for (std::size_t i = 0; i < 6; ++i) {
         if (coords[i] >= system.n)
@@ -59,11 +80,14 @@ void storepf(const MemberCoordinates& coords, const Vector6& ffg, LinearSystem& 
 }
 
 Vector6Of<Extended> mdispg(const MemberCoordinates& coords, int ndof,
-                           const std::vector<Extended>& d) {
+                           const std::vector<Extended>& d,
+                           const std::vector<Extended>& prescribed) {
     Vector6Of<Extended> v{};
     for (std::size_t i = 0; i < 6; ++i) {
         if (coords[i] < ndof)
             v[i] = d.at(static_cast<std::size_t>(coords[i]));
+        else if (!prescribed.empty())
+            v[i] = prescribed.at(static_cast<std::size_t>(coords[i] - ndof));
     }
     return v;
 }

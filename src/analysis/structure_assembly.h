@@ -23,15 +23,21 @@ struct CoordinateNumbering {
 
 CoordinateNumbering number_coordinates(const StiffnessModel& model);
 
+// The prescribed displacements of the restrained coordinates, indexed by structure number - ndof;
+// empty when no support of the model is moved.
+std::vector<Extended> prescribed_displacements(const StiffnessModel& model,
+                                               const CoordinateNumbering& numbering);
+
 using MemberCoordinates = std::array<int, 6>;
 
 // stores: adds the member's global stiffness into S at its free coordinates.
 void stores(const MemberCoordinates& coords, const Matrix6Of<Extended>& gk, LinearSystem& system);
 // storepf: subtracts the member's global fixed-end forces from P at its free coordinates.
 void storepf(const MemberCoordinates& coords, const Vector6& ffg, LinearSystem& system);
-// mdispg: the member's global end displacements from the solution d; 0 where restrained.
+// mdispg: the member's global end displacements from the solution d and, where restrained,
+// from the prescribed displacements (indexed by structure number - ndof; empty: all 0).
 Vector6Of<Extended> mdispg(const MemberCoordinates& coords, int ndof,
-                           const std::vector<Extended>& d);
+                           const std::vector<Extended>& d, const std::vector<Extended>& prescribed);
 // storer: adds the member's global end forces into R at its restrained coordinates.
 void storer(const MemberCoordinates& coords, int ndof, const Vector6Of<Extended>& f,
             std::vector<Extended>& reactions);

@@ -48,6 +48,28 @@ void add_fixed_end_actions(FixedEndActions& sum, const FixedEndActions& one) {
     sum.end_moment += one.end_moment;
 }
 
+// Springs and settlements are entered per displacement unit of the report, inches in system E
+// while its analysis runs in feet: ky in lb/in is 12 lb/ft, a settlement in inches is 1/12 ft.
+// Moments keep their unit, so kz and imposed rotations need no scaling.
+void add_springs_and_movements(const Beam& beam, StiffnessModel& model) {
+    if (!beam.has_springs_or_movements())
+        return;
+    const double inches_per_length = lengths_in_feet(beam.units) ? kInchesPerFoot : 1.0;
+    for (const Joint& joint : beam.joints) {
+        JointValues spring{};
+        JointValues imposed{};
+        if (joint.spring_y)
+            spring[1] = joint.ky * inches_per_length;
+        if (joint.spring_z)
+            spring[2] = joint.kz;
+        if (joint.settlement != 0)  // no -0 for an unmoved support
+            imposed[1] = -joint.settlement / inches_per_length;
+        imposed[2] = joint.imposed_rotation;
+        model.joint_springs.push_back(spring);
+        model.joint_imposed.push_back(imposed);
+    }
+}
+
 }  // namespace
 
 StiffnessModel generate_structure(const Beam& beam) {
@@ -69,6 +91,7 @@ StiffnessModel generate_structure(const Beam& beam) {
         model.supports.push_back(
             {static_cast<int>(j + 1), {1, joint.restraint_y, joint.restraint_z}});
     }
+    add_springs_and_movements(beam, model);
 
     const bool feet = lengths_in_feet(beam.units);
     for (std::size_t i = 0; i < span_count; ++i) {

@@ -43,9 +43,10 @@ Restraints joint_restraints(const StiffnessModel& model) {
                  std::vector<bool>(joints, false)};
     for (const SupportRecord& record : model.supports) {
         const auto j = static_cast<std::size_t>(record.joint - 1);
-        r.x.at(j) = record.restraint[0] == 1;
-        r.y.at(j) = record.restraint[1] == 1;
-        r.z.at(j) = record.restraint[2] == 1;
+        // A spring holds its coordinate as a support does: the beam cannot move it freely.
+        r.x.at(j) = record.restraint[0] == 1 || model.spring(j, 0) > 0;
+        r.y.at(j) = record.restraint[1] == 1 || model.spring(j, 1) > 0;
+        r.z.at(j) = record.restraint[2] == 1 || model.spring(j, 2) > 0;
     }
     return r;
 }

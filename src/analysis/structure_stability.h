@@ -19,6 +19,9 @@ namespace spanlyx {
 // is stable when every body is held and every joint free to rotate is attached rigidly to some
 // member end (otherwise its rotation row of the stiffness matrix is empty).
 //
+// A spring counts as a restraint of its coordinate: it adds its stiffness to the diagonal, and
+// with springs the matrix is positive definite exactly when it is with the springs made rigid.
+//
 // Along the axis the line of members is held when any joint is restrained in X.
 //
 // The decision is exact for a straight line of members, where the bodies form a chain: a run

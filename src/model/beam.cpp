@@ -58,4 +58,10 @@ bool Beam::has_springs_or_movements() const {
                        [](const Joint& joint) { return joint.is_elastic_or_moved(); });
 }
 
+bool Beam::has_imposed_movements() const {
+    return std::any_of(joints.begin(), joints.end(), [](const Joint& joint) {
+        return joint.settlement != 0 || joint.imposed_rotation != 0;
+    });
+}
+
 }  // namespace spanlyx

@@ -129,6 +129,7 @@ struct Beam {
     bool has_loads() const;
     bool has_live_loads() const;
     bool has_springs_or_movements() const;  // some joint is elastic or moved
+    bool has_imposed_movements() const;     // some joint settles or is turned
 
     friend bool operator==(const Beam&, const Beam&) = default;
 };

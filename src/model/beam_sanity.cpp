@@ -81,6 +81,54 @@ std::optional<BeamFault> load_fault(const Span& span, int span_number) {
     return std::nullopt;
 }
 
+// A spring stiffness must be a positive normal number: a spring of 0 would leave its coordinate
+// free without a word, a negative one would pull the joint the way it moves.
+std::optional<BeamFault> stiffness_value_fault(double k, const std::string& what) {
+    switch (dimension_fault(k)) {
+        case DimensionFault::NotFinite:
+            return fault(what + "it is not a finite number", FocusField::None);
+        case DimensionFault::Negative:
+        case DimensionFault::Zero:
+            return fault(what + "it is not greater than 0", FocusField::None);
+        case DimensionFault::Subnormal:
+            return fault(what + "it is too small to calculate with", FocusField::None);
+        case DimensionFault::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+// Springs hold only coordinates that are not fixed; imposed movements move only fixed ones.
+std::optional<BeamFault> joint_fault(const Joint& joint, int joint_number) {
+    const std::string name = "Joint " + std::to_string(joint_number) + " ";
+    const auto not_valid = [&](std::string_view what) {
+        return name + std::string(what) + " is not valid as ";
+    };
+    if (joint.spring_y) {
+        if (joint.restraint_y == 1)
+            return fault(not_valid("Y Spring") + "the joint is fixed in Y", FocusField::None);
+        if (auto found = stiffness_value_fault(joint.ky, not_valid("Spring Stiffness ky")))
+            return found;
+    }
+    if (joint.spring_z) {
+        if (joint.restraint_z == 1)
+            return fault(not_valid("Z Spring") + "the joint is fixed in rotation",
+                         FocusField::None);
+        if (auto found = stiffness_value_fault(joint.kz, not_valid("Spring Stiffness kz")))
+            return found;
+    }
+    if (!std::isfinite(joint.settlement))
+        return fault(not_valid("Settlement") + "it is not a finite number", FocusField::None);
+    if (joint.settlement != 0 && joint.restraint_y != 1)
+        return fault(not_valid("Settlement") + "the joint is not fixed in Y", FocusField::None);
+    if (!std::isfinite(joint.imposed_rotation))
+        return fault(not_valid("Imposed Rotation") + "it is not a finite number", FocusField::None);
+    if (joint.imposed_rotation != 0 && joint.restraint_z != 1)
+        return fault(not_valid("Imposed Rotation") + "the joint is not fixed in rotation",
+                     FocusField::None);
+    return std::nullopt;
+}
+
 std::optional<BeamFault> sampling_fault(const Beam& beam) {
     const double points = sample_point_count(beam);
     if (points <= kMaxSamplePoints)
@@ -224,6 +272,10 @@ std::optional<BeamFault> find_nonsense(const Beam& beam) {
     }
     for (int s = 0; s < beam.span_count(); ++s) {
         if (auto found = load_fault(beam.spans[static_cast<std::size_t>(s)], s + 1))
+            return found;
+    }
+    for (int j = 0; j < beam.joint_count(); ++j) {
+        if (auto found = joint_fault(beam.joints[static_cast<std::size_t>(j)], j + 1))
             return found;
     }
     if (auto found = sampling_fault(beam))

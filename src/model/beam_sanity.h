@@ -34,7 +34,9 @@ struct BeamFault {
 };
 
 // The first value that makes no sense, in the order: span lengths, load values and positions,
-// the number of sampled points, section values and moduli, stiffness, the size of the load
+// springs and imposed movements of the joints (a stiffness that is not a positive finite number,
+// a spring on a fixed coordinate, a movement that is not finite or is on a coordinate that is not
+// fixed), the number of sampled points, section values and moduli, stiffness, the size of the load
 // effects. A section value or modulus at or below 0 is left to the zero-section messages of
 // Calculate, and the spans that carry one are not looked at further.
 std::optional<BeamFault> find_nonsense(const Beam& beam);

@@ -18,6 +18,7 @@ ReportPieces write_report_pieces(const Beam& beam, const StiffnessModel& model,
     write_fem_section(pieces.detailed, model);
     // The input echo.
     write_input(pieces, beam, model);
+    write_springs_echo(pieces, beam, context.patterns);
     write_loading_information(pieces, beam);
     // A zero pivot stops the analysis before any of its report sections.
     if (results.stable) {

@@ -42,6 +42,11 @@ void write_fem_section(TextWriter& detailed, const StiffnessModel& model);
 // coordinates.
 void write_input(PieceWriters& pieces, const Beam& beam, const StiffnessModel& model);
 
+// The springs and imposed movements of the joints that have any, in both pieces: stiffnesses in
+// the shear and moment decimals, settlements in the deflection decimals. Nothing when no joint
+// has a spring or a movement.
+void write_springs_echo(PieceWriters& pieces, const Beam& beam, const NumberPatterns& patterns);
+
 // The loads of every span, the same lines in both pieces.
 void write_loading_information(PieceWriters& pieces, const Beam& beam);
 

@@ -467,6 +467,13 @@ Beam load_case_beam(const Beam& beam, int live_span) {
         keep_case(span.moments, dead, live);
         span.count_text = {};  // the counts as typed belong to the beam as entered
     }
+    // Support movements are permanent, as dead loads are: only the dead case carries them.
+    if (live_span != 0) {
+        for (Joint& joint : out.joints) {
+            joint.settlement = 0;
+            joint.imposed_rotation = 0;
+        }
+    }
     return out;
 }
 

@@ -80,7 +80,8 @@ std::optional<SpanEnvelope> envelope_at(const Beam& beam, const SessionOptions& 
                                         std::size_t combination, int span, long long index);
 
 // The beam holding only the dead loads (live_span 0) or only the live loads entered on span
-// live_span (1-based).
+// live_span (1-based). Settlements and imposed rotations belong to the dead case; springs are
+// part of the structure and stay in every case.
 Beam load_case_beam(const Beam& beam, int live_span);
 
 }  // namespace spanlyx

@@ -121,7 +121,10 @@ void Sweep::walk_span(std::size_t i) {
     // The integration leaves a residual at a free far end; hidden on request.
     const bool zero_far_end =
         last_span && options_.zero_residual && beam_.joints.back().restraint_z == 0;
-    const bool right_end_fixed_y = beam_.joints[i + 1].restraint_y == 1;
+    // Over a support that does not move the deflection is 0 by definition; over a settled one
+    // the true deflection is kept. (A spring joint is not fixed in Y.)
+    const Joint& right_joint = beam_.joints[i + 1];
+    const bool right_end_fixed_y = right_joint.restraint_y == 1 && right_joint.settlement == 0;
 
     long long next_interval_h = interval_h_;
     if (options_.interval_wanted)

@@ -35,7 +35,8 @@ inline constexpr std::string_view kJointNumber = "Joint Number";
 inline constexpr std::string_view kRestraintY = "Joint Restraint  Y";
 inline constexpr std::string_view kRestraintZ = "Joint Restraint  Z";
 
-// The extension block after the joints: load cases and combinations, beyond the original layout.
+// The extension block after the joints: load cases, combinations, springs and support
+// movements, beyond the original layout.
 // It opens with its own label, holds sub-sections that each open with their own label and may be
 // left out, and ends with an end label. A reader that knows no block ignores everything after the
 // joints, so a file without live loads and combinations is exactly the original layout.
@@ -51,6 +52,19 @@ inline constexpr std::string_view kCombinationCount = "Number of combinations";
 inline constexpr std::string_view kCombinationName = "combination name";
 inline constexpr std::string_view kDeadFactor = "dead load factor";
 inline constexpr std::string_view kLiveFactor = "live load factor";
+// Springs and imposed movements: one entry per joint that has either, in joint order. A spring
+// code of 1 puts a spring of the stiffness that follows on a coordinate that is not fixed; the
+// stiffnesses and the settlement are per displacement unit of the report (inches in E and E2).
+inline constexpr std::string_view kSprings = "SPRINGS AND SETTLEMENTS";
+inline constexpr std::string_view kSpringJointCount =
+    "Number of joints with springs or settlements";
+inline constexpr std::string_view kSpringJoint = "spring or settlement joint number";
+inline constexpr std::string_view kSpringY = "Y spring (1 spring, 0 none)";
+inline constexpr std::string_view kStiffnessY = "Y spring stiffness ky";
+inline constexpr std::string_view kSpringZ = "Z spring (1 spring, 0 none)";
+inline constexpr std::string_view kStiffnessZ = "Z spring stiffness kz";
+inline constexpr std::string_view kSettlement = "settlement (downward positive)";
+inline constexpr std::string_view kImposedRotation = "imposed rotation (rad, ccw positive)";
 // Combinations a file may hold; the reader refuses more.
 inline constexpr int kMaxCombinations = 90;
 

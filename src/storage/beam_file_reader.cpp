@@ -379,14 +379,23 @@ class BeamFileParser {
         ++next_;
         bool live_read = false;
         bool combinations_read = false;
+        bool springs_read = false;
         for (;;) {
             // Each sub-section at most once, in any order.
-            std::string what = "the label ";
+            std::vector<std::string_view> open;
             if (!live_read)
-                what += in_quotes(label::kLiveLoads) + (combinations_read ? " or " : ", ");
+                open.push_back(label::kLiveLoads);
             if (!combinations_read)
-                what += in_quotes(label::kCombinations) + " or ";
-            what += in_quotes(label::kEndExtensions);
+                open.push_back(label::kCombinations);
+            if (!springs_read)
+                open.push_back(label::kSprings);
+            open.push_back(label::kEndExtensions);
+            std::string what = "the label ";
+            for (std::size_t i = 0; i < open.size(); ++i) {
+                if (i > 0)
+                    what += i + 1 == open.size() ? " or " : ", ";
+                what += in_quotes(open[i]);
+            }
             const auto section = take(what);
             if (!section)
                 return false;
@@ -400,10 +409,90 @@ class BeamFileParser {
                 combinations_read = true;
                 if (!combinations(beam))
                     return false;
+            } else if (*section == label::kSprings && !springs_read) {
+                springs_read = true;
+                if (!springs(beam))
+                    return false;
             } else {
                 return refuse_value(what, *section);
             }
         }
+    }
+
+    // Springs and imposed movements, joint by joint in joint order. A spring only on a coordinate
+    // that is not fixed, a movement only on one that is; a stiffness is not negative (a 0 is what
+    // an empty field saves: it is read, and Calculate asks for the value).
+    bool springs(Beam& beam) {
+        const long long joints = beam.joint_count();
+        if (!skip_label(label::kSpringJointCount))
+            return false;
+        const auto count = whole("the number of joints with springs or settlements (0 to " +
+                                     std::to_string(joints) + ")",
+                                 0, joints);
+        if (!count)
+            return false;
+        long long previous = 0;
+        for (long long k = 1; k <= *count; ++k) {
+            if (!skip_label(label::kSpringJoint))
+                return false;
+            const auto number =
+                whole("the joint number of spring entry " + std::to_string(k) + " (" +
+                          std::to_string(previous + 1) + " to " + std::to_string(joints) + ")",
+                      previous + 1, joints);
+            if (!number)
+                return false;
+            previous = *number;
+            Joint& joint = beam.joints[static_cast<std::size_t>(*number - 1)];
+            const std::string of_joint = " of joint " + std::to_string(*number);
+            if (!spring(joint.restraint_y, label::kSpringY, label::kStiffnessY, "Y", of_joint,
+                        joint.spring_y, joint.ky) ||
+                !spring(joint.restraint_z, label::kSpringZ, label::kStiffnessZ, "Z", of_joint,
+                        joint.spring_z, joint.kz) ||
+                !movement(joint.restraint_y, label::kSettlement, "the settlement" + of_joint,
+                          " (the joint is not fixed in Y)", joint.settlement) ||
+                !movement(joint.restraint_z, label::kImposedRotation,
+                          "the imposed rotation" + of_joint,
+                          " (the joint is not fixed in rotation)", joint.imposed_rotation)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool spring(int restraint, std::string_view code_label, std::string_view stiffness_label,
+                const std::string& axis, const std::string& of_joint, bool& spring_flag,
+                double& stiffness) {
+        if (!skip_label(code_label))
+            return false;
+        const auto code = whole("the " + axis + " spring code" + of_joint + " (0 or 1)", 0, 1);
+        if (!code)
+            return false;
+        if (*code == 1 && restraint == 1) {
+            return refuse_value("the " + axis + " spring code" + of_joint + " (0 or 1)",
+                                lines_[next_ - 1], " (the joint is fixed in " + axis + ")");
+        }
+        if (!skip_label(stiffness_label))
+            return false;
+        const std::string what = "the " + axis + " spring stiffness" + of_joint;
+        const auto value = number(what);
+        if (!value || !dimension(*value, what))
+            return false;
+        spring_flag = *code == 1;
+        stiffness = *value;
+        return true;
+    }
+
+    bool movement(int restraint, std::string_view value_label, const std::string& what,
+                  std::string_view not_fixed, double& movement_value) {
+        if (!skip_label(value_label))
+            return false;
+        const auto value = number(what);
+        if (!value)
+            return false;
+        if (*value != 0 && restraint != 1)
+            return refuse_value(what + " (a number)", lines_[next_ - 1], not_fixed);
+        movement_value = *value;
+        return true;
     }
 
     // Marks the listed loads live; each load at most once.

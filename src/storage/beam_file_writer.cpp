@@ -183,6 +183,38 @@ void collect_live(std::vector<LiveLoadRef>& refs, const std::vector<Load>& loads
     }
 }
 
+void write_springs(TextWriter& out, const Beam& beam) {
+    long long count = 0;
+    for (const Joint& joint : beam.joints)
+        count += joint.is_elastic_or_moved() ? 1 : 0;
+    out.line(label::kSprings);
+    out.line(label::kSpringJointCount);
+    out.line(padded_integer(count));
+    long long number = 0;
+    for (const Joint& joint : beam.joints) {
+        ++number;
+        if (!joint.is_elastic_or_moved())
+            continue;
+        out.line(label::kSpringJoint);
+        out.line(padded_integer(number));
+        // A spring on a fixed coordinate or a movement of one that is not fixed is refused by
+        // Calculate and would be refused by the reader: such a leftover is not written, so
+        // that the file always opens again.
+        out.line(label::kSpringY);
+        out.line(padded_integer(joint.spring_y && joint.restraint_y != 1 ? 1 : 0));
+        out.line(label::kStiffnessY);
+        out.line(padded_number(joint.ky));
+        out.line(label::kSpringZ);
+        out.line(padded_integer(joint.spring_z && joint.restraint_z != 1 ? 1 : 0));
+        out.line(label::kStiffnessZ);
+        out.line(padded_number(joint.kz));
+        out.line(label::kSettlement);
+        out.line(padded_number(joint.restraint_y == 1 ? joint.settlement : 0.0));
+        out.line(label::kImposedRotation);
+        out.line(padded_number(joint.restraint_z == 1 ? joint.imposed_rotation : 0.0));
+    }
+}
+
 void write_extensions(TextWriter& out, const Beam& beam) {
     std::vector<LiveLoadRef> live;
     for (std::size_t m = 0; m < beam.spans.size(); ++m) {
@@ -192,7 +224,8 @@ void write_extensions(TextWriter& out, const Beam& beam) {
         collect_live(live, span.points, number, LoadKind::Point);
         collect_live(live, span.moments, number, LoadKind::Moment);
     }
-    if (live.empty() && beam.combinations.empty())
+    const bool springs = beam.has_springs_or_movements();
+    if (live.empty() && beam.combinations.empty() && !springs)
         return;
     out.line(label::kStartExtensions);
     if (!live.empty()) {
@@ -221,6 +254,8 @@ void write_extensions(TextWriter& out, const Beam& beam) {
             out.line(padded_number(combination.live));
         }
     }
+    if (springs)
+        write_springs(out, beam);
     out.line(label::kEndExtensions);
 }
 

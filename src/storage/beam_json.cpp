@@ -300,37 +300,73 @@ class Lowering {
         put(padded_integer(static_cast<long long>(given.size())), "joints");
         for (std::size_t j = 0; j < given.size(); ++j) {
             const std::string place = at("joints", j);
-            object(given[j], place);
-            // Springs and imposed movements are part of the format, not yet of the analysis.
-            for (const char* key : {"ky", "kz"}) {
-                if (optional(given[j], key))
-                    refuse(at(place, key), "springs are not supported yet");
-            }
-            for (const char* key : {"settlement", "imposed_rotation"}) {
-                if (optional(given[j], key))
-                    refuse(at(place, key), "imposed support movements are not supported yet");
-            }
-            keys(given[j], place, {"y", "z"});
+            const json& joint = object(given[j], place);
+            keys(joint, place, {"y", "z", "ky", "kz", "settlement", "imposed_rotation"});
+            const std::string y = restraint(required(joint, place, "y", "a text"), at(place, "y"));
+            const std::string z = restraint(required(joint, place, "z", "a text"), at(place, "z"));
             put(label::kJointNumber, place);
             put(padded_integer(static_cast<long long>(j + 1)), place);
             put(label::kRestraintY, place);
-            put(restraint(required(given[j], place, "y", "a text"), at(place, "y")),
-                at(place, "y"));
+            put(padded_integer(y == "fixed" ? 1 : 0), at(place, "y"));
             put(label::kRestraintZ, place);
-            put(restraint(required(given[j], place, "z", "a text"), at(place, "z")),
-                at(place, "z"));
+            put(padded_integer(z == "fixed" ? 1 : 0), at(place, "z"));
+            // A stiffness goes with a spring and a movement with a fixed coordinate only.
+            only_with(joint, place, "ky", "y", y, "spring");
+            only_with(joint, place, "kz", "z", z, "spring");
+            only_with(joint, place, "settlement", "y", y, "fixed");
+            only_with(joint, place, "imposed_rotation", "z", z, "fixed");
+            if (y == "spring" || z == "spring" || optional(joint, "settlement") ||
+                optional(joint, "imposed_rotation"))
+                elastic_.push_back({j, y == "spring", z == "spring"});
         }
     }
 
     static std::string restraint(const json& value, const std::string& place) {
         const std::string word = text(value, place);
-        if (word == "fixed")
-            return padded_integer(1);
-        if (word == "free")
-            return padded_integer(0);
-        if (word == "spring")
-            refuse(place, "springs are not supported yet");
-        refuse(place, R"(expected "fixed", "free" or "spring", found )" + in_quotes(word));
+        if (word != "fixed" && word != "free" && word != "spring")
+            refuse(place, R"(expected "fixed", "free" or "spring", found )" + in_quotes(word));
+        return word;
+    }
+
+    static void only_with(const json& joint, const std::string& place, const char* key,
+                          const char* coordinate, const std::string& kind, const char* wanted) {
+        if (kind == wanted && std::string_view(wanted) == "spring" && !optional(joint, key))
+            refuse(at(place, key), "expected a number, found nothing");
+        if (kind != wanted && optional(joint, key))
+            refuse(at(place, key),
+                   std::string("expected only with \"") + coordinate + "\": \"" + wanted + "\"");
+    }
+
+    // The springs and movements of the joints that have any, as the .cb sub-section lists them.
+    void spring_lines(const json& joints) {
+        put(label::kSprings, "joints");
+        put(label::kSpringJointCount, "joints");
+        put(padded_integer(static_cast<long long>(elastic_.size())), "joints");
+        for (const ElasticJoint& e : elastic_) {
+            const std::string place = at("joints", e.index);
+            const json& joint = joints[e.index];
+            put(label::kSpringJoint, place);
+            put(padded_integer(static_cast<long long>(e.index + 1)), place);
+            put(label::kSpringY, at(place, "y"));
+            put(padded_integer(e.spring_y ? 1 : 0), at(place, "y"));
+            put(label::kStiffnessY, place);
+            number_or_zero(joint, place, "ky");
+            put(label::kSpringZ, at(place, "z"));
+            put(padded_integer(e.spring_z ? 1 : 0), at(place, "z"));
+            put(label::kStiffnessZ, place);
+            number_or_zero(joint, place, "kz");
+            put(label::kSettlement, place);
+            number_or_zero(joint, place, "settlement");
+            put(label::kImposedRotation, place);
+            number_or_zero(joint, place, "imposed_rotation");
+        }
+    }
+
+    void number_or_zero(const json& object, const std::string& place, const char* key) {
+        if (optional(object, key))
+            number(object, place, key);
+        else
+            put(padded_integer(0), at(place, key));
     }
 
     // The block after the joints, with the same sub-sections as a .cb file.
@@ -341,13 +377,15 @@ class Lowering {
         bool any_live = false;
         for (const bool live : live_)
             any_live = any_live || live;
-        if (!any_live && (!combinations || combinations->empty()))
+        if (!any_live && (!combinations || combinations->empty()) && elastic_.empty())
             return;
         put(label::kStartExtensions, "the document");
         if (any_live)
             live_loads(spans);
         if (combinations && !combinations->empty())
             combination_lines(*combinations);
+        if (!elastic_.empty())
+            spring_lines(doc.at("joints"));
         put(label::kEndExtensions, "the document");
     }
 
@@ -403,6 +441,13 @@ class Lowering {
     std::vector<std::string> places_;
     std::vector<bool> live_;  // per load, in the order lowered
     std::vector<std::string> live_places_;
+    // Joints with a spring or a movement, in joint order.
+    struct ElasticJoint {
+        std::size_t index;
+        bool spring_y;
+        bool spring_z;
+    };
+    std::vector<ElasticJoint> elastic_;
 };
 
 // A JSON number carries no typed text: the values become computed ones, written in the
@@ -426,8 +471,28 @@ double as_filed(double value) {
 const char* case_word(LoadCase load_case) {
     return load_case == LoadCase::Live ? "live" : "dead";
 }
-const char* restraint_word(int restraint) {
-    return restraint == 1 ? "fixed" : "free";
+const char* restraint_word(int restraint, bool spring) {
+    if (restraint == 1)
+        return "fixed";
+    return spring ? "spring" : "free";
+}
+
+// A joint as the document gives it: its stiffnesses with its springs, its movements when it has
+// any, and nothing more for a joint that is only fixed or free. As in a beam file, a spring on a
+// fixed coordinate or a movement of one that is not fixed is left out.
+ordered_json joint_json(const Joint& joint) {
+    ordered_json out = ordered_json::object();
+    out["y"] = restraint_word(joint.restraint_y, joint.spring_y);
+    out["z"] = restraint_word(joint.restraint_z, joint.spring_z);
+    if (joint.spring_y && joint.restraint_y != 1)
+        out["ky"] = as_filed(joint.ky);
+    if (joint.spring_z && joint.restraint_z != 1)
+        out["kz"] = as_filed(joint.kz);
+    if (joint.settlement != 0 && joint.restraint_y == 1)
+        out["settlement"] = as_filed(joint.settlement);
+    if (joint.imposed_rotation != 0 && joint.restraint_z == 1)
+        out["imposed_rotation"] = as_filed(joint.imposed_rotation);
+    return out;
 }
 
 ordered_json span_json(const Beam& beam, const Span& span) {
@@ -553,8 +618,7 @@ std::string format_beam_json(const Beam& beam) {
     doc["spans"] = std::move(spans);
     ordered_json joints = ordered_json::array();
     for (const Joint& joint : beam.joints)
-        joints.push_back(
-            {{"y", restraint_word(joint.restraint_y)}, {"z", restraint_word(joint.restraint_z)}});
+        joints.push_back(joint_json(joint));
     doc["joints"] = std::move(joints);
     ordered_json combinations = ordered_json::array();
     for (const Combination& combination : beam.combinations) {

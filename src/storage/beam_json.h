@@ -1,6 +1,7 @@
 #pragma once
 // The beam as a JSON document ("format": "spanlyx-beam", version 1): values in the entry units
-// of the .cb file, each load with its case, the joints' restraints and the combinations.
+// of the .cb file, each load with its case, the joints' restraints, springs and
+// imposed movements, and the combinations.
 // A document is lowered to the value lines of the .cb layout and built by the .cb parser, so a
 // JSON beam and a beam file are checked alike and refused with the same messages, each naming
 // its place in the document ("spans[1].point[0].x: expected ...").

@@ -159,7 +159,8 @@ TEST(BeamFileExtensions, RefusesAMalformedBlockNamingTheLine) {
     const Lines plain = crlf_lines(format_beam_file(two_span_beam()));
     const int first = static_cast<int>(plain.size()) + 1;  // the block's first line
     const std::string sections =
-        R"(expected the label "LIVE LOADS", "COMBINATIONS" or "END EXTENSIONS", found )";
+        R"(expected the label "LIVE LOADS", "COMBINATIONS", "SPRINGS AND SETTLEMENTS" or )"
+        R"("END EXTENSIONS", found )";
     const struct {
         int offset;  // 0-based line within kBlock
         std::string text, message;
@@ -176,7 +177,8 @@ TEST(BeamFileExtensions, RefusesAMalformedBlockNamingTheLine) {
         {30, "1E+31",
          "expected the live load factor of combination 2 (a number), found \"1E+31\" (too "
          "large)"},
-        {31, "END", R"(expected the label "END EXTENSIONS", found "END")"},
+        {31, "END",
+         R"(expected the label "SPRINGS AND SETTLEMENTS" or "END EXTENSIONS", found "END")"},
     };
     for (const auto& c : cases) {
         Lines lines = plain;
@@ -224,7 +226,9 @@ TEST(BeamFileExtensions, RefusesRepeatsAndABlockThatEndsEarly) {
     repeated.insert(repeated.end(), kBlock.begin(), kBlock.end() - 1);
     repeated.insert(repeated.end(), kBlock.begin() + 16, kBlock.begin() + 19);
     EXPECT_EQ(parse_beam_file(crlf_text(repeated)).message,
-              line(31) + R"(expected the label "END EXTENSIONS", found "COMBINATIONS")");
+              line(31) +
+                  R"(expected the label "SPRINGS AND SETTLEMENTS" or "END EXTENSIONS", found )"
+                  R"("COMBINATIONS")");
 
     // Cut anywhere inside, the block is refused at the line after the cut.
     for (std::size_t keep = 1; keep < kBlock.size(); ++keep) {

@@ -160,11 +160,14 @@ TEST(BeamJson, RefusesEveryFaultNamingItsPlace) {
         {[](json& d) { d["version"] = 2; }, "version: expected 1, found the number 2"},
         {[](json& d) { d["comments"][0] = "two\nlines"; },
          "comments[0]: expected one line of text, found a line end"},
-        // Joint springs and imposed movements are not analysed yet.
+        // A spring needs its stiffness; a settlement belongs to a fixed translation.
         {[](json& d) { d["joints"][0]["y"] = "spring"; },
-         "joints[0].y: springs are not supported yet"},
-        {[](json& d) { d["joints"][2]["settlement"] = 0.5; },
-         "joints[2].settlement: imposed support movements are not supported yet"},
+         "joints[0].ky: expected a number, found nothing"},
+        {[](json& d) {
+             d["joints"][2]["y"] = "free";
+             d["joints"][2]["settlement"] = 0.5;
+         },
+         R"(joints[2].settlement: expected only with "y": "fixed")"},
         // Counts and values go through the beam file's own rules (their texts are held by the
         // reader's table and RefusesAsTheBeamFileDoes); here only the place put before them.
         {[](json& d) { d["joints"].erase(2); },

@@ -118,23 +118,38 @@ class Span:
 
 
 class Beam:
-    def __init__(self, units, spans, joints, comments=(), combinations=()):
+    def __init__(self, units, spans, joints, comments=(), supports=None, combinations=()):
         self.units = UNITS[units]
         self.spans = spans
         self.joints = joints  # (vertical fixed, rotation fixed) per joint, 1 or 0
         self.comments = list(comments)
+        # Springs and imposed movements by joint number (1-based), in the units of the
+        # beam file: ky per displacement unit of the output, kz per radian, the settlement
+        # (downward) in the displacement unit, the imposed rotation in radians.
+        # {2: {'ky': 1500}, 3: {'settlement': 0.625}}; a spring's coordinate is not fixed.
+        self.supports = dict(supports or {})
         self.combinations = list(combinations)  # (name, dead factor, live factor)
         assert len(joints) == len(spans) + 1
+
+    def support(self, j):
+        """(ky, kz, settlement, rotation) of joint j (0-based) in analysis units."""
+        given = self.supports.get(j + 1, {})
+        d = self.units.disp_factor
+        return (given.get('ky', 0.0) * d, given.get('kz', 0.0),
+                given.get('settlement', 0.0) / d, given.get('rotation', 0.0))
 
     def has_live(self):
         return any(span.has_live() for span in self.spans)
 
     def arrangement(self, dead, live, loaded):
         """The beam with its dead loads times dead and the live loads of the spans in loaded
-        (0-based) times live: one arrangement of a combination."""
+        (0-based) times live: one arrangement of a combination. Imposed movements belong to
+        the dead case."""
         spans = [span.factored(dead, live if s in loaded else 0.0)
                  for s, span in enumerate(self.spans)]
-        return Beam(self.units.tag, spans, self.joints)
+        moved = {j: {k: v * dead if k in ('settlement', 'rotation') else v
+                     for k, v in given.items()} for j, given in self.supports.items()}
+        return Beam(self.units.tag, spans, self.joints, supports=moved)
 
     def ei(self, s):
         span = self.spans[s]
@@ -182,6 +197,20 @@ def beam_file_text(beam):
     for j, (y, z) in enumerate(beam.joints, start=1):
         lines += ['Joint Number', number_text(j), 'Joint Restraint  Y', number_text(y),
                   'Joint Restraint  Z', number_text(z)]
+    if beam.supports:
+        lines += ['START EXTENSIONS', 'SPRINGS AND SETTLEMENTS',
+                  'Number of joints with springs or settlements', number_text(len(beam.supports))]
+        for j in sorted(beam.supports):
+            given = beam.supports[j]
+            lines += ['spring or settlement joint number', number_text(j),
+                      'Y spring (1 spring, 0 none)', number_text(1 if 'ky' in given else 0),
+                      'Y spring stiffness ky', number_text(given.get('ky', 0)),
+                      'Z spring (1 spring, 0 none)', number_text(1 if 'kz' in given else 0),
+                      'Z spring stiffness kz', number_text(given.get('kz', 0)),
+                      'settlement (downward positive)', number_text(given.get('settlement', 0)),
+                      'imposed rotation (rad, ccw positive)',
+                      number_text(given.get('rotation', 0))]
+        lines.append('END EXTENSIONS')
     return ''.join(line + '\r\n' for line in lines)
 
 
@@ -347,30 +376,49 @@ def solve_by_compatibility(beam):
             end = beam.spans[left].length
             hinge_left_side = beam.spans[left].release in (2, 3)
         hinge_right_side = right is not None and beam.spans[right].release in (1, 3)
+        # A spring's reaction -k y (-k theta) is the jump of the shear (of the moment, the
+        # other way) across the joint; a fixed coordinate sits at its imposed movement.
+        ky, kz, settlement, turned = beam.support(j)
+        y_spring = [(left, 'y', end, False, -ky) if left is not None
+                    else (right, 'y', 0.0, False, ky)] if ky else []
         # vertical translation
         if left is not None and right is not None:
             if fixed_y:
-                equation([(left, 'y', end, False, 1)])
-                equation([(right, 'y', 0.0, False, 1)])
+                equation([(left, 'y', end, False, 1)], -settlement)
+                equation([(right, 'y', 0.0, False, 1)], -settlement)
             else:
                 equation([(left, 'y', end, False, 1), (right, 'y', 0.0, False, -1)])
-                equation([(left, 'V', end, True, 1), (right, 'V', 0.0, False, -1)])
+                equation([(left, 'V', end, True, 1), (right, 'V', 0.0, False, -1)] + y_spring)
         elif right is not None:
-            equation([(right, 'y' if fixed_y else 'V', 0.0, False, 1)])
+            if fixed_y:
+                equation([(right, 'y', 0.0, False, 1)], -settlement)
+            else:
+                equation([(right, 'V', 0.0, False, 1)] + y_spring)
         else:
-            equation([(left, 'y', end, False, 1) if fixed_y else (left, 'V', end, True, 1)])
+            if fixed_y:
+                equation([(left, 'y', end, False, 1)], -settlement)
+            else:
+                equation([(left, 'V', end, True, 1)] + y_spring)
         # rotation
         sides = []
         if left is not None:
             sides.append((left, end, True, hinge_left_side))
         if right is not None:
             sides.append((right, 0.0, False, hinge_right_side))
+        assert not kz or not any(hinged for _, _, _, hinged in sides)
         if fixed_z:
             for span, x, at_end, hinged in sides:
-                equation([(span, 'M', x, at_end, 1)] if hinged else [(span, 'theta', x, False, 1)])
+                if hinged:
+                    equation([(span, 'M', x, at_end, 1)])
+                else:
+                    equation([(span, 'theta', x, False, 1)], turned)
         elif len(sides) == 2 and not sides[0][3] and not sides[1][3]:
             equation([(left, 'theta', end, False, 1), (right, 'theta', 0.0, False, -1)])
-            equation([(left, 'M', end, True, 1), (right, 'M', 0.0, False, -1)])
+            z_spring = [(left, 'theta', end, False, kz)] if kz else []
+            equation([(left, 'M', end, True, 1), (right, 'M', 0.0, False, -1)] + z_spring)
+        elif kz:
+            span, x, at_end, _ = sides[0]
+            equation([(span, 'M', x, at_end, 1), (span, 'theta', x, False, kz if at_end else -kz)])
         else:
             for span, x, at_end, _ in sides:
                 equation([(span, 'M', x, at_end, 1)])
@@ -1426,6 +1474,90 @@ def couple_over_support():
     return c
 
 
+@case
+def settled_three_spans():
+    # Three 20 ft spans whose supports 2, 3 and 4 settle 5/8, 1.5 and 3/4 in, under 2000 lb/ft.
+    L, w, E, I = 20.0, 2000.0, 29e6, 7800.0
+    settle = {2: 0.625, 3: 1.5, 4: 0.75}
+    beam = Beam('E', [Span(L, E, I, uniform=[(0, w, L, w)]) for _ in range(3)],
+                [(1, 0)] * 4, ['Three 20 ft spans, supports settle 5/8, 1.5 and 3/4 in'],
+                {j: {'settlement': s} for j, s in settle.items()})
+    ei = beam.ei(0)
+    s = [0.0] + [settle[j] / 12 for j in (2, 3, 4)]  # ft
+    # [4L L; L 4L] [M2; M3] = load and settlement terms (sagging positive, s downward)
+    load = -w * L ** 3 / 2
+    r2 = load + 6 * ei * ((s[1] - s[0]) / L + (s[1] - s[2]) / L)
+    r3 = load + 6 * ei * ((s[2] - s[1]) / L + (s[2] - s[3]) / L)
+    m2 = (4 * L * r2 - L * r3) / (15 * L * L)
+    m3 = (4 * L * r3 - L * r2) / (15 * L * L)
+    moments = [0.0, m2, m3, 0.0]
+    fields = [simple_span_field(L, ei, load_terms(span), moments[i], moments[i + 1],
+                                -s[i], -s[i + 1]) for i, span in enumerate(beam.spans)]
+    c = Case('settled-three-spans', 'Three continuous spans on settling supports', beam,
+             'Three spans of 20 ft on four pins under 2000 lb/ft; supports 2, 3 and 4 settle '
+             '5/8, 1.5 and 3/4 in (system E, E = 29 000 000 psi, I = 7800 in^4).',
+             ['Three-moment equation with support settlements s (downward): '
+              'M(i-1) L + 4 M(i) L + M(i+1) L = -wL^3/2 + 6EI [(s(i) - s(i-1))/L + '
+              '(s(i) - s(i+1))/L], M1 = M4 = 0.',
+              'Reactions by statics of each span under its load and end moments; slopes, '
+              'deflections and extremes by exact integration of M/EI from the settled '
+              'supports.'])
+    add_support_results(c, fields, moments)
+    for j in (2, 3, 4):
+        c.displacement(j, -s[j - 1], '-settlement')
+    add_span_extremes(c, fields)
+    return c
+
+
+@case
+def spring_supported_two_spans():
+    # Two 6 m spans, pinned at the ends, the middle joint on a vertical spring k, 10 kN/m.
+    L, w, E, I, k = 6000.0, 10.0, 200000.0, 1e8, 5000.0
+    beam = Beam('M4', [Span(L, E, I, uniform=[(0, w, L, w)]) for _ in range(2)],
+                [(1, 0), (0, 0), (1, 0)], ['Two 6 m spans, middle joint on a spring'],
+                {2: {'ky': k}})
+    ei = beam.ei(0)
+    span = 2 * L
+    # The spring force R holds the middle of the 2L simple span: 5w(2L)^4/384EI - R(2L)^3/48EI
+    # = R/k.
+    r = (5 * w * span ** 4 / (384 * ei)) / (1 / k + span ** 3 / (48 * ei))
+    c = Case('spring-supported-two-spans', 'Two spans on a spring support', beam,
+             'Two spans of 6 m pinned at the ends under 10 N/mm, the middle joint held by a '
+             'vertical spring of 5000 N/mm (system M4, E = 200 000 N/mm^2, I = 10^8 mm^4).',
+             ['The 2L simple span under w and the spring force R at its middle: '
+              'R/k = 5w(2L)^4/384EI - R(2L)^3/48EI.',
+              'Ends take (2wL - R)/2 each; the middle moment is w(2L)^2/8 - R(2L)/4.'])
+    c.reaction(1, (2 * w * L - r) / 2, '(2wL - R)/2')
+    c.reaction(2, r, 'R')
+    c.reaction(3, (2 * w * L - r) / 2, '(2wL - R)/2')
+    c.displacement(2, -r / k, '-R/k')
+    c.support_moment(2, w * span ** 2 / 8 - r * span / 4, 'w(2L)^2/8 - R(2L)/4')
+    return c
+
+
+@case
+def rotational_spring_end():
+    # A 5 m span pinned at joint 1 and held in Y and by a rotational spring kz at joint 2.
+    L, w, E, I = 5.0, 20000.0, 200.0, 8.0
+    beam = Beam('M', [Span(L, E, I, uniform=[(0, w, L, w)])], [(1, 0), (1, 0)],
+                ['Span pinned at one end, rotational spring at the other'], {2: {'kz': 2.0e7}})
+    ei = beam.ei(0)
+    kz = 2.0e7
+    m = w * L * L / 8 * kz / (kz + 3 * ei / L)
+    c = Case('rotational-spring-end', 'Span with a rotational spring at one end', beam,
+             'A 5 m span under 20 000 N/m, pinned at joint 1, held vertically and by a '
+             'rotational spring of 2 x 10^7 N-m/rad at joint 2 (system M, E = 200 GN/m^2, '
+             'I = 8 x 10^-5 m^4).',
+             ['End rotation of the simple span wL^3/24EI less ML/3EI from the end moment M, '
+              'and M = kz times that rotation: M = (wL^2/8) kz/(kz + 3EI/L).'])
+    c.reaction_moment(2, -m, '-(wL^2/8) kz/(kz + 3EI/L)')
+    c.reaction(1, w * L / 2 - m / L, 'wL/2 - M/L')
+    c.reaction(2, w * L / 2 + m / L, 'wL/2 + M/L')
+    c.rotation(2, m / kz, 'M/kz')
+    add_span_extremes(c, solve_by_compatibility(beam))
+    return c
+
+
 def add_support_results(c, fields, moments):
     beam = c.beam
     n = len(beam.spans)
@@ -1454,7 +1586,7 @@ def envelope_two_span():
     beam = Beam('M', [Span(L, E, I, uniform=[(0, wd, L, wd)], live_uniform=[(0, wl, L, wl)])
                       for _ in range(2)],
                 [(1, 0), (1, 0), (1, 0)], ['Two equal spans, patterned live load'],
-                [(name, gd, gl)])
+                combinations=[(name, gd, gl)])
     qd, ql = gd * wd, gl * wl
     q = qd + ql
     mb1 = -qd * L * L / 8 - ql * L * L / 16      # live load on span 1 only
@@ -1492,7 +1624,7 @@ def envelope_three_span():
     beam = Beam('E', [Span(L, E, I, uniform=[(0, wd, L, wd)], live_uniform=[(0, wl, L, wl)])
                       for _ in range(3)],
                 [(1, 0), (1, 0), (1, 0), (1, 0)], ['Three equal spans, patterned live load'],
-                [(name, gd, gl)])
+                combinations=[(name, gd, gl)])
     qd, ql = gd * wd, gl * wl
     q = qd + ql
     # support moments from the three-moment equation 4 M_B + M_C = -(sum of loaded qL^2/4)
@@ -1528,7 +1660,7 @@ def envelope_overhang():
     beam = Beam('M2', [Span(L, E, I, uniform=[(0, wd, L, wd)], live_uniform=[(0, wl, L, wl)]),
                        Span(a, E, I, uniform=[(0, wd, a, wd)], live_uniform=[(0, wl, a, wl)])],
                 [(1, 0), (1, 0), (0, 0)],
-                ['Span with an overhang, patterned live load'], [(name, gd, gl)])
+                ['Span with an overhang, patterned live load'], combinations=[(name, gd, gl)])
     qd, ql = gd * wd, gl * wl
     q = qd + ql
     r1 = q * L / 2 - qd * a * a / (2 * L)         # live load on the back span only
@@ -1564,7 +1696,7 @@ def envelope_four_span_mixed():
              live_points=[(3000.0, 10000.0)])],
         [(1, 1), (1, 0), (1, 0), (1, 0), (0, 0)],
         ['Four spans, fixed left end, overhang; mixed live loads'],
-        [('1.2D + 1.6L', 1.2, 1.6), ('1.4D', 1.4, 0.0), ('D + L', 1.0, 1.0)])
+        combinations=[('1.2D + 1.6L', 1.2, 1.6), ('1.4D', 1.4, 0.0), ('D + L', 1.0, 1.0)])
     c = Case('envelope-four-span-mixed', 'Envelopes of a four-span beam with mixed live loads',
              beam,
              'Spans of 5, 7, 4 and 3 m, built in at the left, on pins, the last span an overhang; '
@@ -1874,7 +2006,19 @@ def describe_beam(beam):
     support = []
     for j, (y, z) in enumerate(beam.joints, start=1):
         kind = {(1, 1): 'fixed', (1, 0): 'pinned', (0, 0): 'free', (0, 1): 'guided'}[(y, z)]
-        support.append('%d %s' % (j, kind))
+        given = beam.supports.get(j, {})
+        if 'ky' in given or 'kz' in given:
+            kind = {(0, 0): 'on springs', (1, 0): 'pinned', (0, 1): 'guided'}[(y, z)]
+        extras = []
+        if 'ky' in given:
+            extras.append('ky = %s %s/%s' % (fmt_input(given['ky']), u.force, u.disp_unit))
+        if 'kz' in given:
+            extras.append('kz = %s %s/rad' % (fmt_input(given['kz']), u.moment))
+        if given.get('settlement'):
+            extras.append('settles %s %s' % (fmt_input(given['settlement']), u.disp_unit))
+        if given.get('rotation'):
+            extras.append('turned %s rad' % fmt_input(given['rotation']))
+        support.append('%d %s' % (j, kind) + (' (%s)' % ', '.join(extras) if extras else ''))
     lines.append('joints: ' + ', '.join(support))
     if beam.combinations:
         lines.append('combinations: ' + '; '.join('%s (dead %s, live %s)'
@@ -1889,12 +2033,12 @@ MANUAL_INTRO = """\
 This manual compares the results of `spanlyx-report` with beam theory for {count} beams:
 single spans under every support condition the program offers, continuous beams of two to
 five spans with unequal spans, sections and moduli, trapezoidal and partial loads, applied
-moments and a hinged beam, entered in all six unit systems. Every table below is written
-by `tests/verification/verify.py`, which is run by `ctest` as the test `verification`: it
-writes each beam as a `.cb` file, analyses it with `spanlyx-report --json --samples`, and
-fails when a value lies outside its tolerance. The same run writes this manual anew into
-the build folder and fails when the committed copy differs, so the figures below are
-always those of the current program.
+moments, a hinged beam, and supports that settle or stand on springs, entered in all six
+unit systems. Every table below is written by `tests/verification/verify.py`, which is run
+by `ctest` as the test `verification`: it writes each beam as a `.cb` file, analyses it with
+`spanlyx-report --json --samples`, and fails when a value lies outside its tolerance. The
+same run writes this manual anew into the build folder and fails when the committed copy
+differs, so the figures below are always those of the current program.
 
 The exact values are worked out in the script from closed-form beam theory, with the
 Python standard library only: textbook formulas for the single spans, the three-moment

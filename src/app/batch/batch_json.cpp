@@ -61,6 +61,27 @@ nlohmann::json extreme_value(double value, double scale) {
     return is_set(value) ? nlohmann::json(value * scale) : nlohmann::json(nullptr);
 }
 
+const char* support_word(int restraint, bool spring) {
+    if (spring)
+        return "spring";
+    return restraint == 1 ? "fixed" : "free";
+}
+
+// The support of a joint with a spring or a movement, in the words of the JSON beam: a spring's
+// reaction is the joint's reaction on that coordinate (-k times its displacement).
+void add_support(nlohmann::json& entry, const Joint& joint) {
+    entry["y"] = support_word(joint.restraint_y, joint.spring_y);
+    entry["z"] = support_word(joint.restraint_z, joint.spring_z);
+    if (joint.spring_y)
+        entry["ky"] = joint.ky;
+    if (joint.spring_z)
+        entry["kz"] = joint.kz;
+    if (joint.settlement != 0)
+        entry["settlement"] = joint.settlement;
+    if (joint.imposed_rotation != 0)
+        entry["imposed_rotation"] = joint.imposed_rotation;
+}
+
 }  // namespace
 
 nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome) {
@@ -88,12 +109,15 @@ nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome) 
     json joints = json::array();
     for (int j = 0; j < model.joint_count(); ++j) {
         const auto k = static_cast<std::size_t>(j);
-        joints.push_back({{"joint", j + 1},
-                          {"x", model.joint_coord[k][0]},
-                          {"displacement", results.joint_disp_y[k] * displacement_factor},
-                          {"rotation", results.joint_rotation[k]},
-                          {"reaction_shear", results.reaction_shear[k]},
-                          {"reaction_moment", results.reaction_moment[k]}});
+        json entry = {{"joint", j + 1},
+                      {"x", model.joint_coord[k][0]},
+                      {"displacement", results.joint_disp_y[k] * displacement_factor},
+                      {"rotation", results.joint_rotation[k]},
+                      {"reaction_shear", results.reaction_shear[k]},
+                      {"reaction_moment", results.reaction_moment[k]}};
+        if (k < beam.joints.size() && beam.joints[k].is_elastic_or_moved())
+            add_support(entry, beam.joints[k]);
+        joints.push_back(std::move(entry));
     }
     doc["joints"] = joints;
     json members = json::array();

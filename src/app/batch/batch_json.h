@@ -11,7 +11,9 @@
 namespace spanlyx {
 
 // Unit system, joints (x, vertical displacement in the unit the report prints, rotation in
-// radians, reactions), members' local end forces, each span's fixed-end sums, and the status.
+// radians, reactions; a joint with a spring or an imposed movement also gives its support as the
+// JSON beam does: "y"/"z", "ky"/"kz", "settlement", "imposed_rotation"), members' local end
+// forces, each span's fixed-end sums, and the status.
 nlohmann::json analysis_json(const Beam& beam, const CalculateOutcome& outcome);
 
 // Adds the per-span extremes (values and locations from each span's left end) and the
