@@ -180,9 +180,26 @@ struct ZeroShear {
     double span_x = 0;
 };
 
+// The position of a point load of the span between two of its sampled positions, where the
+// shear steps.
+std::optional<double> point_load_between(const Beam& beam, const SamplePoint& a,
+                                         const SamplePoint& b) {
+    constexpr double kSamePlace = 1e-9;
+    const auto index = static_cast<std::size_t>(b.span - 1);
+    if (b.span < 1 || index >= beam.spans.size())
+        return std::nullopt;
+    for (const PointLoad& load : beam.spans[index].points) {
+        if (load.load.value != 0 && load.x >= a.span_x - kSamePlace &&
+            load.x <= b.span_x + kSamePlace)
+            return load.x;
+    }
+    return std::nullopt;
+}
+
 // The points of zero shear, from the sampled points: between two points of one span whose
-// shears have opposite signs, interpolated along the straight line between them (a jump at a
-// point load gives the load's position). Shears within a rounding error of zero carry no sign.
+// shears have opposite signs, at the point load between them where the shear steps through
+// zero, otherwise interpolated along the straight line between them. Shears within a rounding
+// error of zero carry no sign.
 std::vector<ZeroShear> zero_shear_points(const DiagramSetup& setup, SampleSource& samples) {
     const double noise = 1e-6 * std::max(1.0, setup.response.beam_extremes.shear_magnitude);
     std::vector<ZeroShear> found;
@@ -193,7 +210,12 @@ std::vector<ZeroShear> zero_shear_points(const DiagramSetup& setup, SampleSource
         if (std::abs(point.shear) <= noise)
             return true;
         if (signed_before && (signed_before->shear > 0) != (point.shear > 0)) {
-            const double share = signed_before->shear / (signed_before->shear - point.shear);
+            const std::optional<double> load_x =
+                point_load_between(setup.beam, *signed_before, point);
+            const double share =
+                load_x && point.span_x > signed_before->span_x
+                    ? (*load_x - signed_before->span_x) / (point.span_x - signed_before->span_x)
+                    : signed_before->shear / (signed_before->shear - point.shear);
             const double beam_x =
                 signed_before->beam_x + (point.beam_x - signed_before->beam_x) * share;
             const double span_x =

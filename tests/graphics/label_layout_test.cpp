@@ -459,5 +459,24 @@ TEST(ReportFigures, TheWindowsDiagramsCarryNoLocations) {
     }
 }
 
+TEST(ReportFigures, ZeroShearUnderAPointLoadIsAtTheLoad) {
+    // A simple span of 10 m with 1000 N at 4 m: V = +600 left of the load and -400 right of
+    // it, so the shear passes zero by a step at 4.00, where M = 600 x 4 = 2400 is greatest.
+    Beam beam = test::make_beam({10}, std::vector<Joint>(2, test::kPinned));
+    test::add_point(beam, 1, 1000, 4);
+    const NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
+    const test::Swept swept = test::sweep(beam, {}, patterns);
+    ASSERT_EQ(swept.calc.status, CalculateStatus::Analysed);
+    RecordingCanvas shear, moment, deflection;
+    MemorySampleSource source(swept.points);
+    const DiagramSetup setup{beam, swept.response, patterns, false, true, true};
+    draw_diagrams({shear, moment, deflection}, setup, source);
+    ASSERT_EQ(shear.texts().size(), 3u);  // +600 and -400 at the supports, the zero
+    EXPECT_EQ(shear.texts_equal("V=0 @ 4.00").size(), 1u);
+    EXPECT_EQ(moment.texts_equal("2400.0 @ 4.00").size(), 1u);
+    // A short tick through the axis under the load, drawn 4 units from the left end.
+    EXPECT_TRUE(shear.has_line(4, -0.15, 4, 0.15));
+}
+
 }  // namespace
 }  // namespace spanlyx
