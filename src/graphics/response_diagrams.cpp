@@ -173,6 +173,8 @@ bool at_joint(const std::vector<double>& joints, double beam_x) {
 constexpr int kLocationDecimals = 2;
 // Tick of a zero-shear mark, above and below the axis, in user units.
 constexpr double kZeroTick = 0.15;
+// Rows below the axis a zero-shear mark may move down by.
+constexpr int kZeroRows = 4;
 
 // A point inside a span where the shear changes sign.
 struct ZeroShear {
@@ -242,8 +244,19 @@ void add_zero_shear_marks(LabelLayout& labels, Canvas& canvas, const std::vector
     for (const ZeroShear& zero : zeros) {
         const double x = zero.beam_x * x_scale;
         canvas.line(x, -kZeroTick, x, kZeroTick);
-        labels.add(value_mark_request(labels, canvas, x, 0, MarkSide::Below,
-                                      located("V=0", zero.span_x), LabelRank::Detail));
+        // Beside the tick, clear of the curve that crosses the axis there: below the axis to
+        // the right, to the left, then above, then further down.
+        const std::string text = located("V=0", zero.span_x);
+        const TextExtent extent = canvas.text_extent(text);
+        const double gap = extent.width / static_cast<double>(text.size());
+        const double below = value_mark_place(canvas, x, 0, MarkSide::Below, text).top;
+        const double above = value_mark_place(canvas, x, 0, MarkSide::Above, text).top;
+        const double right = x + gap;
+        const double left = x - gap - extent.width;
+        std::vector<LabelPlace> places = labels.stacked({right, below}, text, -1, kZeroRows);
+        places.insert(places.begin() + 1,
+                      {LabelPlace{left, below}, LabelPlace{right, above}, LabelPlace{left, above}});
+        labels.add({text, std::move(places), LabelRank::Detail, LabelAnchor{x, 0}});
     }
 }
 
