@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "graphics/beam_glyphs.h"
+#include "graphics/label_layout.h"
 #include "model/number_text.h"
 
 namespace spanlyx {
@@ -18,11 +19,17 @@ constexpr double kScaleHeight = -6;
 
 // Top edge of the span-length labels: just below the support glyphs, which reach down to -0.4.
 constexpr double kSpanLabelTop = -0.45;
+// Rows below the first that a span length may move down to: as many as fit above the foot of
+// the sketch, so that the lengths of short neighbouring spans stand on alternate rows.
+constexpr int kSpanLabelRows = 1;
 
-void draw_span_label(Canvas& canvas, double start, double drawn_length, double length) {
+void add_span_label(LabelLayout& labels, const Canvas& canvas, double start, double drawn_length,
+                    double length) {
     const std::string label = format_fixed(length, 2);
     const double width = canvas.text_extent(label).width;
-    canvas.text(start + drawn_length / 2 - width / 2, kSpanLabelTop, label);
+    const LabelPlace first{start + drawn_length / 2 - width / 2, kSpanLabelTop};
+    labels.add({label, labels.stacked(first, label, -1, kSpanLabelRows), LabelRank::Support,
+                std::nullopt});
 }
 
 }  // namespace
@@ -48,12 +55,16 @@ void draw_span(Canvas& canvas, const Beam& beam, std::string_view load_pattern) 
         canvas.line(joint_x[i], 0, joint_x[i + 1], 0);
     }
 
+    // The span lengths in black and the load values in red share one layout, so that no two
+    // texts of the sketch overlap; they are written after the glyphs.
+    LabelLayout labels(canvas, {kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight});
     const glyphs::LoadFrame frame{
-        canvas, {load_pattern, false}, sketch_unit_words(beam.units), xscale};
+        canvas, {load_pattern, false}, sketch_unit_words(beam.units), xscale, &labels};
     for (std::size_t i = 0; i < beam.spans.size(); ++i) {
         const Span& span = beam.spans[i];
-        canvas.set_pen(kBlack, kSketchPenWidth);
-        draw_span_label(canvas, joint_x[i], joint_x[i + 1] - joint_x[i], span.length.value);
+        labels.set_style(kBlack, kSketchFontSize);
+        add_span_label(labels, canvas, joint_x[i], joint_x[i + 1] - joint_x[i], span.length.value);
+        labels.set_style(kRed, kSketchFontSize);
         canvas.set_pen(kRed, kSketchPenWidth);
         const glyphs::SpanPlace place{joint_x[i], span.length.value, i + 1 == beam.spans.size()};
         glyphs::draw_point_loads(frame, place, span.points);
@@ -78,6 +89,8 @@ void draw_span(Canvas& canvas, const Beam& beam, std::string_view load_pattern) 
         glyphs::draw_imposed_movements(canvas, beam.joints[j], joint_x[j],
                                        glyphs::joint_place(j, beam.spans.size()), movement_words);
     }
+
+    labels.draw();
 }
 
 SketchRefresh sketch_refresh(const Beam& beam, double total_length) {

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cassert>
+#include <optional>
 #include <string_view>
 #include <utility>
 
+#include "graphics/beam_part.h"
 #include "graphics/input_sketch.h"
 #include "graphics/loading_diagram.h"
 #include "graphics/region_canvas.h"
@@ -26,6 +28,9 @@ constexpr double kSketchHeight = 150;
 constexpr double kRulePen = 1;
 constexpr double kAxisTitleWidth = 40;  // left of the diagrams' column: "V" and its unit
 constexpr double kAxisTitleFont = 9;
+// A beam of more spans is drawn a run of spans at a time, each run on its own figure, so that
+// the texts of short spans keep a legible size and spacing on a portrait page.
+constexpr std::size_t kMostSpansPerFigure = 10;
 
 // One thing placed on a page: a text (top-left corner, font size), a rule (from x to x + width
 // at y) or a figure (its rectangle).
@@ -36,6 +41,8 @@ struct PageOp {
     double size = 0;
     std::string text;
     ReportFigure figure = ReportFigure::BeamSketch;
+    // The spans a figure shows; none: the whole beam.
+    std::optional<SpanGroup> group;
 };
 using Page = std::vector<PageOp>;
 
@@ -57,10 +64,12 @@ PageOp rule_op(double x1, double y, double x2) {
     return op;
 }
 
-PageOp figure_op(ReportFigure figure, double x, double y, double width, double height) {
+PageOp figure_op(ReportFigure figure, std::optional<SpanGroup> group, double x, double y,
+                 double width, double height) {
     PageOp op;
     op.kind = PageOp::Kind::Figure;
     op.figure = figure;
+    op.group = group;
     op.x = x;
     op.y = y;
     op.width = width;
@@ -75,8 +84,10 @@ double header_bottom() {
 // Places the blocks top to bottom, starting a page when the next piece does not fit.
 class Layout {
   public:
-    Layout(Canvas& measure, PaperSize sheet)
+    // groups: the runs of spans the figures are drawn in; one run draws the whole beam.
+    Layout(Canvas& measure, PaperSize sheet, std::vector<SpanGroup> groups)
         : measure_(measure),
+          groups_(std::move(groups)),
           left_(kReportMargin),
           right_(sheet.width - kReportMargin),
           top_(header_bottom() + kBlockGap),
@@ -137,12 +148,42 @@ class Layout {
 
     void figure(const ReportBlock& block) {
         const double caption = kBodyFont * kLineFactor;
+        if (groups_.size() <= 1) {
+            whole_figure(block, caption);
+            return;
+        }
+        if (block.figure == ReportFigure::ResponseDiagrams) {
+            // Each run of spans on a page of its own, under the caption and the run's title.
+            for (const SpanGroup& group : groups_) {
+                if (y_ > top_)
+                    new_page();
+                paragraph(block.text);
+                paragraph(group_title(group));
+                add(figure_op(block.figure, group, left_, y_, right_ - left_, bottom_ - y_));
+                new_page();
+            }
+            return;
+        }
+        if (y_ > top_)
+            y_ += kBlockGap;
+        ensure(2 * caption + kSketchHeight);
+        paragraph(block.text);
+        for (std::size_t g = 0; g < groups_.size(); ++g) {
+            if (g > 0)
+                ensure(caption + kSketchHeight);
+            paragraph(group_title(groups_[g]));
+            add(figure_op(block.figure, groups_[g], left_, y_, right_ - left_, kSketchHeight));
+            y_ += kSketchHeight + kBlockGap;
+        }
+    }
+
+    void whole_figure(const ReportBlock& block, double caption) {
         if (block.figure == ReportFigure::ResponseDiagrams) {
             // The four diagrams take a page of their own, so they share the largest scale.
             if (y_ > top_)
                 new_page();
             paragraph(block.text);
-            add(figure_op(block.figure, left_, y_, right_ - left_, bottom_ - y_));
+            add(figure_op(block.figure, std::nullopt, left_, y_, right_ - left_, bottom_ - y_));
             new_page();
             return;
         }
@@ -150,7 +191,7 @@ class Layout {
             y_ += kBlockGap;
         ensure(caption + kSketchHeight);
         paragraph(block.text);
-        add(figure_op(block.figure, left_, y_, right_ - left_, kSketchHeight));
+        add(figure_op(block.figure, std::nullopt, left_, y_, right_ - left_, kSketchHeight));
         y_ += kSketchHeight + kBlockGap;
     }
 
@@ -222,6 +263,7 @@ class Layout {
     }
 
     Canvas& measure_;
+    std::vector<SpanGroup> groups_;
     double left_, right_, top_, bottom_;
     double y_ = 0;
     std::vector<Page> pages_;
@@ -258,6 +300,17 @@ void draw_axis_title(Canvas& page, const RegionCanvas& area, double left, std::s
 
 void draw_response_figure(Canvas& page, double sheet_width, const PageOp& place,
                           const ReportDrawingInput& input, SampleSource& samples) {
+    if (place.group) {
+        // The run drawn as a beam of its own, on the whole beam's vertical scales.
+        BeamPart part = beam_part(input.beam, input.results, input.response, *place.group, samples);
+        MemorySampleSource part_samples(std::move(part.points));
+        PageOp whole = place;
+        whole.group.reset();
+        draw_response_figure(page, sheet_width, whole,
+                             {part.beam, part.results, part.response, input.settings},
+                             part_samples);
+        return;
+    }
     // Heights in the proportions of the printed page: loading, shear, moment, deflection, with
     // a gap between two areas.
     constexpr double kWeights[] = {1.5, 2.15, 2.1, 2.1};
@@ -282,8 +335,8 @@ void draw_response_figure(Canvas& page, double sheet_width, const PageOp& place,
     RegionCanvas moment(page, sheet_width, areas[2]);
     RegionCanvas deflection(page, sheet_width, areas[3]);
     const NumberPatterns patterns = input.settings.patterns();
-    const DiagramSetup setup{input.beam, input.response, patterns, input.settings.speed_up == 'y',
-                             true};
+    const DiagramSetup setup{
+        input.beam, input.response, patterns, input.settings.speed_up == 'y', true, true};
     draw_diagrams({shear, moment, deflection}, setup, samples);
 
     const DiagramUnitLabels& labels = diagram_unit_labels(input.beam.units);
@@ -297,7 +350,12 @@ void draw_figure(Canvas& page, double sheet_width, const PageOp& place,
     switch (place.figure) {
         case ReportFigure::BeamSketch: {
             RegionCanvas sketch(page, sheet_width, {place.x, place.y, place.width, place.height});
-            draw_span(sketch, input.beam, input.settings.patterns().load);
+            if (place.group) {
+                const Beam part = beam_part_of(input.beam, *place.group);
+                draw_span(sketch, part, input.settings.patterns().load);
+            } else {
+                draw_span(sketch, input.beam, input.settings.patterns().load);
+            }
             return;
         }
         case ReportFigure::ResponseDiagrams:
@@ -339,6 +397,11 @@ PaperSize paper_size(Paper paper) {
     return {};
 }
 
+std::string group_title(const SpanGroup& group) {
+    return "Spans " + std::to_string(group.first + 1) + " to " +
+           std::to_string(group.first + group.count);
+}
+
 std::string page_number_text(int page, int pages) {
     return "Page " + std::to_string(page) + " of " + std::to_string(pages);
 }
@@ -349,7 +412,7 @@ int draw_calculation_report(ReportPageTarget& target, Paper paper, const Calcula
     Canvas& first = target.page(0);
     first.set_scale(0, 0, sheet.width, sheet.height);
 
-    Layout layout(first, sheet);
+    Layout layout(first, sheet, span_groups(input.beam.spans.size(), kMostSpansPerFigure));
     for (const ReportBlock& block : report.blocks) {
         switch (block.kind) {
             case ReportBlock::Kind::Heading:

@@ -3,12 +3,14 @@
 // page (program and version, file, user and date, "Page i of n"), the headings, paragraphs and
 // tables of the report, and its figures drawn by the same procedures as the windows (the input
 // sketch, the loading diagram and the shear, moment and deflection diagrams on one horizontal
-// scale).
+// scale). A beam of more than ten spans is drawn in runs of spans, a sketch and a page of
+// diagrams for each run, titled "Spans 1 to 10" and so on.
 
 #include <string>
 #include <vector>
 
 #include "analysis/analysis_results.h"
+#include "graphics/beam_part.h"
 #include "graphics/canvas.h"
 #include "graphics/sample_source.h"
 #include "model/beam.h"
@@ -48,6 +50,9 @@ struct ReportDrawingInput {
 // Lays the report out and draws every page; returns the number of pages.
 int draw_calculation_report(ReportPageTarget& target, Paper paper, const CalculationReport& report,
                             const ReportDrawingInput& input, SampleSource& samples);
+
+// The title of a figure of a run of spans: "Spans 11 to 20".
+std::string group_title(const SpanGroup& group);
 
 // "Page 2 of 5".
 std::string page_number_text(int page, int pages);

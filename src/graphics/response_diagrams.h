@@ -29,6 +29,9 @@ struct DiagramSetup {
     const NumberPatterns& patterns;
     bool speed_up = false;  // the "Speed Up ?" setting: draw every 1st, 5th or 10th point
     bool printing = false;  // curves black instead of magenta
+    // The calculation report's marks: every span extreme with its location in the span
+    // ("28125.00 @ 7.50"), and the points of zero shear inside the spans with theirs.
+    bool report_marks = false;
 };
 
 // Background of the drawing areas: white with the white-background setting and on paper,

@@ -7,16 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "diagram_fixtures.h"
+#include "graphics/beam_part.h"
+#include "graphics/input_sketch.h"
 #include "graphics/loading_diagram.h"
 #include "graphics/plot_marks.h"
 #include "graphics/printed_page.h"
+#include "graphics/report_pages.h"
 #include "graphics/response_diagrams.h"
 #include "model/number_text.h"
+#include "report/calculation_report.h"
 #include "response/response_test_support.h"
 
 namespace spanlyx {
@@ -296,6 +301,181 @@ TEST(ReadableDiagrams, ACoupleAndAPointLoadAtOneJointShowBothValues) {
     // stand-in "600000  #"; the couple stands one text line higher.
     EXPECT_NEAR(point.x, 5 - 9 * test::char_width(7) / 2, 1e-9);
     EXPECT_NEAR(couple.y - point.y, test::text_height(7, 8), 1e-9);
+}
+
+// --- The input sketch and the calculation report of long beams ---
+
+TEST(ReadableSketch, FortySpansSketchWritesNoTwoTextsOverEachOther) {
+    const Beam beam = forty_spans();
+    RecordingCanvas canvas;
+    draw_span(canvas, beam, "0.0");
+    const std::vector<std::string> pairs = overlapping(canvas);
+    EXPECT_TRUE(pairs.empty()) << pairs.size() << " pairs, first "
+                               << (pairs.empty() ? "" : pairs.front());
+    // 40 span lengths of 3, 4 and 5 m (drawn 0.25 units apart on average, each "3.00" 0.23
+    // units wide): neighbours stand on two rows, so all of them are written.
+    std::size_t lengths = 0;
+    for (const TextCall& t : canvas.texts())
+        lengths += t.colour == kBlack ? 1 : 0;
+    EXPECT_EQ(lengths, 40u);
+    EXPECT_GT(canvas.texts().size(), 40u + 20u);
+}
+
+TEST(ReportFigures, SpansAreSplitIntoFewEvenRuns) {
+    const auto counts = [](std::size_t spans) {
+        std::vector<std::size_t> out;
+        std::size_t next = 0;
+        for (const SpanGroup& g : span_groups(spans, 10)) {
+            EXPECT_EQ(g.first, next);
+            next += g.count;
+            out.push_back(g.count);
+        }
+        EXPECT_EQ(next, spans);
+        return out;
+    };
+    EXPECT_EQ(counts(40), (std::vector<std::size_t>{10, 10, 10, 10}));
+    EXPECT_EQ(counts(23), (std::vector<std::size_t>{8, 8, 7}));
+    EXPECT_EQ(counts(11), (std::vector<std::size_t>{6, 5}));
+    EXPECT_EQ(counts(10), (std::vector<std::size_t>{10}));
+    EXPECT_EQ(counts(1), (std::vector<std::size_t>{1}));
+    EXPECT_TRUE(span_groups(0, 10).empty());
+    EXPECT_EQ(group_title({10, 10}), "Spans 11 to 20");
+}
+
+// One recording canvas per page, as many pixels as the sheet has points.
+class RecordedPages final : public ReportPageTarget {
+  public:
+    explicit RecordedPages(PaperSize size) : sheet(size) {}
+    Canvas& page(int) override {
+        pages.push_back(std::make_unique<RecordingCanvas>(sheet.width, sheet.height));
+        return *pages.back();
+    }
+    PaperSize sheet;
+    std::vector<std::unique_ptr<RecordingCanvas>> pages;
+};
+
+// The whole calculation report of an analysed and swept beam, on Letter pages.
+struct ReportDrawing {
+    test::Swept swept;
+    Settings settings;
+    RecordedPages target{paper_size(Paper::Letter)};
+    int page_count = 0;
+
+    explicit ReportDrawing(const Beam& beam) : swept(test::sweep(beam, {}, Settings{}.patterns())) {
+        if (swept.calc.status != CalculateStatus::Analysed)
+            return;
+        const std::vector<CombinationEnvelope> envelopes;
+        const ReportSource source{beam,      *swept.calc.model, *swept.calc.results, swept.response,
+                                  envelopes, settings,          "/beams/b.cb",       "ann",
+                                  {}};
+        const CalculationReport report = build_calculation_report(source);
+        MemorySampleSource samples(swept.points);
+        page_count =
+            draw_calculation_report(target, Paper::Letter, report,
+                                    {beam, *swept.calc.results, swept.response, settings}, samples);
+    }
+
+    std::size_t pages_with(std::string_view text) const {
+        std::size_t n = 0;
+        for (const auto& page : target.pages)
+            n += page->texts_equal(text).empty() ? 0 : 1;
+        return n;
+    }
+};
+
+TEST(ReportFigures, FortySpansComeInRunsOfTenWithNoTwoTextsOverEachOther) {
+    const ReportDrawing r(forty_spans());
+    ASSERT_EQ(r.swept.calc.status, CalculateStatus::Analysed);
+    ASSERT_EQ(static_cast<std::size_t>(r.page_count), r.target.pages.size());
+    for (std::size_t i = 0; i < r.target.pages.size(); ++i) {
+        const std::vector<std::string> pairs =
+            overlapping(*r.target.pages[i], r.target.sheet.width, r.target.sheet.height);
+        EXPECT_TRUE(pairs.empty()) << "page " << i + 1 << ": " << pairs.size() << " pairs, first "
+                                   << (pairs.empty() ? "" : pairs.front());
+    }
+    // Four runs: each titled once under the sketch and once on its page of diagrams, and each
+    // of those pages carries the three axis titles.
+    for (const char* title :
+         {"Spans 1 to 10", "Spans 11 to 20", "Spans 21 to 30", "Spans 31 to 40"}) {
+        EXPECT_EQ(r.pages_with(title), 2u) << title;
+    }
+    EXPECT_EQ(r.pages_with("V"), 4u);
+    EXPECT_EQ(r.pages_with("M"), 4u);
+    // Every span's length is on a sketch: spans of 3, 4 and 5 m, 14, 13 and 13 of them.
+    std::size_t threes = 0;
+    for (const auto& page : r.target.pages)
+        threes += page->texts_equal("3.00").size();
+    EXPECT_GE(threes, 14u);
+}
+
+TEST(ReportFigures, TwoSpanDiagramsLabelExtremesWithLocationAndZeroShear) {
+    // Two equal spans of 20 ft under w = 1000 lb/ft on three pins. Span 1: R = 3wL/8 = 7500,
+    // V = 7500 - 1000 x is 0 at x = 3L/8 = 7.5 ft, where M = 9wL^2/128 = 28125; over the middle
+    // support M = -wL^2/8 = -50000 and V = -5wL/8 = -12500. Span 2 mirrors it: zero shear and
+    // the sagging maximum 7.5 ft from its right end, 12.5 ft from its left.
+    Beam beam =
+        test::make_beam({20, 20}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
+    test::add_uniform(beam, 1, 1000);
+    test::add_uniform(beam, 2, 1000);
+    const ReportDrawing r(beam);
+    ASSERT_EQ(r.swept.calc.status, CalculateStatus::Analysed);
+    // A short beam is one figure of each kind: no run titles.
+    EXPECT_EQ(r.pages_with("Spans 1 to 2"), 0u);
+    EXPECT_EQ(r.pages_with("V"), 1u);
+    // The diagrams' page: the tables elsewhere write the same values.
+    const RecordingCanvas* diagrams = nullptr;
+    for (const auto& page : r.target.pages) {
+        if (!page->texts_equal("V").empty())
+            diagrams = page.get();
+    }
+    ASSERT_NE(diagrams, nullptr);
+    const auto count = [&](std::string_view text) { return diagrams->texts_equal(text).size(); };
+    // Settings' default: one decimal for moments and shears.
+    EXPECT_EQ(count("28125.0 @ 7.50"), 1u);
+    EXPECT_EQ(count("28125.0 @ 12.50"), 1u);
+    EXPECT_EQ(count("V=0 @ 7.50"), 1u);
+    EXPECT_EQ(count("V=0 @ 12.50"), 1u);
+    // Values at the supports are written once, without a location.
+    EXPECT_EQ(count("-50000.0"), 1u);
+    EXPECT_EQ(count("-12500.0"), 1u);
+    EXPECT_EQ(count("12500.0"), 1u);
+    for (const auto& page : r.target.pages) {
+        for (const TextCall& t : page->texts())
+            EXPECT_FALSE(t.text.starts_with("-50000.0 @")) << t.text;
+    }
+}
+
+TEST(ReportFigures, TheWindowsDiagramsCarryNoLocations) {
+    Beam beam =
+        test::make_beam({20, 20}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
+    test::add_uniform(beam, 1, 1000);
+    test::add_uniform(beam, 2, 1000);
+    const Drawing d(beam);
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    EXPECT_EQ(d.moment.texts_equal("28125.0").size(), 2u);
+    for (const RecordingCanvas* area : d.areas()) {
+        for (const TextCall& t : area->texts())
+            EXPECT_EQ(t.text.find('@'), std::string::npos) << t.text;
+    }
+}
+
+TEST(ReportFigures, ZeroShearUnderAPointLoadIsAtTheLoad) {
+    // A simple span of 10 m with 1000 N at 4 m: V = +600 left of the load and -400 right of
+    // it, so the shear passes zero by a step at 4.00, where M = 600 x 4 = 2400 is greatest.
+    Beam beam = test::make_beam({10}, std::vector<Joint>(2, test::kPinned));
+    test::add_point(beam, 1, 1000, 4);
+    const NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
+    const test::Swept swept = test::sweep(beam, {}, patterns);
+    ASSERT_EQ(swept.calc.status, CalculateStatus::Analysed);
+    RecordingCanvas shear, moment, deflection;
+    MemorySampleSource source(swept.points);
+    const DiagramSetup setup{beam, swept.response, patterns, false, true, true};
+    draw_diagrams({shear, moment, deflection}, setup, source);
+    ASSERT_EQ(shear.texts().size(), 3u);  // +600 and -400 at the supports, the zero
+    EXPECT_EQ(shear.texts_equal("V=0 @ 4.00").size(), 1u);
+    EXPECT_EQ(moment.texts_equal("2400.0 @ 4.00").size(), 1u);
+    // A short tick through the axis under the load, drawn 4 units from the left end.
+    EXPECT_TRUE(shear.has_line(4, -0.15, 4, 0.15));
 }
 
 }  // namespace
