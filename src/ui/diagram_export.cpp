@@ -14,6 +14,7 @@
 #include "model/units.h"
 #include "response/sample_file_reader.h"
 #include "ui/diagram_pictures.h"
+#include "ui/gui_application.h"
 
 namespace spanlyx {
 namespace {
@@ -95,15 +96,8 @@ std::optional<std::string> write_pdf(const DiagramExportInput& input, SampleSour
 ExportedDiagrams render_diagrams(const DiagramExportInput& input, ExportFormat format) {
     ExportedDiagrams out;
     // A drawing needs a GUI application; a window-less program gets one for this call.
-    int argc = 1;
-    char name[] = "spanlyx";
-    char* argv[] = {name, nullptr};
-    std::unique_ptr<QGuiApplication> application;
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    const GuiApplicationScope application;
+    if (!application.ready()) {
         out.error = "The diagrams need a graphical Qt application";
         return out;
     }

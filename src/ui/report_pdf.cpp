@@ -12,6 +12,7 @@
 #include "model/message.h"
 #include "response/sample_file_reader.h"
 #include "storage/data_folder.h"
+#include "ui/gui_application.h"
 #include "ui/painter_canvas.h"
 
 namespace spanlyx {
@@ -56,15 +57,9 @@ class PdfPages final : public ReportPageTarget {
 RenderedReport render_report_pdf(const CalculationReport& report, const ReportDrawingInput& input,
                                  const std::filesystem::path& sample_file, Paper paper) {
     RenderedReport out;
-    int argc = 1;
-    char name[] = "spanlyx";
-    char* argv[] = {name, nullptr};
-    std::unique_ptr<QGuiApplication> application;
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    // A drawing needs a GUI application; a window-less program gets one for this call.
+    const GuiApplicationScope application;
+    if (!application.ready()) {
         out.error = "The report needs a graphical Qt application";
         return out;
     }

@@ -19,7 +19,7 @@ class SketchView final : public QWidget {
     bool drawn() const { return drawn_; }
 
     QSize sizeHint() const override { return {900, 220}; }
-    QSize minimumSizeHint() const override { return {400, 150}; }
+    QSize minimumSizeHint() const override { return {400, 110}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

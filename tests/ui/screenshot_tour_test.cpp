@@ -33,7 +33,7 @@ namespace spanlyx::testing {
 namespace {
 
 const QString kExample = QStringLiteral("two-span-uniform.cb");
-const QSize kShotSize(1100, 800);
+const QSize kShotSize(1100, 760);
 
 // The example beam's path; empty when it cannot be found.
 QString example_path() {
