@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/curve_trace.h"
+#include "graphics/label_layout.h"
 #include "graphics/value_marks.h"
 #include "model/number_text.h"
 
@@ -150,27 +151,47 @@ EnvelopeArea begin_area(Canvas& canvas, Quantity quantity, const EnvelopeSetup& 
 }
 
 // The largest value of the maximum curve above it and the smallest of the minimum curve below
-// it, in every span; a value of 0 lies on the axis and gets no mark.
+// it, in every span; a value of 0 lies on the axis and gets no mark. The marks share one label
+// layout, as the diagrams as entered do: a value inside a span gives way to one at a support, the
+// first span holding the whole envelope's largest or smallest value keeps its mark, and equal
+// values at a shared support are written once.
 void write_span_extremes(const EnvelopeArea& area, const EnvelopeSetup& setup, double x_scale) {
     if (!area.has_curves())
         return;
     Canvas& canvas = area.canvas;
-    canvas.set_pen(kBlack, kAxisPenWidth);
-    canvas.set_font_size(kValueMarkFontSize);
+    LabelLayout labels(canvas, diagram_area_scale(area.quantity));
+    labels.set_style(kBlack, kValueMarkFontSize);
+    double whole_max = 0, whole_min = 0;
+    for (const SpanEnvelope& span : setup.envelope.spans) {
+        const ExtremePair pair = extremes_of(area.quantity, span);
+        whole_max = std::max(whole_max, pair.max.value);
+        whole_min = std::min(whole_min, pair.min.value);
+    }
+    bool max_kept = false, min_kept = false;
     double start = 0;
     for (std::size_t j = 0; j < setup.envelope.spans.size() && j < setup.beam.spans.size(); ++j) {
+        const double length = setup.beam.spans[j].length.value;
         const ExtremePair pair = extremes_of(area.quantity, setup.envelope.spans[j]);
-        const auto write = [&](const EnvelopeExtreme& extreme, MarkSide side) {
+        const auto write = [&](const EnvelopeExtreme& extreme, MarkSide side, double whole,
+                               bool& kept) {
             if (extreme.value == 0)
                 return;
-            write_value_mark(
-                canvas, (start + extreme.at) * x_scale, extreme.value * area.y_scale, side,
-                diagram_value_text(area.quantity, extreme.value, setup.patterns, setup.beam.units));
+            const bool inside = extreme.at > 0 && extreme.at < length;
+            LabelRank rank = inside ? LabelRank::Detail : LabelRank::Support;
+            if (!kept && extreme.value == whole) {
+                rank = LabelRank::Kept;
+                kept = true;
+            }
+            labels.add(value_mark_request(
+                labels, canvas, (start + extreme.at) * x_scale, extreme.value * area.y_scale, side,
+                diagram_value_text(area.quantity, extreme.value, setup.patterns, setup.beam.units),
+                rank));
         };
-        write(pair.max, MarkSide::Above);
-        write(pair.min, MarkSide::Below);
-        start += setup.beam.spans[j].length.value;
+        write(pair.max, MarkSide::Above, whole_max, max_kept);
+        write(pair.min, MarkSide::Below, whole_min, min_kept);
+        start += length;
     }
+    labels.draw();
 }
 
 }  // namespace
