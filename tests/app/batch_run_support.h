@@ -19,6 +19,18 @@ namespace spanlyx::testing {
 
 namespace fs = std::filesystem;
 
+// Runs a shell command, appending its standard output to `out`; the raw wait status.
+inline int read_command(const std::string& command, std::string& out) {
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return -1;
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    return ::pclose(pipe);
+}
+
 struct Outcome {
     int status = -1;
     std::string out;
@@ -42,12 +54,7 @@ class BatchRun : public ::testing::Test {
                                     environment + " '" SPANLYX_REPORT_BINARY "' " + arguments +
                                     " 2>'" + err.string() + "'";
         Outcome result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
+        const int raw = read_command(command, result.out);
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         result.err = slurp(err);
         return result;

@@ -19,14 +19,7 @@ bool have_tool(const char* name) {
 
 std::string command_output(const std::string& command) {
     std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return out;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    ::pclose(pipe);
+    read_command(command, out);
     return out;
 }
 
@@ -106,17 +99,16 @@ TEST_F(ReportPdf, TwoSpanExampleReportHoldsEverySectionAndTheResults) {
         from = end + 1;
     }
 
-    // Reactions: the first against wL closed form (3wL/8 = 7500 lb), all three against the
-    // results file of the same run.
+    // Reactions 3wL/8, 10wL/8 and 3wL/8 in the results file of the same run, and the report
+    // writes the same values.
     const std::string file = slurp(results);
-    const std::string r1 = results_value(file, R"(Joint # +1 +Shear +Reaction \(#\))");
-    const std::string r2 = results_value(file, R"(Joint # +2 +Shear +Reaction \(#\))");
-    const std::string r3 = results_value(file, R"(Joint # +3 +Shear +Reaction \(#\))");
-    EXPECT_DOUBLE_EQ(std::atof(r1.c_str()), 3 * 1000.0 * 20 / 8);
-    EXPECT_DOUBLE_EQ(std::atof(r2.c_str()), 10 * 1000.0 * 20 / 8);
     const std::size_t reactions = text.find("Support reactions");
     ASSERT_NE(reactions, std::string::npos);
-    for (const auto& [joint, value] : {std::pair{1, r1}, {2, r2}, {3, r3}}) {
+    const double closed_form[] = {3 * 1000.0 * 20 / 8, 10 * 1000.0 * 20 / 8, 3 * 1000.0 * 20 / 8};
+    for (int joint = 1; joint <= 3; ++joint) {
+        const std::string value =
+            results_value(file, "Joint # +" + std::to_string(joint) + R"( +Shear +Reaction \(#\))");
+        EXPECT_DOUBLE_EQ(std::atof(value.c_str()), closed_form[joint - 1]) << joint;
         const std::string row = std::to_string(joint) + " " + value + " 0.00";
         EXPECT_NE(text.find(row, reactions), std::string::npos) << row;
     }
@@ -138,18 +130,15 @@ TEST_F(ReportPdf, TwoSpanExampleReportHoldsEverySectionAndTheResults) {
     EXPECT_NE(text.find("1 Deflection (in) na na " + dmin + " 8.43", extremes), std::string::npos)
         << dmin;
 
-    // Every font is embedded.
-    const std::string fonts = command_output("pdffonts '" + pdf + "'");
-    std::istringstream lines(fonts);
-    std::string header, rule, line;
-    std::getline(lines, header);
-    std::getline(lines, rule);
+    // Every font is embedded: "yes" under the "emb" heading of every row below the rule.
+    std::istringstream fonts(command_output("pdffonts '" + pdf + "'"));
+    std::string header, line;
+    std::getline(fonts, header);
+    std::getline(fonts, line);
     const std::size_t emb = header.find("emb");
-    ASSERT_NE(emb, std::string::npos) << fonts;
+    ASSERT_NE(emb, std::string::npos) << header;
     int rows = 0;
-    while (std::getline(lines, line)) {
-        if (line.empty())
-            continue;
+    while (std::getline(fonts, line) && !line.empty()) {
         ++rows;
         EXPECT_EQ(line.substr(emb, 3), "yes") << line;
     }
@@ -160,26 +149,23 @@ TEST_F(ReportPdf, TwoSpanExampleReportHoldsEverySectionAndTheResults) {
               std::string::npos);
 }
 
-TEST_F(ReportPdf, PaperFollowsTheOption) {
-    const std::string a4 = pdf_path("a4.pdf");
-    ASSERT_EQ(this->run("--paper A4 --report '" + a4 + "' -o /dev/null " + kExample).status, 0);
-    const std::string info = command_output("pdfinfo '" + a4 + "'");
-    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
-    const std::string letter = pdf_path("letter.pdf");
-    ASSERT_EQ(this->run("--report '" + letter + "' --paper letter -o /dev/null " + kExample).status,
-              0);
-    EXPECT_NE(command_output("pdfinfo '" + letter + "'").find("612 x 792 pts (letter)"),
-              std::string::npos);
-}
-
-TEST_F(ReportPdf, MetricBeamGetsA4) {
-    const std::string pdf = pdf_path("metric.pdf");
-    const Outcome run =
-        this->run("--report '" + pdf +
-                  "' -o /dev/null '" SPANLYX_SOURCE_DIR "/examples/four-span-metric-trapezoid.cb'");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(command_output("pdfinfo '" + pdf + "'").find("595 x 842 pts (A4)"),
-              std::string::npos);
+TEST_F(ReportPdf, PaperFollowsTheOptionOrTheUnits) {
+    const std::string metric = "'" SPANLYX_SOURCE_DIR "/examples/four-span-metric-trapezoid.cb'";
+    const struct {
+        std::string before, after, beam, size;
+    } cases[] = {
+        {"--paper A4 ", "", kExample, "595 x 842 pts (A4)"},
+        {"", " --paper letter", kExample, "612 x 792 pts (letter)"},
+        {"", "", metric, "595 x 842 pts (A4)"},  // metric units: A4 by default
+    };
+    for (const auto& c : cases) {
+        const std::string pdf = pdf_path("paper.pdf");
+        const Outcome run =
+            this->run(c.before + "--report '" + pdf + "'" + c.after + " -o /dev/null " + c.beam);
+        ASSERT_EQ(run.status, 0) << c.before << c.after << run.err;
+        const std::string info = command_output("pdfinfo '" + pdf + "'");
+        EXPECT_NE(info.find(c.size), std::string::npos) << c.before << c.after << info;
+    }
 }
 
 TEST_F(ReportPdf, FailuresHaveTheirExitStatus) {

@@ -10,10 +10,12 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "graphics/recording_canvas.h"
+#include "graphics/report_pages.h"
 #include "model/beam.h"
 #include "response/sample_point.h"
 #include "response/span_extremes.h"
@@ -114,6 +116,20 @@ inline TextCall only_text(const RecordingCanvas& canvas, std::string_view conten
     EXPECT_EQ(found.size(), 1u) << content;
     return found.empty() ? TextCall{} : found[0];
 }
+
+// One recording canvas per report page, as many pixels as the sheet has points, so that its
+// character cells are 0.6 x the font size points wide.
+class RecordedPages final : public ReportPageTarget {
+  public:
+    explicit RecordedPages(PaperSize size) : sheet(size) {}
+    Canvas& page(int index) override {
+        EXPECT_EQ(index, static_cast<int>(pages.size())) << "pages are asked for in order";
+        pages.push_back(std::make_unique<RecordingCanvas>(sheet.width, sheet.height));
+        return *pages.back();
+    }
+    PaperSize sheet;
+    std::vector<std::unique_ptr<RecordingCanvas>> pages;
+};
 
 inline bool all_finite(const RecordingCanvas& canvas) {
     for (const LineCall& l : canvas.lines()) {

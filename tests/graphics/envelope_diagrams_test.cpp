@@ -56,14 +56,6 @@ struct DrawnEnvelope {
     RecordingCanvas shear, moment, deflection;
 };
 
-DrawnEnvelope draw_envelope(const Beam& beam, const std::vector<CombinationEnvelope>& env) {
-    DrawnEnvelope drawn;
-    const SessionOptions options;
-    const EnvelopeSetup setup{beam, options, 0, env.at(0), kPatterns, false};
-    draw_envelope_diagrams({drawn.shear, drawn.moment, drawn.deflection}, setup);
-    return drawn;
-}
-
 // The highest and lowest drawn curve height within one pixel column either side of x: the
 // maximum and the minimum curve there.
 struct Heights {
@@ -92,15 +84,14 @@ std::string single_spaced(const std::string& text) {
     return out;
 }
 
-double text_centre(const RecordingCanvas& canvas, const TextCall& t) {
-    return t.x + canvas.text_extent(t.text).width / 2;
-}
-
-TEST(EnvelopeDiagrams, MomentCurvesFollowTheGoverningArrangements) {
+TEST(EnvelopeDiagrams, CurvesAndValuesFollowTheGoverningArrangements) {
     const Beam beam = two_span_beam(true);
     const auto env = compute_envelopes(beam, {});
     ASSERT_EQ(env.size(), 1u);
-    const DrawnEnvelope drawn = draw_envelope(beam, env);
+    DrawnEnvelope drawn;
+    const SessionOptions options;
+    const EnvelopeSetup setup{beam, options, 0, env[0], kPatterns, false};
+    draw_envelope_diagrams({drawn.shear, drawn.moment, drawn.deflection}, setup);
     const double x_scale = 10 / (2 * kL);
 
     // Over the middle support both spans loaded give the smallest moment.
@@ -123,13 +114,6 @@ TEST(EnvelopeDiagrams, MomentCurvesFollowTheGoverningArrangements) {
     // the whole-number rounding of the scale.
     EXPECT_NEAR(at_support.low, -kLargestDrawnValue, 0.02);
     EXPECT_TRUE(test::all_finite(drawn.moment));
-}
-
-TEST(EnvelopeDiagrams, EverySpanExtremeIsWrittenAtItsPlace) {
-    const Beam beam = two_span_beam(true);
-    const auto env = compute_envelopes(beam, {});
-    const DrawnEnvelope drawn = draw_envelope(beam, env);
-    const double x_scale = 10 / (2 * kL);
 
     // Largest span moment: dM/dx = 0 of 1.2 M_D + 1.6 M_1 at x = 88 / 20.8, value 88^2 / 41.6.
     const double x_peak = 88.0 / 20.8;
@@ -137,7 +121,7 @@ TEST(EnvelopeDiagrams, EverySpanExtremeIsWrittenAtItsPlace) {
     ASSERT_EQ(peaks.size(), 2u);  // one per span, mirror images
     std::vector<double> centres;
     for (const TextCall& t : peaks)
-        centres.push_back(text_centre(drawn.moment, t));
+        centres.push_back(t.x + drawn.moment.text_extent(t.text).width / 2);
     std::sort(centres.begin(), centres.end());
     EXPECT_NEAR(centres[0], x_peak * x_scale, 0.006);
     EXPECT_NEAR(centres[1], (2 * kL - x_peak) * x_scale, 0.006);
@@ -226,12 +210,11 @@ TEST(EnvelopeDiagrams, PrintedPageTakesTheEnvelopeAndNamesIt) {
 // Marking loads live and adding combinations leaves the diagrams as entered alone: the beam
 // draws exactly as the same beam with every load dead.
 TEST(EnvelopeDiagrams, AsEnteredDrawingIgnoresCasesAndCombinations) {
-    const NumberPatterns patterns = kPatterns;
-    auto draw_as_entered = [&](const Beam& beam) {
-        const test::Swept swept = test::sweep(beam, {}, patterns);
+    auto draw_as_entered = [](const Beam& beam) {
+        const test::Swept swept = test::sweep(beam, {}, kPatterns);
         MemorySampleSource source(swept.points);
         DrawnEnvelope drawn;
-        const DiagramSetup setup{beam, swept.response, patterns, false, false};
+        const DiagramSetup setup{beam, swept.response, kPatterns, false, false};
         draw_diagrams({drawn.shear, drawn.moment, drawn.deflection}, setup, source);
         return drawn;
     };
@@ -242,22 +225,20 @@ TEST(EnvelopeDiagrams, AsEnteredDrawingIgnoresCasesAndCombinations) {
     }
     const DrawnEnvelope expected = draw_as_entered(plain);
     const DrawnEnvelope drawn = draw_as_entered(two_span_beam(true));
+    // Same calls, and the same lines and texts in the same places.
     auto same = [](const RecordingCanvas& a, const RecordingCanvas& b) {
         const auto la = a.lines(), lb = b.lines();
         const auto ta = a.texts(), tb = b.texts();
-        if (la.size() != lb.size() || ta.size() != tb.size() ||
-            a.calls().size() != b.calls().size())
-            return false;
-        for (std::size_t i = 0; i < la.size(); ++i) {
-            if (la[i].x1 != lb[i].x1 || la[i].y1 != lb[i].y1 || la[i].x2 != lb[i].x2 ||
-                la[i].y2 != lb[i].y2 || !(la[i].colour == lb[i].colour))
-                return false;
-        }
-        for (std::size_t i = 0; i < ta.size(); ++i) {
-            if (ta[i].text != tb[i].text || ta[i].x != tb[i].x || ta[i].y != tb[i].y)
-                return false;
-        }
-        return true;
+        return a.calls().size() == b.calls().size() &&
+               std::equal(la.begin(), la.end(), lb.begin(), lb.end(),
+                          [](const LineCall& p, const LineCall& q) {
+                              return p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2 &&
+                                     p.colour == q.colour;
+                          }) &&
+               std::equal(ta.begin(), ta.end(), tb.begin(), tb.end(),
+                          [](const TextCall& p, const TextCall& q) {
+                              return p.text == q.text && p.x == q.x && p.y == q.y;
+                          });
     };
     EXPECT_TRUE(same(drawn.shear, expected.shear));
     EXPECT_TRUE(same(drawn.moment, expected.moment));

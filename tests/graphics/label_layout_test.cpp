@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,16 +28,12 @@ namespace {
 
 constexpr AreaScale kArea{-0.5, 5, 11, -10};  // y grows upwards, as in the diagrams
 
-struct DrawnText {
-    std::string text;
-    LabelBox box;
-};
-
-// Every text with the box it covers under the scale in force when it was drawn, on a device of
-// the given size in pixels.
-std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas, double device_width,
-                                   double device_height) {
-    std::vector<DrawnText> found;
+// The pairs of texts whose boxes overlap: "" when none, else their count and the first pair.
+// A text's box is its character cells under the scale in force when it was drawn, on a device
+// of the given size in pixels.
+std::string overlaps(const RecordingCanvas& canvas, double device_width = 800,
+                     double device_height = 200) {
+    std::vector<std::pair<std::string, LabelBox>> texts;
     ScaleCall scale{0, 0, device_width, device_height};
     double font = 8;
     for (const CanvasCall& call : canvas.calls()) {
@@ -51,28 +46,22 @@ std::vector<DrawnText> drawn_texts(const RecordingCanvas& canvas, double device_
                                  std::abs(scale.width) / device_width;
             const double height = 1.2 * font * std::abs(scale.height) / device_height;
             const double bottom = scale.height < 0 ? t->y - height : t->y;
-            found.push_back({t->text, {t->x, t->x + width, bottom, bottom + height}});
+            texts.push_back({t->text, {t->x, t->x + width, bottom, bottom + height}});
         }
     }
-    return found;
-}
-
-// The pairs of texts whose boxes overlap, as "a / b" for the failure message.
-std::vector<std::string> overlapping(const RecordingCanvas& canvas, double device_width = 800,
-                                     double device_height = 200) {
-    const std::vector<DrawnText> texts = drawn_texts(canvas, device_width, device_height);
-    std::vector<std::string> pairs;
+    std::size_t count = 0;
+    std::string first;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
-            const LabelBox& a = texts[i].box;
-            const LabelBox& b = texts[j].box;
+            const LabelBox& a = texts[i].second;
+            const LabelBox& b = texts[j].second;
             const double eps = 1e-9;
             if (a.left < b.right - eps && b.left < a.right - eps && a.bottom < b.top - eps &&
-                b.bottom < a.top - eps)
-                pairs.push_back(texts[i].text + " / " + texts[j].text);
+                b.bottom < a.top - eps && count++ == 0)
+                first = texts[i].first + " / " + texts[j].first;
         }
     }
-    return pairs;
+    return count == 0 ? "" : std::to_string(count) + " pairs, first " + first;
 }
 
 TEST(LabelLayout, MovesLeavesOutAndWritesOnce) {
@@ -108,7 +97,7 @@ TEST(LabelLayout, MovesLeavesOutAndWritesOnce) {
     EXPECT_TRUE(canvas.texts_equal("7777").empty());
     EXPECT_EQ(canvas.texts_equal("42").size(), 2u);
     EXPECT_DOUBLE_EQ(canvas.texts_equal("42")[0].y, 0);  // the first one written stays
-    EXPECT_TRUE(overlapping(canvas).empty());
+    EXPECT_EQ(overlaps(canvas), "");
 }
 
 TEST(LabelLayout, KeptValuesAreDrawnEvenWhereTheyMeet) {
@@ -123,25 +112,38 @@ TEST(LabelLayout, KeptValuesAreDrawnEvenWhereTheyMeet) {
     EXPECT_EQ(test::only_text(canvas, "-100").font_size, 7);
 }
 
-// A beam analysed and swept, drawn in all four areas.
+// A beam analysed and swept, drawn in all four areas, with the plot marks if given; printed
+// with the report's marks when asked.
 struct Drawing {
     NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
     test::Swept swept;
     RecordingCanvas loading, shear, moment, deflection;
 
-    explicit Drawing(const Beam& beam) : swept(test::sweep(beam, {}, patterns)) {
+    explicit Drawing(const Beam& beam, const PlotMarks* marks = nullptr, bool report = false)
+        : swept(test::sweep(beam, {}, patterns)) {
         if (swept.calc.status != CalculateStatus::Analysed)
             return;
         draw_loading_diagram(loading, beam, *swept.calc.results);
         MemorySampleSource source(swept.points);
-        const DiagramSetup setup{beam, swept.response, patterns, false, false};
-        draw_diagrams({shear, moment, deflection}, setup, source);
+        const DiagramSetup setup{beam, swept.response, patterns, false, report, report};
+        const DiagramTexts texts = draw_diagrams({shear, moment, deflection}, setup, source);
+        if (marks != nullptr)
+            draw_plot_marks({shear, moment, deflection}, *marks, setup, texts);
     }
 
     std::vector<const RecordingCanvas*> areas() const {
         return {&loading, &shear, &moment, &deflection};
     }
 };
+
+// Equal spans of this length in ft under 1000 lb/ft on three pins.
+Beam two_loaded_spans(double length) {
+    Beam beam = test::make_beam({length, length}, std::vector<Joint>(3, test::kPinned),
+                                UnitSystem::E, 29e6, 100);
+    test::add_uniform(beam, 1, 1000);
+    test::add_uniform(beam, 2, 1000);
+    return beam;
+}
 
 // 40 spans of 3, 4 and 5 m in turn on pins, the left end clamped: a uniform load on every span,
 // a point load on every other one and a couple on every fifth.
@@ -162,16 +164,13 @@ Beam forty_spans() {
     return beam;
 }
 
-TEST(ReadableDiagrams, FortySpansDrawNoTwoTextsOverEachOther) {
+TEST(ReadableDiagrams, FortySpansDrawNoTwoTextsOverEachOtherAndKeepTheBeamsExtremes) {
     const Drawing d(forty_spans());
     ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
     const char* names[] = {"loading", "shear", "moment", "deflection"};
     for (std::size_t i = 0; i < d.areas().size(); ++i) {
-        const RecordingCanvas& area = *d.areas()[i];
-        EXPECT_GT(area.texts().size(), 40u) << names[i];
-        const std::vector<std::string> pairs = overlapping(area);
-        EXPECT_TRUE(pairs.empty()) << names[i] << ": " << pairs.size() << " pairs, first "
-                                   << (pairs.empty() ? "" : pairs.front());
+        EXPECT_GT(d.areas()[i]->texts().size(), 40u) << names[i];
+        EXPECT_EQ(overlaps(*d.areas()[i]), "") << names[i];
     }
     // Every load value is still written: 40 uniform loads, 20 point loads, 8 couples.
     std::size_t uniforms = 0, points = 0, couples = 0;
@@ -183,6 +182,21 @@ TEST(ReadableDiagrams, FortySpansDrawNoTwoTextsOverEachOther) {
     EXPECT_EQ(uniforms, 40u);
     EXPECT_EQ(points, 20u);
     EXPECT_EQ(couples, 8u);
+    // The whole beam's extremes as the diagrams write them: one decimal for shear and moment,
+    // the deflection in metres with three.
+    const BeamExtremes& e = d.swept.response.beam_extremes;
+    const auto present = [](const RecordingCanvas& area, double value, std::string_view pattern) {
+        return !area.texts_equal(format_pattern(value, pattern)).empty();
+    };
+    EXPECT_TRUE(present(d.shear, e.shear_max, "0.0"));
+    EXPECT_TRUE(present(d.shear, e.shear_min, "0.0"));
+    EXPECT_TRUE(present(d.moment, e.moment_max, "0.0"));
+    EXPECT_TRUE(present(d.moment, e.moment_min, "0.0"));
+    EXPECT_TRUE(present(d.deflection, e.deflection_max, "0.000"));
+    EXPECT_TRUE(present(d.deflection, e.deflection_min, "0.000"));
+    // 40 spans leave no room for every span's values: some spans' inner extremes were left out.
+    EXPECT_LT(d.shear.texts().size() + d.moment.texts().size() + d.deflection.texts().size(),
+              40u * 2 * 3);
 }
 
 TEST(ReadableDiagrams, FortySpansPrintWithoutTextsOverEachOther) {
@@ -202,63 +216,15 @@ TEST(ReadableDiagrams, FortySpansPrintWithoutTextsOverEachOther) {
                               marks, "/beams/forty.cb",     std::tm{}};
         draw_printed_page(page, input, source);
         EXPECT_GT(page.texts().size(), 150u);
-        const std::vector<std::string> pairs = overlapping(page, 612, 792);
-        EXPECT_TRUE(pairs.empty()) << letterhead << ": " << pairs.size() << " pairs, first "
-                                   << (pairs.empty() ? "" : pairs.front());
+        EXPECT_EQ(overlaps(page, 612, 792), "") << "letterhead " << letterhead;
     }
 }
 
-TEST(ReadableDiagrams, TheWholeBeamsExtremesAreAlwaysWritten) {
-    const Drawing d(forty_spans());
-    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
-    const BeamExtremes& e = d.swept.response.beam_extremes;
-    // The values as the diagrams write them: one decimal for shear and moment, the deflection
-    // in metres with three.
-    const auto present = [](const RecordingCanvas& area, double value, std::string_view pattern) {
-        return !area.texts_equal(format_pattern(value, pattern)).empty();
-    };
-    EXPECT_TRUE(present(d.shear, e.shear_max, "0.0"));
-    EXPECT_TRUE(present(d.shear, e.shear_min, "0.0"));
-    EXPECT_TRUE(present(d.moment, e.moment_max, "0.0"));
-    EXPECT_TRUE(present(d.moment, e.moment_min, "0.0"));
-    EXPECT_TRUE(present(d.deflection, e.deflection_max, "0.000"));
-    EXPECT_TRUE(present(d.deflection, e.deflection_min, "0.000"));
-    // The loads of 40 spans leave no room for every span's values: some were left out, and
-    // those were the spans' inner extremes, not the whole beam's.
-    std::size_t written = 0;
-    for (const RecordingCanvas* area : {&d.shear, &d.moment, &d.deflection})
-        written += area->texts().size();
-    EXPECT_LT(written, 40u * 2 * 3);
-}
-
-TEST(ReadableDiagrams, EqualValuesAtASharedJointAreWrittenOnce) {
-    // Two spans of 10 ft under 1000 lb/ft on three pins: the moment over the middle support is
-    // -wL^2/8 = -12500, the smallest moment of both spans, at their shared joint.
-    Beam beam =
-        test::make_beam({10, 10}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
-    test::add_uniform(beam, 1, 1000);
-    test::add_uniform(beam, 2, 1000);
-    const Drawing d(beam);
-    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
-    EXPECT_EQ(d.moment.texts_equal("-12500.0").size(), 1u);
-    // The sagging moments 9wL^2/128 = 7031.25 of the two spans are two values, at two places.
-    EXPECT_EQ(d.moment.texts_equal("7031.3").size(), 2u);
-    // The shear steps at the middle support: -5wL/8 and +5wL/8 are both written.
-    EXPECT_EQ(d.shear.texts_equal("-6250.0").size(), 1u);
-    EXPECT_EQ(d.shear.texts_equal("6250.0").size(), 1u);
-}
-
-TEST(ReadableDiagrams, PlotMarksKeepClearOfTheDiagramsValues) {
-    // The two spans of 10 ft under 1000 lb/ft: -12500 over the middle support (drawn at x 5).
-    Beam beam =
-        test::make_beam({10, 10}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
-    test::add_uniform(beam, 1, 1000);
-    test::add_uniform(beam, 2, 1000);
-    const test::Swept swept = test::sweep(beam);
-    ASSERT_EQ(swept.calc.status, CalculateStatus::Analysed);
-    const NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
-    // Marks at the support, where the value is already written, and 0.2 ft to its right, where
-    // M = -12500 + 6250 x 0.2 - 1000 x 0.2^2 / 2 = -11270 would stand over it.
+TEST(ReadableDiagrams, EqualValuesAtASharedJointAreWrittenOnceAndMarksKeepClear) {
+    // Two spans of 10 ft under 1000 lb/ft on three pins: the moment over the middle support
+    // (drawn at x 5) is -wL^2/8 = -12500, the smallest moment of both spans, at their shared
+    // joint. Marks at the support, where the value is already written, and 0.2 ft to its
+    // right, where M = -12500 + 6250 x 0.2 - 1000 x 0.2^2 / 2 = -11270 would stand over it.
     PlotMarks marks;
     for (auto [x, moment] : {std::pair{"10.00", -12500.0}, std::pair{"10.20", -11270.0}}) {
         ReadOut shown;
@@ -269,17 +235,17 @@ TEST(ReadableDiagrams, PlotMarksKeepClearOfTheDiagramsValues) {
         shown.moment_value = moment;
         ASSERT_TRUE(marks.plot(shown));
     }
-    RecordingCanvas shear, moment, deflection;
-    MemorySampleSource source(swept.points);
-    const DiagramSetup setup{beam, swept.response, patterns, false, false};
-    const DiagramTexts texts = draw_diagrams({shear, moment, deflection}, setup, source);
-    draw_plot_marks({shear, moment, deflection}, marks, setup, texts);
-
-    EXPECT_EQ(moment.texts_equal("-12500.0").size(), 1u);
-    EXPECT_EQ(moment.texts_equal("-11270.0").size(), 1u);
-    EXPECT_TRUE(overlapping(moment).empty());
+    const Drawing d(two_loaded_spans(10), &marks);
+    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
+    EXPECT_EQ(d.moment.texts_equal("-12500.0").size(), 1u);
+    // The sagging moments 9wL^2/128 = 7031.25 of the two spans are two values, at two places.
+    EXPECT_EQ(d.moment.texts_equal("7031.3").size(), 2u);
+    // The shear steps at the middle support: -5wL/8 and +5wL/8 are both written.
+    EXPECT_EQ(d.shear.texts_equal("-6250.0").size(), 1u);
+    EXPECT_EQ(d.shear.texts_equal("6250.0").size(), 1u);
+    EXPECT_EQ(overlaps(d.moment), "");
     // A mark moves up or down only: it stays centred on its point (x 10.2 drawn at 5.1).
-    const TextCall alone = test::only_text(moment, "-11270.0");
+    const TextCall alone = test::only_text(d.moment, "-11270.0");
     EXPECT_NEAR(alone.x, 5.1 - 8 * test::char_width(6) / 2, 1e-9);
     // Its own place, its top a little under the curve, was taken by the support's value.
     const double own_top = -11270 * 3.3 / 12500 - test::text_height(6, 10) / 4.5;
@@ -296,7 +262,7 @@ TEST(ReadableDiagrams, ACoupleAndAPointLoadAtOneJointShowBothValues) {
     ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
     const TextCall point = test::only_text(d.loading, "600000  N");
     const TextCall couple = test::only_text(d.loading, "600000.00 N-m");
-    EXPECT_TRUE(overlapping(d.loading).empty());
+    EXPECT_EQ(overlaps(d.loading), "");
     // The point load keeps its place over the joint (x 5 of the drawing), centred by a
     // stand-in "600000  #"; the couple stands one text line higher.
     EXPECT_NEAR(point.x, 5 - 9 * test::char_width(7) / 2, 1e-9);
@@ -309,9 +275,7 @@ TEST(ReadableSketch, FortySpansSketchWritesNoTwoTextsOverEachOther) {
     const Beam beam = forty_spans();
     RecordingCanvas canvas;
     draw_span(canvas, beam, "0.0");
-    const std::vector<std::string> pairs = overlapping(canvas);
-    EXPECT_TRUE(pairs.empty()) << pairs.size() << " pairs, first "
-                               << (pairs.empty() ? "" : pairs.front());
+    EXPECT_EQ(overlaps(canvas), "");
     // 40 span lengths of 3, 4 and 5 m (drawn 0.25 units apart on average, each "3.00" 0.23
     // units wide): neighbours stand on two rows, so all of them are written.
     std::size_t lengths = 0;
@@ -342,23 +306,11 @@ TEST(ReportFigures, SpansAreSplitIntoFewEvenRuns) {
     EXPECT_EQ(group_title({10, 10}), "Spans 11 to 20");
 }
 
-// One recording canvas per page, as many pixels as the sheet has points.
-class RecordedPages final : public ReportPageTarget {
-  public:
-    explicit RecordedPages(PaperSize size) : sheet(size) {}
-    Canvas& page(int) override {
-        pages.push_back(std::make_unique<RecordingCanvas>(sheet.width, sheet.height));
-        return *pages.back();
-    }
-    PaperSize sheet;
-    std::vector<std::unique_ptr<RecordingCanvas>> pages;
-};
-
 // The whole calculation report of an analysed and swept beam, on Letter pages.
 struct ReportDrawing {
     test::Swept swept;
     Settings settings;
-    RecordedPages target{paper_size(Paper::Letter)};
+    test::RecordedPages target{paper_size(Paper::Letter)};
     int page_count = 0;
 
     explicit ReportDrawing(const Beam& beam) : swept(test::sweep(beam, {}, Settings{}.patterns())) {
@@ -388,10 +340,8 @@ TEST(ReportFigures, FortySpansComeInRunsOfTenWithNoTwoTextsOverEachOther) {
     ASSERT_EQ(r.swept.calc.status, CalculateStatus::Analysed);
     ASSERT_EQ(static_cast<std::size_t>(r.page_count), r.target.pages.size());
     for (std::size_t i = 0; i < r.target.pages.size(); ++i) {
-        const std::vector<std::string> pairs =
-            overlapping(*r.target.pages[i], r.target.sheet.width, r.target.sheet.height);
-        EXPECT_TRUE(pairs.empty()) << "page " << i + 1 << ": " << pairs.size() << " pairs, first "
-                                   << (pairs.empty() ? "" : pairs.front());
+        EXPECT_EQ(overlaps(*r.target.pages[i], r.target.sheet.width, r.target.sheet.height), "")
+            << "page " << i + 1;
     }
     // Four runs: each titled once under the sketch and once on its page of diagrams, and each
     // of those pages carries the three axis titles.
@@ -413,10 +363,7 @@ TEST(ReportFigures, TwoSpanDiagramsLabelExtremesWithLocationAndZeroShear) {
     // V = 7500 - 1000 x is 0 at x = 3L/8 = 7.5 ft, where M = 9wL^2/128 = 28125; over the middle
     // support M = -wL^2/8 = -50000 and V = -5wL/8 = -12500. Span 2 mirrors it: zero shear and
     // the sagging maximum 7.5 ft from its right end, 12.5 ft from its left.
-    Beam beam =
-        test::make_beam({20, 20}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
-    test::add_uniform(beam, 1, 1000);
-    test::add_uniform(beam, 2, 1000);
+    const Beam beam = two_loaded_spans(20);
     const ReportDrawing r(beam);
     ASSERT_EQ(r.swept.calc.status, CalculateStatus::Analysed);
     // A short beam is one figure of each kind: no run titles.
@@ -443,15 +390,8 @@ TEST(ReportFigures, TwoSpanDiagramsLabelExtremesWithLocationAndZeroShear) {
         for (const TextCall& t : page->texts())
             EXPECT_FALSE(t.text.starts_with("-50000.0 @")) << t.text;
     }
-}
-
-TEST(ReportFigures, TheWindowsDiagramsCarryNoLocations) {
-    Beam beam =
-        test::make_beam({20, 20}, std::vector<Joint>(3, test::kPinned), UnitSystem::E, 29e6, 100);
-    test::add_uniform(beam, 1, 1000);
-    test::add_uniform(beam, 2, 1000);
+    // The window's diagrams of the same beam carry no locations.
     const Drawing d(beam);
-    ASSERT_EQ(d.swept.calc.status, CalculateStatus::Analysed);
     EXPECT_EQ(d.moment.texts_equal("28125.0").size(), 2u);
     for (const RecordingCanvas* area : d.areas()) {
         for (const TextCall& t : area->texts())
@@ -464,18 +404,12 @@ TEST(ReportFigures, ZeroShearUnderAPointLoadIsAtTheLoad) {
     // it, so the shear passes zero by a step at 4.00, where M = 600 x 4 = 2400 is greatest.
     Beam beam = test::make_beam({10}, std::vector<Joint>(2, test::kPinned));
     test::add_point(beam, 1, 1000, 4);
-    const NumberPatterns patterns{"0.0", "0.0", "0.0", "0.000", "0.0"};
-    const test::Swept swept = test::sweep(beam, {}, patterns);
-    ASSERT_EQ(swept.calc.status, CalculateStatus::Analysed);
-    RecordingCanvas shear, moment, deflection;
-    MemorySampleSource source(swept.points);
-    const DiagramSetup setup{beam, swept.response, patterns, false, true, true};
-    draw_diagrams({shear, moment, deflection}, setup, source);
-    ASSERT_EQ(shear.texts().size(), 3u);  // +600 and -400 at the supports, the zero
-    EXPECT_EQ(shear.texts_equal("V=0 @ 4.00").size(), 1u);
-    EXPECT_EQ(moment.texts_equal("2400.0 @ 4.00").size(), 1u);
+    const Drawing d(beam, nullptr, true);
+    ASSERT_EQ(d.shear.texts().size(), 3u);  // +600 and -400 at the supports, the zero
+    EXPECT_EQ(d.shear.texts_equal("V=0 @ 4.00").size(), 1u);
+    EXPECT_EQ(d.moment.texts_equal("2400.0 @ 4.00").size(), 1u);
     // A short tick through the axis under the load, drawn 4 units from the left end.
-    EXPECT_TRUE(shear.has_line(4, -0.15, 4, 0.15));
+    EXPECT_TRUE(d.shear.has_line(4, -0.15, 4, 0.15));
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ namespace spanlyx {
 namespace {
 
 constexpr double kTol = 1e-9;
+constexpr double kW = glyphs::kSpringHalfWidth;
+constexpr double kDepth = glyphs::kSpringDepth;
 
 RecordingCanvas sketch(const Beam& beam) {
     RecordingCanvas canvas;
@@ -30,13 +32,6 @@ Beam two_spans(UnitSystem units = UnitSystem::E) {
     Beam beam = test::beam_of({10, 10}, units);
     beam.joints = {{1, 0}, {1, 0}, {1, 0}};
     return beam;
-}
-
-Joint vertical_spring(double ky) {
-    Joint joint;
-    joint.spring_y = true;
-    joint.ky = ky;
-    return joint;
 }
 
 bool within(double value, double low, double high) {
@@ -61,34 +56,49 @@ bool rigid_glyph_at(const RecordingCanvas& canvas, double x) {
            canvas.has_line(x, -0.4, x, 0.4);
 }
 
-TEST(SupportSprings, VerticalSpringIsAZigZagUnderItsJointAndNoPin) {
-    Beam beam = two_spans();
-    beam.joints[1] = vertical_spring(500);
-    const RecordingCanvas canvas = sketch(beam);
-
-    // The zig-zag: strokes between the beam and the ground below it, swinging out to both sides
-    // of the joint at x = 5, and a ground line under it.
-    const double w = glyphs::kSpringHalfWidth;
-    const double depth = glyphs::kSpringDepth;
-    const std::vector<LineCall> spring = strokes_in(canvas, 5 - w, 5 + w, -depth, 0);
+// A vertical spring at x: a zig-zag between the beam and the ground, swinging out to both
+// sides, hanging from the beam, over a ground line, and no rigid support there.
+void expect_spring_at(const RecordingCanvas& canvas, double x) {
     int left = 0, right = 0, slanted = 0;
-    for (const LineCall& l : spring) {
-        left += std::abs(l.x1 - (5 - w)) < kTol || std::abs(l.x2 - (5 - w)) < kTol ? 1 : 0;
-        right += std::abs(l.x1 - (5 + w)) < kTol || std::abs(l.x2 - (5 + w)) < kTol ? 1 : 0;
+    for (const LineCall& l : strokes_in(canvas, x - kW, x + kW, -kDepth, 0)) {
+        left += std::abs(l.x1 - (x - kW)) < kTol || std::abs(l.x2 - (x - kW)) < kTol ? 1 : 0;
+        right += std::abs(l.x1 - (x + kW)) < kTol || std::abs(l.x2 - (x + kW)) < kTol ? 1 : 0;
         slanted += l.x1 != l.x2 ? 1 : 0;
     }
     EXPECT_GE(slanted, 3);
     EXPECT_GE(left, 1);
     EXPECT_GE(right, 1);
-    EXPECT_FALSE(strokes_in(canvas, 5, 5, -0.1, 0).empty()) << "the spring hangs from the beam";
-    EXPECT_TRUE(canvas.has_line(4.8, -depth, 5.2, -depth));
-    EXPECT_FALSE(rigid_glyph_at(canvas, 5));
+    EXPECT_FALSE(strokes_in(canvas, x, x, -0.1, 0).empty()) << "the spring hangs from the beam";
+    EXPECT_TRUE(canvas.has_line(x - 0.2, -kDepth, x + 0.2, -kDepth));
+    EXPECT_FALSE(rigid_glyph_at(canvas, x));
+}
+
+TEST(SupportSprings, VerticalSpringIsAZigZagUnderItsJointAndNoPin) {
+    Beam beam = two_spans();
+    beam.joints[1] = Joint{};
+    beam.joints[1].spring_y = true;
+    beam.joints[1].ky = 500;
+    const RecordingCanvas canvas = sketch(beam);
+    expect_spring_at(canvas, 5);
     // The pinned ends keep their triangles.
     EXPECT_TRUE(rigid_glyph_at(canvas, 0));
     EXPECT_TRUE(rigid_glyph_at(canvas, 10));
     // All of it above the lowest point the reactions of the loading diagram are written under.
     for (const LineCall& l : canvas.lines(kBlack, 2))
         EXPECT_GE(std::min(l.y1, l.y2), -0.575 - kTol);
+
+    // In the loading diagram too, with the spring's force as the joint's reaction.
+    beam.units = UnitSystem::M;
+    beam.joints[0].settlement = 0.005;
+    AnalysisResults results;
+    results.reaction_shear = {1000, 2500, 1000};
+    results.reaction_moment = {0, 0, 0};
+    RecordingCanvas loading;
+    draw_loading_diagram(loading, beam, results);
+    expect_spring_at(loading, 5);
+    EXPECT_EQ(loading.texts_equal("v= 2500.0").size(), 1u);
+    EXPECT_EQ(loading.texts_equal(".005 m").size(), 1u);
+    EXPECT_TRUE(loading.has_line(0.45, -0.05, 0.45, -0.45));
 }
 
 TEST(SupportSprings, RotationalSpringIsACoilAboutItsJoint) {
@@ -113,8 +123,7 @@ TEST(SupportSprings, RotationalSpringIsACoilAboutItsJoint) {
     // Joint 1 still holds Y rigidly: its pin stays; no wall anywhere, rotation is not fixed.
     EXPECT_TRUE(canvas.has_line(-0.3, -0.4, 0.3, -0.4));
     EXPECT_FALSE(canvas.has_line(0, -0.4, 0, 0.4));
-    EXPECT_FALSE(rigid_glyph_at(canvas, 5));
-    EXPECT_TRUE(canvas.has_line(4.8, -glyphs::kSpringDepth, 5.2, -glyphs::kSpringDepth));
+    expect_spring_at(canvas, 5);
 }
 
 TEST(SupportSprings, SettlementArrowWithValueAndUnitBesideTheSupport) {
@@ -153,6 +162,14 @@ TEST(SupportSprings, SettlementArrowWithValueAndUnitBesideTheSupport) {
 TEST(SupportSprings, ImposedRotationArcTurnsItsWay) {
     Beam beam = two_spans();
     beam.joints[2] = {1, 1};
+    // The arrow's head: two strokes ending at the arc's end at this angle, radius 0.3 about x 10.
+    const auto head_strokes = [](const RecordingCanvas& canvas, double angle) {
+        const double x = 10 + 0.3 * std::cos(angle), y = 0.3 * std::sin(angle);
+        int n = 0;
+        for (const LineCall& l : canvas.lines())
+            n += std::abs(l.x2 - x) < kTol && std::abs(l.y2 - y) < kTol ? 1 : 0;
+        return n;
+    };
     beam.joints[2].imposed_rotation = 0.002;
     RecordingCanvas canvas = sketch(beam);
     std::vector<ArcCall> arcs;
@@ -166,53 +183,18 @@ TEST(SupportSprings, ImposedRotationArcTurnsItsWay) {
     const TextCall turned = test::only_text(canvas, ".002 rad");
     EXPECT_LE(turned.x + canvas.text_extent(".002 rad").width, 10 + kTol);
     EXPECT_GT(turned.y - canvas.text_extent(".002 rad").height, 0.7);
-    // Counterclockwise: the head at the arc's left end, 150 degrees.
-    const double tip_x = 10 + 0.3 * std::cos(5 * std::numbers::pi / 6);
-    const double tip_y = 0.3 * std::sin(5 * std::numbers::pi / 6);
-    int head = 0;
-    for (const LineCall& l : canvas.lines()) {
-        head += std::abs(l.x2 - tip_x) < kTol && std::abs(l.y2 - tip_y) < kTol ? 1 : 0;
-    }
-    EXPECT_EQ(head, 2);
-
+    // Counterclockwise: the head at the arc's left end, 150 degrees; clockwise at 30.
+    EXPECT_EQ(head_strokes(canvas, 5 * std::numbers::pi / 6), 2);
     beam.joints[2].imposed_rotation = -0.002;
-    canvas = sketch(beam);
-    const double cw_x = 10 + 0.3 * std::cos(std::numbers::pi / 6);
-    head = 0;
-    for (const LineCall& l : canvas.lines()) {
-        head += std::abs(l.x2 - cw_x) < kTol && std::abs(l.y2 - tip_y) < kTol ? 1 : 0;
-    }
-    EXPECT_EQ(head, 2);
+    EXPECT_EQ(head_strokes(sketch(beam), std::numbers::pi / 6), 2);
 }
 
 TEST(SupportSprings, JointsWithoutSpringsOrMovementsDrawAsBefore) {
-    const Beam plain = two_spans();
-    const RecordingCanvas canvas = sketch(plain);
+    const RecordingCanvas canvas = sketch(two_spans());
     EXPECT_TRUE(canvas.arcs().empty());
     EXPECT_TRUE(canvas.lines(kRed, 2).empty());
     // Three pins of three strokes and two beam lines.
     EXPECT_EQ(canvas.lines().size(), 11u);
-}
-
-TEST(SupportSprings, LoadingDiagramShowsSpringsMovementsAndSpringReactions) {
-    Beam beam = two_spans(UnitSystem::M);
-    beam.joints[1] = vertical_spring(2e6);
-    beam.joints[0].settlement = 0.005;
-    AnalysisResults results;
-    results.reaction_shear = {1000, 2500, 1000};
-    results.reaction_moment = {0, 0, 0};
-    RecordingCanvas canvas;
-    draw_loading_diagram(canvas, beam, results);
-
-    EXPECT_FALSE(rigid_glyph_at(canvas, 5));
-    EXPECT_FALSE(strokes_in(canvas, 5 - glyphs::kSpringHalfWidth, 5 + glyphs::kSpringHalfWidth,
-                            -glyphs::kSpringDepth, 0)
-                     .empty());
-    EXPECT_TRUE(canvas.has_line(4.8, -glyphs::kSpringDepth, 5.2, -glyphs::kSpringDepth));
-    // The spring's force is the joint's reaction.
-    EXPECT_EQ(canvas.texts_equal("v= 2500.0").size(), 1u);
-    EXPECT_EQ(canvas.texts_equal(".005 m").size(), 1u);
-    EXPECT_TRUE(canvas.has_line(0.45, -0.05, 0.45, -0.45));
 }
 
 }  // namespace
