@@ -1,5 +1,6 @@
 #include "ui_test_support.h"
 
+#include "ui/results_window.h"
 #include "ui/start_up.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTest>
 
 namespace spanlyx::testing {
@@ -140,6 +142,25 @@ void RunningProgram::stop() {
 
 void RunningProgram::trigger(const char* item) const {
     window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
+void RunningProgram::open(const QString& path) const {
+    h->dialogs.paths.push_back(path);
+    trigger("mnuOpen");
+}
+
+void RunningProgram::save_as(const QString& path) const {
+    h->dialogs.paths.push_back(path);
+    trigger("mnuSaveas");
+}
+
+bool RunningProgram::calculate_and_return() const {
+    QTest::mouseClick(widget<QPushButton>(*window, Control::vm), Qt::LeftButton);
+    auto* results = window->findChild<ResultsWindow*>();
+    if (results == nullptr)
+        return false;
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    return true;
 }
 
 QString line_text(const MainWindow& window, Control control) {
