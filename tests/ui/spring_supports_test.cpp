@@ -4,7 +4,6 @@
 // locale too, and that a joint set back to fixed or free saves exactly as before. The rules
 // behind the options are proved without widgets by the workflow tests.
 
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -41,20 +40,6 @@ Beam pinned_beam(const std::vector<std::string>& lengths) {
     beam.spans_text = std::to_string(lengths.size());
     beam.total_length_text = std::to_string(static_cast<int>(total));
     return beam;
-}
-
-// Pixels of the sketch in the load colour (pure red).
-int red_pixels(SketchView& sketch) {
-    const QImage image = sketch.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour(image.pixel(x, y));
-            if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
-                ++count;
-        }
-    }
-    return count;
 }
 
 }  // namespace

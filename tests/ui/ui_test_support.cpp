@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -161,6 +162,19 @@ bool RunningProgram::calculate_and_return() const {
         return false;
     QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     return true;
+}
+
+int red_pixels(QWidget& widget) {
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour(image.pixel(x, y));
+            if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
+                ++count;
+        }
+    }
+    return count;
 }
 
 QString line_text(const MainWindow& window, Control control) {

@@ -119,6 +119,9 @@ QString line_text(const MainWindow& window, Control control);
 // The text of the window's line edit or label of that object name; "<missing>" when it has none.
 QString child_text(const QWidget& window, const char* name);
 
+// Pixels of the widget drawn in the load colour (pure red).
+int red_pixels(QWidget& widget);
+
 // With SPANLYX_SCREENSHOT_DIR set, the window is saved there as <name>.png for a person to look
 // at; nothing otherwise.
 void save_screenshot(QWidget& window, const QString& name);
