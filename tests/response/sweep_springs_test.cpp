@@ -58,7 +58,6 @@ TEST(SweepSprings, LoadStandingOnASpringJointBendsTheBeamOverIt) {
     EXPECT_NEAR(s.at(1, 300).shear, end, 1e-6 * p);
     EXPECT_NEAR(s.at(2, 300).shear, -end, 1e-6 * p);  // after the load and the spring
     EXPECT_NEAR(s.at(2, 300).moment, end * kL / 2, 1e-6 * p * kL);
-    EXPECT_NEAR(s.points.back().moment, 0, 1e-6 * p * kL);
     const Extreme& max = s.response.span_extremes[0].moment_max;
     EXPECT_NEAR(max.value, end * kL, 1e-6 * p * kL);
     EXPECT_DOUBLE_EQ(max.at, kL);

@@ -1,6 +1,7 @@
 // Springs and imposed movements in the .cb extension block and the JSON beam.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <nlohmann/json.hpp>
 
 #include "beam_file_test_support.h"
@@ -37,61 +38,50 @@ Beam elastic_beam() {
     return beam;
 }
 
-// The sub-section as the README documents it, for elastic_beam.
-const Lines kSpringBlock = {"START EXTENSIONS",
-                            "SPRINGS AND SETTLEMENTS",
-                            "Number of joints with springs or settlements",
-                            " 3 ",
-                            "spring or settlement joint number",
-                            " 1 ",
-                            "Y spring (1 spring, 0 none)",
-                            " 0 ",
-                            "Y spring stiffness ky",
-                            " 0 ",
-                            "Z spring (1 spring, 0 none)",
-                            " 0 ",
-                            "Z spring stiffness kz",
-                            " 0 ",
-                            "settlement (downward positive)",
-                            " 0 ",
-                            "imposed rotation (rad, ccw positive)",
-                            "-.0025 ",
-                            "spring or settlement joint number",
-                            " 2 ",
-                            "Y spring (1 spring, 0 none)",
-                            " 1 ",
-                            "Y spring stiffness ky",
-                            " 1500.5 ",
-                            "Z spring (1 spring, 0 none)",
-                            " 1 ",
-                            "Z spring stiffness kz",
-                            " 25000000 ",
-                            "settlement (downward positive)",
-                            " 0 ",
-                            "imposed rotation (rad, ccw positive)",
-                            " 0 ",
-                            "spring or settlement joint number",
-                            " 3 ",
-                            "Y spring (1 spring, 0 none)",
-                            " 0 ",
-                            "Y spring stiffness ky",
-                            " 0 ",
-                            "Z spring (1 spring, 0 none)",
-                            " 0 ",
-                            "Z spring stiffness kz",
-                            " 0 ",
-                            "settlement (downward positive)",
-                            " .625 ",
-                            "imposed rotation (rad, ccw positive)",
-                            " 0 ",
-                            "END EXTENSIONS"};
-
 Lines plain_lines() {
     Beam plain = elastic_beam();
     for (Joint& joint : plain.joints)
         joint = Joint{joint.restraint_y, joint.restraint_z};
     plain.joints[1] = Joint{0, 0};
     return crlf_lines(format_beam_file(plain));
+}
+
+// One joint's entry of the sub-section as the README documents it: each caption line followed
+// by its value (joint number, Y spring code, ky, Z spring code, kz, settlement, rotation).
+Lines entry(const std::array<const char*, 7>& values) {
+    static const char* const captions[] = {"spring or settlement joint number",
+                                           "Y spring (1 spring, 0 none)",
+                                           "Y spring stiffness ky",
+                                           "Z spring (1 spring, 0 none)",
+                                           "Z spring stiffness kz",
+                                           "settlement (downward positive)",
+                                           "imposed rotation (rad, ccw positive)"};
+    Lines lines;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        lines.insert(lines.end(), {captions[i], values[i]});
+    return lines;
+}
+
+// The sub-section for elastic_beam.
+Lines spring_block() {
+    Lines block = {"START EXTENSIONS", "SPRINGS AND SETTLEMENTS",
+                   "Number of joints with springs or settlements", " 3 "};
+    for (const Lines& joint : {entry({" 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", "-.0025 "}),
+                               entry({" 2 ", " 1 ", " 1500.5 ", " 1 ", " 25000000 ", " 0 ", " 0 "}),
+                               entry({" 3 ", " 0 ", " 0 ", " 0 ", " 0 ", " .625 ", " 0 "})})
+        block.insert(block.end(), joint.begin(), joint.end());
+    block.push_back("END EXTENSIONS");
+    return block;
+}
+const Lines kSpringBlock = spring_block();
+
+// The plain lines of elastic_beam followed by its sub-section with one line replaced.
+std::string with_block_line(std::size_t offset, const std::string& text) {
+    Lines lines = plain_lines();
+    Lines block = kSpringBlock;
+    block.at(offset) = text;
+    lines.insert(lines.end(), block.begin(), block.end());
+    return crlf_text(lines);
 }
 
 TEST(SpringsInFiles, TheBlockFollowsTheJointsAndReadsBackExactly) {
@@ -113,14 +103,12 @@ TEST(SpringsInFiles, TheBlockFollowsTheJointsAndReadsBackExactly) {
     cases.combinations = {{"D + L", 1, 1}};
     const BeamReadResult both = parse_beam_file(format_beam_file(cases));
     ASSERT_TRUE(both.beam) << both.message;
-    EXPECT_EQ(*both.beam, parse_beam_file(format_beam_file(*both.beam)).beam.value());
     EXPECT_EQ(both.beam->joints, beam.joints);
-    EXPECT_EQ(both.beam->combinations, cases.combinations);
+    EXPECT_EQ(format_beam_file(*both.beam), format_beam_file(cases));
 }
 
 TEST(SpringsInFiles, RefusesBadValuesAtTheirLine) {
-    const Lines plain = plain_lines();
-    const int first = static_cast<int>(plain.size()) + 1;
+    const int first = static_cast<int>(plain_lines().size()) + 1;
     const struct {
         int offset;  // 0-based line within kSpringBlock
         std::string text, message;
@@ -154,11 +142,8 @@ TEST(SpringsInFiles, RefusesBadValuesAtTheirLine) {
          "is not fixed in rotation)"},
     };
     for (const auto& c : cases) {
-        Lines lines = plain;
-        Lines block = kSpringBlock;
-        block[static_cast<std::size_t>(c.offset)] = c.text;
-        lines.insert(lines.end(), block.begin(), block.end());
-        const BeamReadResult read = parse_beam_file(crlf_text(lines));
+        const BeamReadResult read =
+            parse_beam_file(with_block_line(static_cast<std::size_t>(c.offset), c.text));
         SCOPED_TRACE(c.message);
         EXPECT_FALSE(read.beam);
         EXPECT_EQ(read.line, first + c.offset);
@@ -185,11 +170,8 @@ TEST(SpringsInFiles, LeftoversThatNoSupportCarriesAreNotWritten) {
 }
 
 TEST(SpringsInFiles, AZeroStiffnessIsReadForCalculateToRefuse) {
-    Lines lines = plain_lines();
-    Lines block = kSpringBlock;
-    block[23] = " 0 ";  // an empty stiffness field saves 0
-    lines.insert(lines.end(), block.begin(), block.end());
-    const BeamReadResult read = parse_beam_file(crlf_text(lines));
+    // An empty stiffness field saves 0.
+    const BeamReadResult read = parse_beam_file(with_block_line(23, " 0 "));
     ASSERT_TRUE(read.beam) << read.message;
     EXPECT_TRUE(read.beam->joints[1].spring_y);
     EXPECT_EQ(read.beam->joints[1].ky, 0);

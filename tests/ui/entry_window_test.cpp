@@ -24,20 +24,6 @@
 namespace spanlyx::testing {
 namespace {
 
-// Pixels of the sketch in the load colour (pure red).
-int red_pixels(SketchView& sketch) {
-    const QImage image = sketch.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour(image.pixel(x, y));
-            if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
-                ++count;
-        }
-    }
-    return count;
-}
-
 // Pixels of the beam line and supports (near black).
 int dark_pixels(SketchView& sketch) {
     const QImage image = sketch.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -1,14 +1,17 @@
 #include "ui_test_support.h"
 
+#include "ui/results_window.h"
 #include "ui/start_up.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTest>
 
 namespace spanlyx::testing {
@@ -140,6 +143,38 @@ void RunningProgram::stop() {
 
 void RunningProgram::trigger(const char* item) const {
     window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
+void RunningProgram::open(const QString& path) const {
+    h->dialogs.paths.push_back(path);
+    trigger("mnuOpen");
+}
+
+void RunningProgram::save_as(const QString& path) const {
+    h->dialogs.paths.push_back(path);
+    trigger("mnuSaveas");
+}
+
+bool RunningProgram::calculate_and_return() const {
+    QTest::mouseClick(widget<QPushButton>(*window, Control::vm), Qt::LeftButton);
+    auto* results = window->findChild<ResultsWindow*>();
+    if (results == nullptr)
+        return false;
+    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    return true;
+}
+
+int red_pixels(QWidget& widget) {
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour(image.pixel(x, y));
+            if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
+                ++count;
+        }
+    }
+    return count;
 }
 
 QString line_text(const MainWindow& window, Control control) {

@@ -84,6 +84,12 @@ struct RunningProgram {
     void stop();
     // The main window's menu item of that object name, triggered.
     void trigger(const char* item) const;
+    // "Open" and "Save As", the file dialog answering with the path.
+    void open(const QString& path) const;
+    void save_as(const QString& path) const;
+    // Calculate, then "Return" from the results window; false when no results window came.
+    bool calculate_and_return() const;
+    QString in_folder(const QString& name) const { return home->folder() + '/' + name; }
 };
 
 // Keys to the widget that has the focus, as the engineer types them.
@@ -112,6 +118,9 @@ QString line_text(const MainWindow& window, Control control);
 
 // The text of the window's line edit or label of that object name; "<missing>" when it has none.
 QString child_text(const QWidget& window, const char* name);
+
+// Pixels of the widget drawn in the load colour (pure red).
+int red_pixels(QWidget& widget);
 
 // With SPANLYX_SCREENSHOT_DIR set, the window is saved there as <name>.png for a person to look
 // at; nothing otherwise.
