@@ -14,6 +14,26 @@ namespace spanlyx {
 
 enum class Quantity { Shear, Moment, Deflection };
 
+// The largest and smallest member of a row that holds shear_max, shear_min, moment_max, ... (a
+// span's extremes, a point of an envelope), for one quantity.
+template <typename Row>
+auto quantity_pair(Quantity quantity, const Row& row) {
+    using Member = decltype(row.shear_max);
+    struct Pair {
+        const Member& max;
+        const Member& min;
+    };
+    switch (quantity) {
+        case Quantity::Shear:
+            return Pair{row.shear_max, row.shear_min};
+        case Quantity::Moment:
+            return Pair{row.moment_max, row.moment_min};
+        case Quantity::Deflection:
+            break;
+    }
+    return Pair{row.deflection_max, row.deflection_min};
+}
+
 // Left, top, width and height of a user coordinate system (a negative height: y grows upwards).
 struct AreaScale {
     double left = 0, top = 0, width = 0, height = 0;

@@ -18,40 +18,6 @@ constexpr double kStepsPerUnit = 100.0;
 // Progress is reported once per block of points, not per point.
 constexpr long long kProgressBlock = 1 << 14;
 
-struct CurvePair {
-    double max = 0, min = 0;
-};
-
-CurvePair values_of(Quantity quantity, const EnvelopeValues& v) {
-    switch (quantity) {
-        case Quantity::Shear:
-            return {v.shear_max, v.shear_min};
-        case Quantity::Moment:
-            return {v.moment_max, v.moment_min};
-        case Quantity::Deflection:
-            return {v.deflection_max, v.deflection_min};
-    }
-    assert(false && "unknown quantity");
-    return {};
-}
-
-struct ExtremePair {
-    const EnvelopeExtreme& max;
-    const EnvelopeExtreme& min;
-};
-
-ExtremePair extremes_of(Quantity quantity, const SpanEnvelope& span) {
-    switch (quantity) {
-        case Quantity::Shear:
-            return {span.shear_max, span.shear_min};
-        case Quantity::Moment:
-            return {span.moment_max, span.moment_min};
-        case Quantity::Deflection:
-            break;
-    }
-    return {span.deflection_max, span.deflection_min};
-}
-
 // One area: its canvas, scale and the traces of its two curves.
 struct EnvelopeArea {
     Canvas& canvas;
@@ -88,7 +54,7 @@ class TraceSink final : public EnvelopeSink {
         for (EnvelopeArea& area : areas_) {
             if (!area.has_curves())
                 continue;
-            const CurvePair v = values_of(area.quantity, last_);
+            const auto v = quantity_pair(area.quantity, last_);
             // The shear curves rise from the axis at the beam's left end.
             if (first_ && area.quantity == Quantity::Shear) {
                 area.canvas.line(x, 0, x, v.max * area.y_scale);
@@ -163,7 +129,7 @@ void write_span_extremes(const EnvelopeArea& area, const EnvelopeSetup& setup, d
     labels.set_style(kBlack, kValueMarkFontSize);
     double whole_max = 0, whole_min = 0;
     for (const SpanEnvelope& span : setup.envelope.spans) {
-        const ExtremePair pair = extremes_of(area.quantity, span);
+        const auto pair = quantity_pair(area.quantity, span);
         whole_max = std::max(whole_max, pair.max.value);
         whole_min = std::min(whole_min, pair.min.value);
     }
@@ -171,7 +137,7 @@ void write_span_extremes(const EnvelopeArea& area, const EnvelopeSetup& setup, d
     double start = 0;
     for (std::size_t j = 0; j < setup.envelope.spans.size() && j < setup.beam.spans.size(); ++j) {
         const double length = setup.beam.spans[j].length.value;
-        const ExtremePair pair = extremes_of(area.quantity, setup.envelope.spans[j]);
+        const auto pair = quantity_pair(area.quantity, setup.envelope.spans[j]);
         const auto write = [&](const EnvelopeExtreme& extreme, MarkSide side, double whole,
                                bool& kept) {
             if (extreme.value == 0)

@@ -31,10 +31,6 @@ double value_of(Quantity quantity, const SamplePoint& point) {
     return 0;
 }
 
-struct ExtremePair {
-    Extreme max, min;
-};
-
 // The whole beam's values in the form of a span's row (locations unused).
 SpanExtremes beam_wide(const BeamExtremes& beam) {
     SpanExtremes row;
@@ -45,19 +41,6 @@ SpanExtremes beam_wide(const BeamExtremes& beam) {
     row.deflection_max.value = beam.deflection_max;
     row.deflection_min.value = beam.deflection_min;
     return row;
-}
-
-ExtremePair extremes_of(Quantity quantity, const SpanExtremes& span) {
-    switch (quantity) {
-        case Quantity::Shear:
-            return {span.shear_max, span.shear_min};
-        case Quantity::Moment:
-            return {span.moment_max, span.moment_min};
-        case Quantity::Deflection:
-            return {span.deflection_max, span.deflection_min};
-    }
-    assert(false && "unknown quantity");
-    return {};
 }
 
 // One area being drawn: its canvas, quantity, scale and curve.
@@ -260,7 +243,8 @@ std::vector<PlacedLabel> write_span_extremes(const Area& area, const DiagramSetu
     Canvas& canvas = area.canvas;
     LabelLayout labels(canvas, diagram_area_scale(area.quantity));
     labels.set_style(kBlack, kValueMarkFontSize);
-    const ExtremePair whole = extremes_of(area.quantity, beam_wide(setup.response.beam_extremes));
+    const SpanExtremes beam = beam_wide(setup.response.beam_extremes);
+    const auto whole = quantity_pair(area.quantity, beam);
     const std::vector<double> joints = joint_positions(setup.beam);
     bool max_kept = false, min_kept = false;
     auto write = [&](const Extreme& extreme, MarkSide side, double whole_value, bool& kept,
@@ -284,7 +268,7 @@ std::vector<PlacedLabel> write_span_extremes(const Area& area, const DiagramSetu
     };
     const std::vector<SpanExtremes>& spans = setup.response.span_extremes;
     for (std::size_t i = 0; i < spans.size(); ++i) {
-        const ExtremePair pair = extremes_of(area.quantity, spans[i]);
+        const auto pair = quantity_pair(area.quantity, spans[i]);
         const double start =
             i < setup.response.span_start.size() ? setup.response.span_start[i] : 0.0;
         write(pair.max, MarkSide::Above, whole.max.value, max_kept, start);
