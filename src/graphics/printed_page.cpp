@@ -83,18 +83,6 @@ void draw_loading(Canvas& page, double page_width, const PageLayout& layout,
     draw_loading_diagram(loading, input.beam, input.results);
 }
 
-// "V", "M" or "D" level with the axis, its unit in parentheses below.
-void draw_axis_title(Canvas& page, double left, const RegionCanvas& area, std::string_view letter,
-                     std::string_view unit) {
-    page.set_pen(kBlack, kAxisPenWidth);
-    page.set_font_size(kAxisTitleFontSize);
-    const std::string letter_text(letter);
-    const double height = page.text_extent(letter_text).height;
-    const double top = area.parent_y(0) - height;
-    page.text(left, top, letter_text);
-    page.text(left, top + height, "(" + std::string(unit) + ")");
-}
-
 // "ENVELOPE  1.2D + 1.6L" level with the loading title, ending at the column's right edge, so a
 // printed envelope names its combination.
 void draw_envelope_title(Canvas& page, const PageLayout& layout, const EnvelopeSetup& envelope) {
@@ -108,6 +96,17 @@ void draw_envelope_title(Canvas& page, const PageLayout& layout, const EnvelopeS
 }
 
 }  // namespace
+
+void draw_axis_title(Canvas& page, double left, const RegionCanvas& area, std::string_view letter,
+                     std::string_view unit) {
+    page.set_pen(kBlack, kAxisPenWidth);
+    page.set_font_size(kAxisTitleFontSize);
+    const std::string letter_text(letter);
+    const double height = page.text_extent(letter_text).height;
+    const double top = area.parent_y(0) - height;
+    page.text(left, top, letter_text);
+    page.text(left, top + height, "(" + std::string(unit) + ")");
+}
 
 AreaScale page_scale(bool letterhead) {
     return letterhead ? kLetterheadPage : kPlainPage;

@@ -7,6 +7,7 @@
 #include <array>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #include "analysis/analysis_results.h"
 #include "graphics/canvas.h"
@@ -41,6 +42,12 @@ PageLayout page_layout(bool letterhead);
 inline constexpr double kHeaderFontSize = 7;
 inline constexpr double kPageTitleFontSize = 10;
 inline constexpr double kAxisTitleFontSize = 9;
+
+class RegionCanvas;
+// "V", "M" or "D" on the page, level with the axis of its diagram area, its unit in parentheses
+// below; the printed page and the calculation report write them alike.
+void draw_axis_title(Canvas& page, double left, const RegionCanvas& area, std::string_view letter,
+                     std::string_view unit);
 
 struct PageInput {
     const Beam& beam;  // as analysed

@@ -9,6 +9,7 @@
 #include "graphics/beam_part.h"
 #include "graphics/input_sketch.h"
 #include "graphics/loading_diagram.h"
+#include "graphics/printed_page.h"
 #include "graphics/region_canvas.h"
 #include "graphics/response_diagrams.h"
 
@@ -27,7 +28,6 @@ constexpr double kBlockGap = 8;       // after a paragraph or a table, before a 
 constexpr double kSketchHeight = 150;
 constexpr double kRulePen = 1;
 constexpr double kAxisTitleWidth = 40;  // left of the diagrams' column: "V" and its unit
-constexpr double kAxisTitleFont = 9;
 // A beam of more spans is drawn a run of spans at a time, each run on its own figure, so that
 // the texts of short spans keep a legible size and spacing on a portrait page.
 constexpr std::size_t kMostSpansPerFigure = 10;
@@ -286,18 +286,6 @@ void draw_header(Canvas& page, PaperSize sheet, const ReportPageHeader& header, 
     page.line(left, header_bottom(), right, header_bottom());
 }
 
-// "V", "M" or "D" level with the axis, its unit in parentheses below.
-void draw_axis_title(Canvas& page, const RegionCanvas& area, double left, std::string_view letter,
-                     std::string_view unit) {
-    page.set_pen(kBlack, kAxisPenWidth);
-    page.set_font_size(kAxisTitleFont);
-    const std::string letter_text(letter);
-    const double height = page.text_extent(letter_text).height;
-    const double top = area.parent_y(0) - height;
-    page.text(left, top, letter_text);
-    page.text(left, top + height, "(" + std::string(unit) + ")");
-}
-
 void draw_response_figure(Canvas& page, double sheet_width, const PageOp& place,
                           const ReportDrawingInput& input, SampleSource& samples) {
     if (place.group) {
@@ -340,9 +328,9 @@ void draw_response_figure(Canvas& page, double sheet_width, const PageOp& place,
     draw_diagrams({shear, moment, deflection}, setup, samples);
 
     const DiagramUnitLabels& labels = diagram_unit_labels(input.beam.units);
-    draw_axis_title(page, shear, place.x, "V", labels.shear);
-    draw_axis_title(page, moment, place.x, "M", labels.moment);
-    draw_axis_title(page, deflection, place.x, "D", labels.deflection);
+    draw_axis_title(page, place.x, shear, "V", labels.shear);
+    draw_axis_title(page, place.x, moment, "M", labels.moment);
+    draw_axis_title(page, place.x, deflection, "D", labels.deflection);
 }
 
 void draw_figure(Canvas& page, double sheet_width, const PageOp& place,
