@@ -123,6 +123,29 @@ void show_joint_options_unchanged(EntryContext& c) {
     show_joint_values(c);
 }
 
+namespace {
+
+enum class Hold { Fixed, Free, Spring };
+
+Hold held_by(Control option, Control fixed, Control spring) {
+    if (option == fixed)
+        return Hold::Fixed;
+    return option == spring ? Hold::Spring : Hold::Free;
+}
+
+// A stiffness belongs to its spring and a movement to its fixed restraint: the values a choice
+// leaves without meaning are dropped, so the joint never carries a hidden value.
+void hold_coordinate(Hold how, int& restraint, bool& spring, double& stiffness, double& movement) {
+    restraint = how == Hold::Fixed ? 1 : 0;
+    spring = how == Hold::Spring;
+    if (how != Hold::Spring)
+        stiffness = 0;
+    if (how != Hold::Fixed)
+        movement = 0;
+}
+
+}  // namespace
+
 void run_support_click(EntryContext& c, Control option) {
     if (c.span_count() == 0) {
         show_joint_options_unchanged(c);
@@ -133,40 +156,18 @@ void run_support_click(EntryContext& c, Control option) {
         return;
     save_end_conds(c);
     Joint& joint = c.beam.joints[static_cast<std::size_t>(j - 1)];
-    // A stiffness belongs to its spring and a movement to its fixed restraint: the values a
-    // choice leaves without meaning are dropped, so the joint never carries a hidden value.
     switch (option) {
         case Control::jyfixed:
-            joint.restraint_y = 1;
-            joint.spring_y = false;
-            joint.ky = 0;
-            break;
         case Control::jyfree:
-            joint.restraint_y = 0;
-            joint.spring_y = false;
-            joint.ky = 0;
-            joint.settlement = 0;
-            break;
         case Control::jyspring:
-            joint.restraint_y = 0;
-            joint.spring_y = true;
-            joint.settlement = 0;
+            hold_coordinate(held_by(option, Control::jyfixed, Control::jyspring), joint.restraint_y,
+                            joint.spring_y, joint.ky, joint.settlement);
             break;
         case Control::jzfixed:
-            joint.restraint_z = 1;
-            joint.spring_z = false;
-            joint.kz = 0;
-            break;
         case Control::jzfree:
-            joint.restraint_z = 0;
-            joint.spring_z = false;
-            joint.kz = 0;
-            joint.imposed_rotation = 0;
-            break;
         case Control::jzspring:
-            joint.restraint_z = 0;
-            joint.spring_z = true;
-            joint.imposed_rotation = 0;
+            hold_coordinate(held_by(option, Control::jzfixed, Control::jzspring), joint.restraint_z,
+                            joint.spring_z, joint.kz, joint.imposed_rotation);
             break;
         default:
             return;
