@@ -53,6 +53,10 @@ bool Beam::has_live_loads() const {
     return false;
 }
 
+std::string_view load_case_text(LoadCase load_case) {
+    return load_case == LoadCase::Live ? "Live" : "Dead";
+}
+
 bool Beam::has_springs_or_movements() const {
     return std::any_of(joints.begin(), joints.end(),
                        [](const Joint& joint) { return joint.is_elastic_or_moved(); });

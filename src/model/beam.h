@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/units.h"
@@ -37,6 +38,7 @@ struct HeldNumber {
 // not at all in the arrangements of a combination. Every load of the as-entered analysis acts
 // at factor 1, whatever its case.
 enum class LoadCase { Dead = 0, Live = 1 };
+std::string_view load_case_text(LoadCase load_case);  // "Dead", "Live"
 
 struct UniformLoad {
     double x1 = 0;  // start, from the left end of the span

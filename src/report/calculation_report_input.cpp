@@ -109,16 +109,6 @@ void add_springs_and_movements(CalculationReport& report, const Beam& beam) {
     add_table(report, std::move(table));
 }
 
-std::string case_text(LoadCase load_case) {
-    switch (load_case) {
-        case LoadCase::Dead:
-            return "Dead";
-        case LoadCase::Live:
-            return "Live";
-    }
-    return "Dead";
-}
-
 void add_loads(CalculationReport& report, const Beam& beam, const NumberPatterns& patterns) {
     const ReportUnitWords words = report_unit_words(beam.units);
     ReportTable table;
@@ -136,18 +126,18 @@ void add_loads(CalculationReport& report, const Beam& beam, const NumberPatterns
         const std::string number = std::to_string(i + 1);
         for (const UniformLoad& w : span.uniforms) {
             table.rows.push_back({number, w.w1 == w.w2 ? "Uniform" : "Trapezoidal",
-                                  case_text(w.load_case), length_text(w.x1, beam.units),
-                                  length_text(w.x2, beam.units),
+                                  std::string(load_case_text(w.load_case)),
+                                  length_text(w.x1, beam.units), length_text(w.x2, beam.units),
                                   format_pattern(w.w1, patterns.load),
                                   format_pattern(w.w2, patterns.load), words.distributed});
         }
         for (const PointLoad& p : span.points) {
-            table.rows.push_back({number, "Point", case_text(p.load_case),
+            table.rows.push_back({number, "Point", std::string(load_case_text(p.load_case)),
                                   length_text(p.x, beam.units), "",
                                   format_pattern(p.load.value, patterns.load), "", words.force});
         }
         for (const MomentLoad& m : span.moments) {
-            table.rows.push_back({number, "Moment", case_text(m.load_case),
+            table.rows.push_back({number, "Moment", std::string(load_case_text(m.load_case)),
                                   length_text(m.x, beam.units), "",
                                   format_pattern(m.value, patterns.load), "", words.moment});
         }

@@ -68,7 +68,7 @@ void EntryWorkflow::start_state(Actions& out) {
     for (Control counter : kCounters)
         c.set_caption(counter, "");
     for (LoadKind kind : kLoadKindsShown)
-        c.show_text(load_list(kind).case_box, std::string(case_text(LoadCase::Dead)));
+        c.show_text(load_list(kind).case_box, std::string(load_case_text(LoadCase::Dead)));
 }
 
 Actions EntryWorkflow::start_up() {

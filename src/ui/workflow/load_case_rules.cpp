@@ -24,7 +24,8 @@ LoadCase* shown_case(EntryContext& c, LoadKind kind) {
 
 void show_load_case(EntryContext& c, LoadKind kind) {
     const LoadCase* held = shown_case(c, kind);
-    c.show_text(load_list(kind).case_box, std::string(case_text(held ? *held : LoadCase::Dead)));
+    c.show_text(load_list(kind).case_box,
+                std::string(load_case_text(held ? *held : LoadCase::Dead)));
 }
 
 // Without a shown load there is nothing to hold the case: the box goes back to the default.
@@ -35,7 +36,7 @@ void load_case_chosen(EntryContext& c, LoadKind kind, LoadCase load_case) {
         show_load_case(c, kind);
         return;
     }
-    c.record_text(load_list(kind).case_box, std::string(case_text(load_case)));
+    c.record_text(load_list(kind).case_box, std::string(load_case_text(load_case)));
     if (*held == load_case)
         return;
     *held = load_case;

@@ -78,14 +78,4 @@ LoadCase& load_case_of(Span& span, LoadKind kind, int number) {
     return span.points[k].load_case;
 }
 
-std::string_view case_text(LoadCase load_case) {
-    switch (load_case) {
-        case LoadCase::Dead:
-            return "Dead";
-        case LoadCase::Live:
-            return "Live";
-    }
-    return "Dead";
-}
-
 }  // namespace spanlyx

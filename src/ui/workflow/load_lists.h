@@ -34,9 +34,6 @@ int load_count(const Span& span, LoadKind kind);
 // The case of load `number` (from 1) of a span's list, and the means to change it.
 LoadCase& load_case_of(Span& span, LoadKind kind, int number);
 
-// The text a case box shows: "Dead" or "Live".
-std::string_view case_text(LoadCase load_case);
-
 // A load with no position and no value: what the next-load button focuses on.
 bool load_blank(const Span& span, LoadKind kind, int number);
 
