@@ -65,8 +65,8 @@ TEST(InputSketch, PointLoadsArrowsLabelsAndRows) {
     const RecordingCanvas canvas = sketch(beam);
 
     // P = 5: red line of width 2 down to the beam, head at the beam.
-    EXPECT_EQ(canvas.lines_between(2, 1.5, 2, 0).at(0).colour, kRed);
-    EXPECT_EQ(canvas.lines_between(2, 1.5, 2, 0).at(0).pen_width, 2);
+    const LineCall shaft = canvas.lines_between(2, 1.5, 2, 0).at(0);
+    EXPECT_TRUE(shaft.colour == kRed && shaft.pen_width == 2);
     EXPECT_TRUE(canvas.has_line(1.9, 0.2, 2, 0) && canvas.has_line(2.1, 0.2, 2, 0));
     // P = -3: head at the top of its line.
     EXPECT_TRUE(canvas.has_line(4, 1.5, 4, 0));
@@ -155,9 +155,7 @@ TEST(InputSketch, AppliedMoments) {
     // the middle angle of a counterclockwise arc faces right (cos > 0), of a clockwise one left.
     const std::vector<ArcCall> arcs = canvas.arcs();
     ASSERT_EQ(arcs.size(), 2u);
-    EXPECT_EQ(arcs[0].cx, 4);
-    EXPECT_EQ(arcs[0].radius, 0.2);
-    EXPECT_EQ(arcs[0].colour, kRed);
+    EXPECT_TRUE(arcs[0].cx == 4 && arcs[0].radius == 0.2 && arcs[0].colour == kRed);
     EXPECT_GT(std::cos((arcs[0].start + arcs[0].end) / 2), 0);
     EXPECT_LT(std::cos((arcs[1].start + arcs[1].end) / 2), 0);
 
@@ -219,10 +217,9 @@ TEST(InputSketch, SupportGlyphsByRestraint) {
         joint = {0, 1};
     canvas = sketch(beam);
     EXPECT_TRUE(canvas.has_line(0, -0.4, 0, 0.4) && canvas.has_line(10, -0.4, 10, 0.4));
-    for (double y : {0.0, 0.5, -0.5}) {
-        EXPECT_EQ(canvas.circles_at(-0.075, y, 0.075).size(), 1u) << y;
-        EXPECT_EQ(canvas.circles_at(10.075, y, 0.075).size(), 1u) << y;
-    }
+    for (double y : {0.0, 0.5, -0.5})
+        for (double x : {-0.075, 10.075})
+            EXPECT_EQ(canvas.circles_at(x, y, 0.075).size(), 1u) << x << ", " << y;
     EXPECT_FALSE(canvas.has_line(0, -0.4, -0.4, -0.1));  // the hatching is set back
 
     // Free joints: no glyph at all, only the beam.
@@ -285,22 +282,20 @@ TEST(InputSketch, LiveLoadsDashedWithAnLAfterTheirValues) {
     for (const CircleCall& c : canvas.circles())
         EXPECT_EQ(c.style, LineStyle::Solid);
     // Dead loads are solid.
-    EXPECT_EQ(canvas.lines_between(8, 1.5, 8, 0).at(0).style, LineStyle::Solid);
-    EXPECT_EQ(canvas.lines_between(7, 1.5, 7, 0).at(0).style, LineStyle::Solid);
+    for (double x : {8.0, 7.0})
+        EXPECT_EQ(canvas.lines_between(x, 1.5, x, 0).at(0).style, LineStyle::Solid) << x;
 
     // Labels: " L" after a live load's value and unit, nothing after a dead one's. The live
     // point label is centred by the width of its stand-in "5  # L", 6 characters.
     EXPECT_NEAR(only_text(canvas, "5.0# L").x, 2 - 6 * kCharWidth / 2, kTol);
-    only_text(canvas, "3.0#");
-    only_text(canvas, "6.0#/lf L");
-    only_text(canvas, "2.0 ft-# L");
-    only_text(canvas, "4.0 ft-#");
+    for (const char* text : {"3.0#", "6.0#/lf L", "2.0 ft-# L", "4.0 ft-#"})
+        only_text(canvas, text);
 
     // A trapezoidal live load marks both of its end values.
     beam.spans[0].uniforms = {{0, 2, 4, 6, LoadCase::Live}};
     const RecordingCanvas trapezoid = sketch(beam);
-    only_text(trapezoid, "2.0#/lf L");
-    only_text(trapezoid, "6.0#/lf L");
+    for (const char* text : {"2.0#/lf L", "6.0#/lf L"})
+        only_text(trapezoid, text);
 
     // The same loads all dead: no style is ever set and no label carries the mark.
     for (PointLoad& p : beam.spans[0].points)

@@ -78,25 +78,22 @@ TEST(BeamJson, ReadsTheDocumentedExample) {
 }
 
 TEST(BeamJson, LeftOutListsReleasesAndCasesTakeTheirDefaults) {
-    const BeamReadResult read = parse_beam_json(R"(  
-        {"format": "spanlyx-beam", "version": 1, "units": "E",
-         "spans": [{"length": 10, "I": 100, "E": 29, "point": [{"x": 5, "P": 1000}]}],
-         "joints": [{"y": "fixed", "z": "fixed"}, {"y": "free", "z": "free"}]})");
-    ASSERT_TRUE(read.beam) << read.message;
-    EXPECT_EQ(read.beam->comments, (std::array<std::string, 4>{}));
-    EXPECT_EQ(read.beam->spans[0].release, Release::None);
-    EXPECT_TRUE(read.beam->spans[0].uniforms.empty());
-    EXPECT_EQ(read.beam->spans[0].points[0].load_case, LoadCase::Dead);
-    EXPECT_TRUE(read.beam->combinations.empty());
-    EXPECT_TRUE(read.beam->inertia_entered);
-    // An imperial E below 30 is millions of psi, as in the E field; a metric E is not scaled so.
-    EXPECT_EQ(read.beam->spans[0].modulus.value, 29e6);
-    const BeamReadResult metric = parse_beam_json(R"(
-        {"format": "spanlyx-beam", "version": 1, "units": "M",
-         "spans": [{"length": 10, "I": 100, "E": 29, "point": [{"x": 5, "P": 1000}]}],
-         "joints": [{"y": "fixed", "z": "fixed"}, {"y": "free", "z": "free"}]})");
-    ASSERT_TRUE(metric.beam) << metric.message;
-    EXPECT_EQ(metric.beam->spans[0].modulus.value, 29e9);  // 29 GN/m^2 in N/m^2
+    // An imperial E below 30 is millions of psi, as in the E field; a metric E is GN/m^2.
+    for (const auto& [units, modulus] : {std::pair{"E", 29e6}, {"M", 29e9}}) {
+        const BeamReadResult read = parse_beam_json(std::string(R"(
+            {"format": "spanlyx-beam", "version": 1, "units": ")") +
+                                                    units + R"(",
+             "spans": [{"length": 10, "I": 100, "E": 29, "point": [{"x": 5, "P": 1000}]}],
+             "joints": [{"y": "fixed", "z": "fixed"}, {"y": "free", "z": "free"}]})");
+        ASSERT_TRUE(read.beam) << read.message;
+        EXPECT_EQ(read.beam->spans[0].modulus.value, modulus) << units;
+        EXPECT_EQ(read.beam->comments, (std::array<std::string, 4>{}));
+        EXPECT_EQ(read.beam->spans[0].release, Release::None);
+        EXPECT_TRUE(read.beam->spans[0].uniforms.empty());
+        EXPECT_EQ(read.beam->spans[0].points[0].load_case, LoadCase::Dead);
+        EXPECT_TRUE(read.beam->combinations.empty());
+        EXPECT_TRUE(read.beam->inertia_entered);
+    }
 }
 
 // A valid two-span document in system E; each refusal below changes one thing in it.

@@ -135,8 +135,7 @@ TEST_F(ThreeSpanTest, FewerSpansTypedOnALaterSpanShowSpanOne) {
     expect_field_texts(wf, {"spanlengthtext", "25.00", "moi", "200.0000"});
 
     // Two spans typed while span 2 is shown: span 1 and joint 1, with their own values.
-    const Actions retyped = fill(Control::spans, "2");
-    EXPECT_TRUE(messages(retyped).empty());
+    EXPECT_TRUE(messages(fill(Control::spans, "2")).empty());
     EXPECT_EQ(wf.current_span(), 1);
     expect_field_texts(
         wf, {"spannumber", "1", "spanlengthtext", "20.00", "moi", "100.0000", "Jointnumber", "1"});
@@ -152,7 +151,6 @@ TEST_F(ThreeSpanTest, FewerSpansTypedOnALaterSpanShowSpanOne) {
     ASSERT_EQ(beam.span_count(), 2);
     EXPECT_DOUBLE_EQ(span(1).length.value, 20);
     EXPECT_DOUBLE_EQ(span(2).length.value, 25);
-    EXPECT_DOUBLE_EQ(beam.total_length(), 45);
     EXPECT_EQ(wf.text(Control::total_lengthtext), "45.00");
 }
 
@@ -175,19 +173,17 @@ TEST_F(ThreeSpanTest, SpanCountBeyondTheBeamOrZeroIsRefusedAndTheFieldKeepsTheCo
     // Forty is the most a beam takes.
     EXPECT_TRUE(messages(change(Control::spans, "40")).empty());
     EXPECT_EQ(beam.span_count(), 40);
-}
 
-TEST_F(ThreeSpanTest, LoadCountBeyondTheSlotsIsRefusedAndTheFieldKeepsTheCount) {
+    // Likewise more loads than the 90 slots of a span.
     fill(Control::points, "9");
-    const Actions refused = change(Control::points, "91");
-    EXPECT_TRUE(messages(refused).empty());
+    EXPECT_TRUE(messages(change(Control::points, "91")).empty());
     EXPECT_EQ(wf.text(Control::points), "9");
     EXPECT_EQ(span(1).points.size(), 9u);
     change(Control::points, "90");
     EXPECT_EQ(span(1).points.size(), 90u);
 }
 
-TEST_F(ThreeSpanTest, ANewLoadCountShowsLoadOneOfTheSpan) {
+TEST_F(ThreeSpanTest, LoadFieldsShowTheStoredLoadAfterACountChangeOrEmptying) {
     fill(Control::points, "2");
     fill(Control::pxtext, "5");
     fill(Control::ptext, "1000");  // leaving P moves on to the empty load 2
@@ -203,12 +199,6 @@ TEST_F(ThreeSpanTest, ANewLoadCountShowsLoadOneOfTheSpan) {
     fill(Control::pxtext, "5");
     EXPECT_DOUBLE_EQ(span(1).points[0].x, 5);
     EXPECT_DOUBLE_EQ(span(1).points[1].x, 12);
-}
-
-TEST_F(ThreeSpanTest, AnEmptiedLoadFieldShowsTheStoredValueWhenLeft) {
-    fill(Control::points, "1");
-    fill(Control::pxtext, "5");
-    fill(Control::ptext, "1000");
     // Emptied and left: the load keeps its values and the fields show them.
     fill(Control::ptext, "");
     fill(Control::pxtext, "");
