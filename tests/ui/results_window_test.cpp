@@ -260,9 +260,8 @@ void ResultsWindowTest::copyPutsEachAreaOnTheClipboard() {
         const QWidget& area = window_->area(kDiagramIds[i]);
         const QImage copied = QGuiApplication::clipboard()->image();
         QCOMPARE(copied.size(), area.size() * area.devicePixelRatioF());
-        QCOMPARE(h_->prompter.shown.back().text, std::string(items[i].second));
-        QCOMPARE(h_->prompter.shown.back().title, std::string("Spanlyx"));
-        QCOMPARE(h_->prompter.shown.back().icon, MessageIcon::None);
+        QCOMPARE(h_->prompter.shown.back(),
+                 (Message{items[i].second, "Spanlyx", MessageIcon::None}));
     }
     // A larger window draws its areas anew at their new size; a copy takes that size.
     window_->resize(window_->size() + QSize(240, 160));
@@ -326,10 +325,9 @@ void ResultsWindowTest::failedPrintRestoresTheButtons() {
         h_->dialogs.paths.push_back(nowhere);
         click_button(*window_, command);
         QCOMPARE(h_->prompter.shown.size(), std::size_t{1});
-        const Message& shown = h_->prompter.shown[0];
-        QCOMPARE(shown.text, std::string("Printer cannot be found - canceling print"));
-        QCOMPARE(shown.title, std::string("Continuous Beam Response"));
-        QCOMPARE(shown.icon, MessageIcon::Information);
+        QCOMPARE(h_->prompter.shown[0],
+                 (Message{"Printer cannot be found - canceling print", "Continuous Beam Response",
+                          MessageIcon::Information}));
         QVERIFY(!window_->printing());
         for (const char* name : {"Command1", "Command3", "Command4", "Command8"})
             QVERIFY2(enabled(*window_, name), name);
