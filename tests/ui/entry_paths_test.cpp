@@ -238,10 +238,8 @@ void EntryPathsTest::droppedAndInputMethodTextsGoThroughTheSameRule() {
 // Enter after the release goes to the number of distributed loads (not to the check box, which
 // would swallow the count), and the focus shows as Tab's does.
 void EntryPathsTest::enterMovesOnToTheNextFieldWithItsFocusShown() {
-    enter(QStringLiteral("1"));
-    enter(QStringLiteral("10"));
-    enter(QStringLiteral("100"));
-    enter(QStringLiteral("29"));
+    for (const char* value : {"1", "10", "100", "29"})  // spans, length, I, E
+        enter(QString::fromLatin1(value));
     QCOMPARE(focused_control(), Control::Combo1);
     press(Qt::Key_Return);
     QCOMPARE(focused_control(), Control::uniforms);
