@@ -44,6 +44,10 @@ std::vector<double> shear_reactions(const QString& results) {
     return reactions;
 }
 
+// The temporary files a Calculate writes.
+constexpr const char* kPieces[] = {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP",
+                                   "_cont10.tmp"};
+
 // Tab until the control has the focus; false when it never comes.
 bool tab_to(Control control) {
     for (int presses = 0; presses < 60 && focused_control() != control; ++presses)
@@ -127,32 +131,26 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     save_screenshot(*results, QStringLiteral("results-window-after-calculate"));
 
     // "Results" joins the pieces into a viewer; each press opens a new one.
-    auto* results_button = results->findChild<QPushButton*>(QStringLiteral("Command3"));
-    QTest::mouseClick(results_button, Qt::LeftButton);
+    click_button(*results, "Command3");
     const QList<ResultsViewer*> viewers = app_.window->findChildren<ResultsViewer*>();
     QCOMPARE(viewers.size(), 1);
     QVERIFY(viewers[0]->isVisible());
 
     // Two equal spans L under w: end reactions 3wL/8, middle 10wL/8 (w = 1000, L = 10).
     const std::vector<double> reactions = shear_reactions(viewers[0]->text());
-    QCOMPARE(reactions.size(), std::size_t{3});
-    QCOMPARE(reactions[0], 3750.0);
-    QCOMPARE(reactions[1], 12500.0);
-    QCOMPARE(reactions[2], 3750.0);
+    QCOMPARE(reactions, (std::vector<double>{3750, 12500, 3750}));
     QVERIFY(viewers[0]->text().contains(QStringLiteral("SUPPORT REACTIONS")));
     save_screenshot(*viewers[0], QStringLiteral("results-viewer"));
 
     // The temporary files lie in a folder of this program's own under the data folder.
     const QString session = session_folder();
     QCOMPARE(QFileInfo(session).absolutePath(), app_.home->folder() + QStringLiteral("/instances"));
-    for (const char* suffix :
-         {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
+    for (const char* suffix : kPieces)
         QVERIFY2(QFileInfo::exists(in(session, suffix)), suffix);
-    }
 
     // "Return" shows the main window again; a second Calculate from the keyboard opens a new
     // results window, whose "Results" opens a second viewer. The first keeps its text.
-    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    click_button(*results, "Command1");
     QVERIFY(app_.window->isVisible());
     QVERIFY(QFileInfo::exists(in(app_.home->folder(), "_contfile.tmp")));
     QVERIFY(show_active(*app_.window));
@@ -169,7 +167,7 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     press(Qt::Key_Return, Qt::ControlModifier);
     QTRY_COMPARE(app_.window->findChildren<ResultsWindow*>().size(), 1);
     results = app_.window->findChild<ResultsWindow*>();
-    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    click_button(*results, "Command3");
     QCOMPARE(app_.window->findChildren<ResultsViewer*>().size(), 2);
     QCOMPARE(shear_reactions(viewers[0]->text()), reactions);
 
@@ -177,10 +175,8 @@ void CalculateTest::typedTwoSpanBeamGivesTheReactionsOfBeamTheory() {
     app_.trigger("mnuQuit");
     QVERIFY(!app_.window->isVisible());
     QTRY_COMPARE(app_.window->findChildren<ResultsViewer*>().size(), 0);
-    for (const char* suffix :
-         {"_CONT01.TMP", "_CONT02.TMP", "_CONT03.TMP", "_CONTOUT.TMP", "_cont10.tmp"}) {
+    for (const char* suffix : kPieces)
         QVERIFY2(!QFileInfo::exists(in(session, suffix)), suffix);
-    }
     QVERIFY(!QFileInfo::exists(session));
     QVERIFY(QFileInfo::exists(in(app_.home->folder(), "_contfile.tmp")));
     QVERIFY(QFileInfo::exists(app_.home->folder() + QStringLiteral("/sx.ini")));
@@ -264,7 +260,7 @@ static std::pair<ResultsWindow*, ResultsViewer*> open_and_calculate(MainWindow& 
     auto* results = window.findChild<ResultsWindow*>();
     if (!results)
         return {nullptr, nullptr};
-    QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    click_button(*results, "Command3");
     const QList<ResultsViewer*> viewers = window.findChildren<ResultsViewer*>();
     return {results, viewers.isEmpty() ? nullptr : viewers.back()};
 }
@@ -293,8 +289,7 @@ void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
 
     // The first program's "Results" again, after the other calculated: still its own beam; and
     // its diagrams' extremes are its own (the fixed-end moment wL^2/8).
-    QTest::mouseClick(first_results->findChild<QPushButton*>(QStringLiteral("Command3")),
-                      Qt::LeftButton);
+    click_button(*first_results, "Command3");
     QCOMPARE(shear_reactions(app_.window->findChildren<ResultsViewer*>().back()->text()),
              (std::vector<double>{6250, 3750}));
     QCOMPARE(child_text(*first_results, "Labelmomentmin"), QStringLiteral("-12500"));
@@ -302,8 +297,7 @@ void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
 
     // The first program ends; the other's results file is still its own.
     const QString first_folder = session_folder();
-    QTest::mouseClick(first_results->findChild<QPushButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    click_button(*first_results, "Command1");
     app_.trigger("mnuQuit");
     QVERIFY(!app_.window->isVisible());
     QVERIFY(!QFileInfo::exists(first_folder));
@@ -315,8 +309,7 @@ void CalculateTest::twoProgramsOfOneUserEachShowTheirOwnResults() {
     QVERIFY(!other->isVisible());
     QVERIFY(QFileInfo::exists(QString::fromStdString(other->session().paths().results.string())));
     const int viewers_before = static_cast<int>(other->findChildren<ResultsViewer*>().size());
-    QTest::mouseClick(other_results->findChild<QPushButton*>(QStringLiteral("Command3")),
-                      Qt::LeftButton);
+    click_button(*other_results, "Command3");
     const QList<ResultsViewer*> viewers = other->findChildren<ResultsViewer*>();
     QCOMPARE(static_cast<int>(viewers.size()), viewers_before + 1);
     QCOMPARE(shear_reactions(viewers.back()->text()), (std::vector<double>{12500, 7500}));

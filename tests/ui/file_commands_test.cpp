@@ -7,13 +7,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "file_fixtures.h"
 #include "ui/comments_window.h"
-#include "ui/results_window.h"
 #include "ui/start_up.h"
 #include "ui_suites.h"
 #include "ui_test_support.h"
@@ -44,8 +41,7 @@ class FileCommandsTest : public QObject {
     // Opens the one-span beam written under `name` in the data folder.
     void open_file(const QString& name, const std::string& bytes) {
         write_file(in_folder(name), bytes);
-        app_.h->dialogs.paths.push_back(in_folder(name));
-        app_.trigger("mnuOpen");
+        app_.open(in_folder(name));
     }
     // The results window took the keyboard: back to the main window to type a new length and
     // move on, which stores it.
@@ -58,14 +54,8 @@ class FileCommandsTest : public QObject {
     }
     // Calculate, then "Return" from the results window to the main window.
     void calculate() {
-        auto* button = widget<QPushButton>(*app_.window, Control::vm);
-        QVERIFY(button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(app_.calculate_and_return());
         QCOMPARE(app_.window->file_state().calculated_flag, std::string("y"));
-        auto* results = app_.window->findChild<ResultsWindow*>();
-        QVERIFY(results);
-        QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
         QVERIFY(app_.window->isVisible());
     }
 
@@ -243,14 +233,12 @@ void FileCommandsTest::commentsTravelInTheFile() {
     comments->findChild<QLineEdit*>(QStringLiteral("Text1"))
         ->setText(QStringLiteral("Caf\u00e9 floor"));
     comments->findChild<QLineEdit*>(QStringLiteral("text3"))->setText(QStringLiteral("Grid B"));
-    QTest::mouseClick(comments->findChild<QPushButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    click_button(*comments, "Command1");
     QVERIFY(!comments->isVisible());
 
     calculate();
     const QString path = in_folder(QStringLiteral("noted.cb"));
-    app_.h->dialogs.paths.push_back(path);
-    app_.trigger("mnuSaveas");
+    app_.save_as(path);
     const std::vector<std::string> lines = file_lines(path);
     QCOMPARE(lines.at(2), std::string(" 2 "));
     QCOMPARE(lines.at(3), std::string("Caf\xe9 floor"));  // Windows-1252
@@ -259,14 +247,11 @@ void FileCommandsTest::commentsTravelInTheFile() {
 
     // New empties the comments; opening the file fills comments 1 and 2.
     app_.trigger("mnuNew");
-    QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QString());
-    app_.h->dialogs.paths.push_back(path);
-    app_.trigger("mnuOpen");
-    QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
-             QStringLiteral("Caf\u00e9 floor"));
-    QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
-             QStringLiteral("Grid B"));
-    QCOMPARE(comments->findChild<QLineEdit*>(QStringLiteral("text3"))->text(), QString());
+    QCOMPARE(child_text(*comments, "Text1"), QString());
+    app_.open(path);
+    QCOMPARE(child_text(*comments, "Text1"), QStringLiteral("Caf\u00e9 floor"));
+    QCOMPARE(child_text(*comments, "Text2"), QStringLiteral("Grid B"));
+    QCOMPARE(child_text(*comments, "text3"), QString());
     QVERIFY(app_.h->prompter.shown.empty());
 }
 
@@ -277,8 +262,7 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     // The chosen name is a folder.
     const QString folder = in_folder(QStringLiteral("taken.cb"));
     QVERIFY(QDir().mkdir(folder));
-    app_.h->dialogs.paths.push_back(folder);
-    app_.trigger("mnuSaveas");
+    app_.save_as(folder);
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{1});
     QCOMPARE(app_.h->prompter.shown[0].title, std::string("Continuous Beam Response"));
     QVERIFY(app_.h->prompter.shown[0].text.find(folder.toStdString()) != std::string::npos);
@@ -291,8 +275,7 @@ void FileCommandsTest::failedSaveKeepsTheOldFileAndTheBeamUnsaved() {
     // the temporary, and the file keeps its old content.
     const QString old_file = in_folder(QString(250, QLatin1Char('k')) + QStringLiteral(".cb"));
     write_file(old_file, "the last good copy\r\n");
-    app_.h->dialogs.paths.push_back(old_file);
-    app_.trigger("mnuSaveas");
+    app_.save_as(old_file);
     QCOMPARE(app_.h->prompter.shown.size(), std::size_t{2});
     QVERIFY(app_.h->prompter.shown[1].text.find(old_file.toStdString()) != std::string::npos);
     QCOMPARE(read_file(old_file), std::string("the last good copy\r\n"));

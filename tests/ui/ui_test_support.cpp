@@ -181,6 +181,10 @@ QString line_text(const MainWindow& window, Control control) {
     return widget<QLineEdit>(window, control)->text();
 }
 
+void click_button(const QWidget& window, const char* name) {
+    QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+}
+
 QString child_text(const QWidget& window, const char* name) {
     const QString object = QString::fromLatin1(name);
     if (const auto* field = window.findChild<QLineEdit*>(object))

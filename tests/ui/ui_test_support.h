@@ -116,6 +116,9 @@ QString text_of(std::string_view text);
 // The text of the main window's field of a control.
 QString line_text(const MainWindow& window, Control control);
 
+// A click on the window's push button of that object name.
+void click_button(const QWidget& window, const char* name);
+
 // The text of the window's line edit or label of that object name; "<missing>" when it has none.
 QString child_text(const QWidget& window, const char* name);
 
